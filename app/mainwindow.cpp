@@ -1,0 +1,150 @@
+#include "mainwindow.h"
+
+#include "app/banner.h"
+#include "app/secondticker.h"
+#include "countdown/countdown.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace {
+
+constexpr QSize kFigureSize{41, 20};
+constexpr int kFigureTop = 9;
+const QColor kPurple(128, 0, 128);
+
+QString noTripDateHint()
+{
+    return QStringLiteral("No trip date yet: choose Setup Date to set it.");
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Services &services, QWidget *parent)
+    : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmor Trip Counter"));
+
+    m_figureFont = QFont(QStringLiteral("Arial"));
+    m_figureFont.setPointSizeF(11.25);
+    m_figureFont.setBold(true);
+
+    m_banner = new Banner(this);
+    m_banner->setObjectName(QStringLiteral("Image1"));
+    m_banner->setFixedSize(kClientSize);
+    setCentralWidget(m_banner);
+    m_lblDays = addFigureLabel(QStringLiteral("lblDays"), 216, QStringLiteral("Days left"));
+    m_lblHours = addFigureLabel(QStringLiteral("lblHours"), 288, QStringLiteral("Hours left"));
+    m_lblMins = addFigureLabel(QStringLiteral("lblMins"), 360, QStringLiteral("Minutes left"));
+    m_lblSecs = addFigureLabel(QStringLiteral("lblSecs"), 432, QStringLiteral("Seconds left"));
+    buildMenu();
+
+    // Fixed size, and the area under the menu bar at its place on the screen.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    setGeometry(QRect(kClientTopLeft - m_banner->pos(), size()));
+
+    m_ticker = new SecondTicker(m_services.clock, this);
+    connect(m_ticker, &SecondTicker::ticked, this, &MainWindow::Timer1_Timer);
+    m_ticker->start();
+
+    Form_Load();
+}
+
+void MainWindow::buildMenu()
+{
+    const auto addEntry = [this](const QString &name, const QString &caption, auto handler) {
+        QAction *action = menuBar()->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addEntry(QStringLiteral("Exit"), QStringLiteral("Close"), &MainWindow::Exit_Click);
+    addEntry(QStringLiteral("SetupDate"), QStringLiteral("Setup Date"),
+             &MainWindow::SetupDate_Click);
+    addEntry(QStringLiteral("web"), QStringLiteral("About"), &MainWindow::web_Click);
+}
+
+QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit)
+{
+    auto *label = new QLabel(m_banner);
+    label->setObjectName(name);
+    label->setGeometry(QRect(QPoint(left, kFigureTop), kFigureSize));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(false);
+    label->setFont(m_figureFont);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, kPurple);
+    label->setPalette(palette);
+    label->setAccessibleDescription(unit);
+    return label;
+}
+
+void MainWindow::Form_Load()
+{
+    StoredTripDate stored = loadTripDate(m_services.tripDateFile);
+    setTripDate(std::move(stored.tripDate));
+    if (!stored.problem.isEmpty()) {
+        // Told once the window is up, so that the message has the window behind it.
+        QMetaObject::invokeMethod(
+            this, [this, problem = stored.problem] { m_services.errorReport.report(problem); },
+            Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::setTripDate(std::optional<TripDate> tripDate)
+{
+    m_tripDate = std::move(tripDate);
+    m_banner->setToolTip(m_tripDate ? QString() : noTripDateHint());
+}
+
+void MainWindow::Timer1_Timer(const QDateTime &now)
+{
+    if (!m_tripDate)
+        return; // nothing to count down to: the figures stay empty
+    const CountdownFigures left = countdownTo(m_tripDate->day, now);
+    showFigure(m_lblDays, left.DaysLeft);
+    showFigure(m_lblSecs, left.SecsLeft);
+    showFigure(m_lblHours, left.HoursLeft);
+    showFigure(m_lblMins, left.MinsLeft);
+}
+
+void MainWindow::showFigure(QLabel *label, int figure)
+{
+    const QString text = QString::number(figure);
+    if (label->text() == text)
+        return;
+    // A figure too wide for its label, such as a six-digit day count, gets a smaller font
+    // rather than being clipped.
+    QFont font = m_figureFont;
+    const int room = label->contentsRect().width();
+    for (int width = QFontMetrics(font).horizontalAdvance(text);
+         width > room && font.pointSizeF() > 4; width = QFontMetrics(font).horizontalAdvance(text))
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+    if (label->font() != font)
+        label->setFont(font);
+    label->setText(text);
+}
+
+void MainWindow::Exit_Click()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::SetupDate_Click() {}
+
+void MainWindow::web_Click() {}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box ends the program, as "Close" does, whatever other window is open.
+    event->accept();
+    QCoreApplication::quit();
+}

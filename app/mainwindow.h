@@ -1,0 +1,64 @@
+#pragma once
+
+// The main window is a fixed strip at the top-left of the screen: the banner with the four
+// figures laid over it, and a menu bar. A SecondTicker drives the update once a second;
+// countdown/ does the arithmetic, tripdate/ reads and keeps the trip date, and the clock and
+// the dialogs come through runtime/, so that tests can stand in for all three.
+
+#include "runtime/clock.h"
+#include "runtime/errorreport.h"
+#include "tripdate/tripdate.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class Banner;
+class QLabel;
+class SecondTicker;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        const Clock &clock;
+        ErrorReport &errorReport;
+        QString tripDateFile; // "vacation.txt": relative to the current directory
+    };
+
+    // Where the area under the menu bar sits on the screen, and its size.
+    static constexpr QPoint kClientTopLeft{3, 41};
+    static constexpr QSize kClientSize{542, 61};
+
+    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+
+    const std::optional<TripDate> &tripDate() const { return m_tripDate; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Timer1_Timer(const QDateTime &now);
+    void Exit_Click();
+    void SetupDate_Click();
+    void web_Click();
+
+    void buildMenu();
+    QLabel *addFigureLabel(const QString &name, int left, const QString &unit);
+    void showFigure(QLabel *label, int figure);
+    void setTripDate(std::optional<TripDate> tripDate);
+
+    Services m_services;
+    std::optional<TripDate> m_tripDate;
+    Banner *m_banner = nullptr;
+    QLabel *m_lblDays = nullptr;
+    QLabel *m_lblHours = nullptr;
+    QLabel *m_lblMins = nullptr;
+    QLabel *m_lblSecs = nullptr;
+    QFont m_figureFont;
+    SecondTicker *m_ticker = nullptr;
+};

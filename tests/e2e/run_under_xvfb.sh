@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Starts the real program under a virtual X server, in a directory of its own with a trip
+# date file, and checks what a user would see: it stays up, its window maps at its place,
+# the figures appear, "Close" ends it cleanly, and the date file is left as it was.
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+if [ -z "${VELMOR_E2E_INNER:-}" ]; then
+    export VELMOR_E2E_INNER=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+printf '"12/24/2030"\r\n' > vacation.txt
+before=$(sha256sum vacation.txt)
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+unset QT_QPA_PLATFORM
+LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" &
+pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' | head -n 1) \
+    || fail "the window did not map"
+geometry=$(xwininfo -id "$window")
+x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")
+width=$(awk '/Width:/ {print $NF}' <<<"$geometry")
+height=$(awk '/Height:/ {print $NF}' <<<"$geometry")
+[ "$x" = 3 ] && [ "$width" = 542 ] && [ $((y + height - 61)) = 41 ] \
+    || fail "window at $x,$y size ${width}x$height: the area under the menu should be 542x61 at 3,41"
+menu=$((height - 61))
+
+# The seconds figure turns purple on the first tick, about a second after start.
+purple_in_seconds() {
+    import -window "$window" -crop "41x20+432+$((menu + 9))" -depth 8 txt:- 2>/dev/null \
+        | grep -c -i '#800080' || true
+}
+for _ in $(seq 50); do
+    [ "$(purple_in_seconds)" -gt 0 ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
+    sleep 0.1
+done
+[ "$(purple_in_seconds)" -gt 0 ] || fail "no figures after five seconds"
+kill -0 "$pid" || fail "the program ended by itself"
+
+# "Close" is the first entry of the menu bar.
+xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
+status=0
+timeout 10 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "the program exited with $status"
+
+[ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
+[ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
+echo "e2e: window mapped at 3,$((menu + y)) under a ${menu}-pixel menu, ticked, closed cleanly"

@@ -1,0 +1,65 @@
+#include "tripdate.h"
+
+#include "runtime/datereader.h"
+#include "tripdate/tripdatefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+std::optional<TripDate> TripDate::fromText(const QString &text, const QLocale &locale)
+{
+    if (const auto day = readDate(text, locale))
+        return TripDate{text, *day};
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr qsizetype kQuotedTextMaxLength = 40;
+
+QString fileInDirectory(const QString &path)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("The trip date file \"%1\" in %2")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
+// The file's text as a message can show it: short, and on one line.
+QString shownText(QString text)
+{
+    if (text.size() > kQuotedTextMaxLength)
+        text = text.first(kQuotedTextMaxLength) + QChar(0x2026); // ellipsis
+    for (QChar &c : text) {
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+} // namespace
+
+StoredTripDate loadTripDate(const QString &path, const QLocale &locale)
+{
+    const TripDateFileContents contents = readTripDateFile(path);
+    const QString whatToDo = QStringLiteral("\n\nChoose Setup Date to set the trip date.");
+    switch (contents.outcome) {
+    case TripDateFileContents::Outcome::Missing:
+    case TripDateFileContents::Outcome::NoField:
+        return {};
+    case TripDateFileContents::Outcome::Unreadable:
+        return {.problem = QStringLiteral("%1 cannot be read: %2.%3")
+                               .arg(fileInDirectory(path), contents.problem, whatToDo)};
+    case TripDateFileContents::Outcome::Field:
+        break;
+    }
+    if (contents.field.isEmpty())
+        return {};
+    if (contents.fieldTooLong) {
+        return {.problem = QStringLiteral("%1 holds a text too long to be a date.%2")
+                               .arg(fileInDirectory(path), whatToDo)};
+    }
+    if (auto tripDate = TripDate::fromText(contents.field, locale))
+        return {.tripDate = std::move(tripDate)};
+    return {.problem = QStringLiteral("%1 holds \"%2\", which is not a date.%3")
+                           .arg(fileInDirectory(path), shownText(contents.field), whatToDo)};
+}
