@@ -28,8 +28,10 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     MessageBoxErrorReport errorReport;
-    MainWindow window({clock, errorReport, tripDateFileName()});
+    DialogPrompt prompt;
+    MainWindow window({clock, errorReport, prompt, tripDateFileName()});
     errorReport.setParent(&window);
+    prompt.setParent(&window);
     window.show();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "app/banner.h"
 #include "app/secondticker.h"
 #include "countdown/countdown.h"
+#include "tripdate/tripdateentry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -138,7 +139,14 @@ void MainWindow::Exit_Click()
     QCoreApplication::quit();
 }
 
-void MainWindow::SetupDate_Click() {}
+void MainWindow::SetupDate_Click()
+{
+    // The ticker goes on while the prompt is open, counting to the old date until the new
+    // one is stored.
+    if (auto tripDate = enterTripDate(m_services.prompt, m_services.errorReport,
+                                      m_services.tripDateFile))
+        setTripDate(std::move(tripDate));
+}
 
 void MainWindow::web_Click() {}
 

@@ -7,6 +7,7 @@
 
 #include "runtime/clock.h"
 #include "runtime/errorreport.h"
+#include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ public:
     {
         const Clock &clock;
         ErrorReport &errorReport;
+        Prompt &prompt;
         QString tripDateFile; // "vacation.txt": relative to the current directory
     };
 

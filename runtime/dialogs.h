@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/errorreport.h"
+#include "runtime/prompt.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -9,9 +10,20 @@
 class MessageBoxErrorReport final : public ErrorReport
 {
 public:
-    explicit MessageBoxErrorReport(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     void report(const QString &message) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+// The prompt as an input dialog over the given window, placed where the platform puts
+// such dialogs.
+class DialogPrompt final : public Prompt
+{
+public:
+    void setParent(QWidget *parent) { m_parent = parent; }
+    std::optional<QString> ask(const QString &message, const QString &title) override;
 
 private:
     QPointer<QWidget> m_parent;

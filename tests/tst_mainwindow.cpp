@@ -1,10 +1,14 @@
 #include "app/mainwindow.h"
+#include "runtime/dialogs.h"
 #include "support.h"
+#include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -26,11 +30,12 @@ private slots:
     void start_withoutTripDate_ticksWithEmptyFiguresAndAHint();
     void start_withUnusableFile_reportsOnceAndTicksEmpty_data();
     void start_withUnusableFile_reportsOnceAndTicksEmpty();
+    void setupDate_realPrompt_storesTheAnswerWhileTheCountGoesOn();
     void close_endsTheProgram_data();
     void close_endsTheProgram();
 
 private:
-    std::unique_ptr<MainWindow> makeWindow();
+    std::unique_ptr<MainWindow> makeWindow(Prompt *prompt = nullptr);
     void writeTripDateFile(const QByteArray &bytes);
     QLabel *label(const char *name) const;
     QStringList figures() const;
@@ -40,6 +45,7 @@ private:
     QString m_path;
     TestClock m_clock{localTime(2005, 12, 12, 22, 15, 30)};
     RecordingErrorReport m_errors;
+    ScriptedPrompt m_prompt;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -53,9 +59,10 @@ void TestMainWindow::init()
     m_clock.set(localTime(2005, 12, 12, 22, 15, 30));
 }
 
-std::unique_ptr<MainWindow> TestMainWindow::makeWindow()
+std::unique_ptr<MainWindow> TestMainWindow::makeWindow(Prompt *prompt)
 {
-    auto window = std::make_unique<MainWindow>(MainWindow::Services{m_clock, m_errors, m_path});
+    auto window = std::make_unique<MainWindow>(
+        MainWindow::Services{m_clock, m_errors, prompt ? *prompt : m_prompt, m_path});
     window->show();
     QCoreApplication::processEvents(); // lets a start-up report through
     return window;
@@ -242,6 +249,49 @@ void TestMainWindow::start_withUnusableFile_reportsOnceAndTicksEmpty()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
     }
+}
+
+void TestMainWindow::setupDate_realPrompt_storesTheAnswerWhileTheCountGoesOn()
+{
+    writeTripDateFile("\"12/13/2005\"\r\n");
+    DialogPrompt dialogPrompt;
+    m_window = makeWindow(&dialogPrompt);
+    dialogPrompt.setParent(m_window.get());
+    tick();
+    QCOMPARE(figures(), QStringList({"0", "1", "44", "30"}));
+
+    QString title, message, startText, secondsMeanwhile;
+    QTimer::singleShot(0, m_window.get(), [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        message = dialog->labelText();
+        startText = dialog->textValue();
+        m_clock.advance(1000); // the count goes on, towards the old date
+        tick();
+        secondsMeanwhile = label("lblSecs")->text();
+        auto *edit = dialog->findChild<QLineEdit *>();
+        QTest::keyClicks(edit, "12/24/2005");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QTimer::singleShot(5000, [] { // only if the dialog never came
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    m_window->findChild<QAction *>(QStringLiteral("SetupDate"))->trigger();
+
+    QCOMPARE(title, QStringLiteral("Zorvia Date"));
+    QCOMPARE(message, TripDatePrompt::firstMessage());
+    QCOMPARE(startText, QString());
+    QCOMPARE(secondsMeanwhile, QStringLiteral("29"));
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\"12/24/2005\"\r\n"));
+    m_clock.advance(1000);
+    tick();
+    QCOMPARE(figures(), QStringList({"11", "1", "44", "28"}));
+    QVERIFY(m_errors.messages.isEmpty());
 }
 
 void TestMainWindow::close_endsTheProgram_data()

@@ -3,8 +3,6 @@
 #include "runtime/datereader.h"
 #include "tripdate/tripdatefile.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 std::optional<TripDate> TripDate::fromText(const QString &text, const QLocale &locale)
 {
@@ -16,13 +14,6 @@ std::optional<TripDate> TripDate::fromText(const QString &text, const QLocale &l
 namespace {
 
 constexpr qsizetype kQuotedTextMaxLength = 40;
-
-QString fileInDirectory(const QString &path)
-{
-    const QFileInfo file(path);
-    return QStringLiteral("The trip date file \"%1\" in %2")
-        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
-}
 
 // The file's text as a message can show it: short, and on one line.
 QString shownText(QString text)
@@ -48,7 +39,7 @@ StoredTripDate loadTripDate(const QString &path, const QLocale &locale)
         return {};
     case TripDateFileContents::Outcome::Unreadable:
         return {.problem = QStringLiteral("%1 cannot be read: %2.%3")
-                               .arg(fileInDirectory(path), contents.problem, whatToDo)};
+                               .arg(describeTripDateFile(path), contents.problem, whatToDo)};
     case TripDateFileContents::Outcome::Field:
         break;
     }
@@ -56,10 +47,10 @@ StoredTripDate loadTripDate(const QString &path, const QLocale &locale)
         return {};
     if (contents.fieldTooLong) {
         return {.problem = QStringLiteral("%1 holds a text too long to be a date.%2")
-                               .arg(fileInDirectory(path), whatToDo)};
+                               .arg(describeTripDateFile(path), whatToDo)};
     }
     if (auto tripDate = TripDate::fromText(contents.field, locale))
         return {.tripDate = std::move(tripDate)};
     return {.problem = QStringLiteral("%1 holds \"%2\", which is not a date.%3")
-                           .arg(fileInDirectory(path), shownText(contents.field), whatToDo)};
+                           .arg(describeTripDateFile(path), shownText(contents.field), whatToDo)};
 }

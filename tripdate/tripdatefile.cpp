@@ -1,7 +1,11 @@
 #include "tripdatefile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -80,6 +84,13 @@ void LastFieldScanner::endLine()
         endField();
 }
 
+QString describeTripDateFile(const QString &path)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("The trip date file \"%1\" in %2")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
 namespace {
 
 QString systemReason(int error) { return qt_error_string(error); }
@@ -138,4 +149,51 @@ TripDateFileContents readTripDateFile(const QString &path)
     return {.outcome = TripDateFileContents::Outcome::Field,
             .field = *scanner.lastField(),
             .fieldTooLong = scanner.lastFieldTooLong()};
+}
+
+namespace {
+
+std::optional<QByteArray> encode(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+bool canStoreTripDate(const QString &text)
+{
+    return encode(text).has_value();
+}
+
+QString writeTripDateFile(const QString &path, const QString &text)
+{
+    const auto failed = [&](const QString &reason) {
+        return QStringLiteral("%1 cannot be written: %2.\n\nThe trip date stays as it was.")
+            .arg(describeTripDateFile(path), reason);
+    };
+    const std::optional<QByteArray> bytes = encode(text);
+    if (!bytes)
+        return failed(QStringLiteral("the date holds characters the file cannot"));
+
+    // Unbuffered, and every byte accounted for: QSaveFile takes a short write (a full disk)
+    // for success and would commit a cut-off record over the good one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    const QByteArray record = '"' + *bytes + "\"\r\n";
+    for (qsizetype written = 0; written < record.size();) {
+        const qint64 count = file.write(record.constData() + written, record.size() - written);
+        if (count <= 0) {
+            file.cancelWriting();
+            return failed(file.errorString());
+        }
+        written += count;
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return {};
 }

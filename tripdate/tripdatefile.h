@@ -60,6 +60,17 @@ struct TripDateFileContents
     QString problem;
 };
 
+// "The trip date file "vacation.txt" in /home/user": how messages name the file.
+QString describeTripDateFile(const QString &path);
+
 // Reads the file without ever blocking or changing it. Only a regular file of at most
 // kTripDateFileMaxSize bytes is read; its bytes are decoded in the locale's encoding.
 TripDateFileContents readTripDateFile(const QString &path);
+
+// Whether the file's encoding can hold the text, so that it reads back the same.
+bool canStoreTripDate(const QString &text);
+
+// Replaces the file with one record holding `text` exactly as given. The old file stays
+// whole until the new one is complete on disk; a link keeps pointing where it did and the
+// file keeps its permissions. Returns what went wrong, or an empty text when it was written.
+QString writeTripDateFile(const QString &path, const QString &text);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "runtime/errorreport.h"
+#include "runtime/prompt.h"
+#include "tripdate/tripdate.h"
+
+#include <QLocale>
+
+#include <optional>
+
+// The messages of the trip date prompt: a phrase, blanks, and an example. The blanks are
+// part of the text; the dialog's word wrap moves the example onto a line of its own.
+namespace TripDatePrompt {
+QString title();
+QString firstMessage();   // asking for the first time
+QString correctMessage(); // after an answer that is empty or not a date
+QString yearMessage();    // after a date before 1971
+inline constexpr int kEarliestYear = 1971;
+} // namespace TripDatePrompt
+
+// Asks for the trip date until the answer is a date from 1971 on, then stores it exactly as
+// typed in the trip date file at `path`. Returns the new trip date, or no value when the
+// user cancelled (nothing changes) or the file could not be written (the user is told and
+// the old file stays as it was).
+std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport,
+                                      const QString &path,
+                                      const QLocale &locale = QLocale::system());
