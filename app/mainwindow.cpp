@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "about/aboutwindow.h"
 #include "app/banner.h"
 #include "app/secondticker.h"
 #include "countdown/countdown.h"
@@ -148,7 +149,12 @@ void MainWindow::SetupDate_Click()
         setTripDate(std::move(tripDate));
 }
 
-void MainWindow::web_Click() {}
+void MainWindow::web_Click()
+{
+    if (!m_about)
+        m_about = new AboutWindow(this);
+    m_about->showInFront();
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

@@ -14,6 +14,7 @@
 
 #include <optional>
 
+class AboutWindow;
 class Banner;
 class QLabel;
 class SecondTicker;
@@ -63,4 +64,5 @@ private:
     QLabel *m_lblSecs = nullptr;
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
+    AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server, in a directory of its own with a trip
 # date file, and checks what a user would see: it stays up, its window maps at its place,
-# the figures appear, "Close" ends it cleanly, and the date file is left as it was.
+# the figures appear, the About window opens and closes, "Close" ends it cleanly, and the date file is left as it was.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -46,6 +46,21 @@ done
 [ "$(purple_in_seconds)" -gt 0 ] || fail "no figures after five seconds"
 kill -0 "$pid" || fail "the program ended by itself"
 
+# "About" (the third entry) shows the About window under the main window; its Close hides it.
+xdotool mousemove --window "$window" 160 $((menu / 2)) click 1
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Velmor Trip Counter$' | head -n 1) \
+    || fail "About did not show its window"
+about_geometry=$(xwininfo -id "$about")
+grep -q 'Absolute upper-left X:  0' <<<"$about_geometry" && grep -q 'Absolute upper-left Y:  105' <<<"$about_geometry" \
+    && grep -q 'Width: 312' <<<"$about_geometry" && grep -q 'Height: 118' <<<"$about_geometry" \
+    || fail "the About window is not 312x118 at 0,105: $about_geometry"
+xdotool mousemove --window "$about" 160 88 click 1 # the middle of its Close button
+for _ in $(seq 50); do
+    xwininfo -id "$about" | grep -q 'Map State: IsUnMapped' && break
+    sleep 0.1
+done
+xwininfo -id "$about" | grep -q 'Map State: IsUnMapped' || fail "Close did not hide the About window"
+
 # "Close" is the first entry of the menu bar.
 xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
 status=0
@@ -55,4 +70,4 @@ wait "$pid" || status=$?
 
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
-echo "e2e: window mapped at 3,$((menu + y)) under a ${menu}-pixel menu, ticked, closed cleanly"
+echo "e2e: window mapped at 3,$((menu + y)) under a ${menu}-pixel menu, ticked, showed About, closed cleanly"

@@ -1,0 +1,67 @@
+#include "aboutwindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QColor kPurple(128, 0, 128);
+
+QPalette whiteWithPurpleText(QPalette palette)
+{
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, kPurple);
+    return palette;
+}
+
+QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &text)
+{
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(name);
+    label->setGeometry(8, top, 273, 17);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    label->setPalette(whiteWithPurpleText(label->palette()));
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("About Velmor Trip Counter"));
+    setAutoFillBackground(true);
+    setPalette(whiteWithPurpleText(palette()));
+    setFixedSize(kSize);
+    setModal(false);
+
+    auto *frame = new QGroupBox(QStringLiteral("About Velmor Trip Counter"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(8, 8, 289, 105);
+    addLabel(frame, QStringLiteral("Label1"), 24, QStringLiteral("Created by the Velmor project"));
+    addLabel(frame, QStringLiteral("Label2"), 40,
+             QStringLiteral("e-mail: velmor-counter@example.org"));
+    addLabel(frame, QStringLiteral("Label3"), 56, QStringLiteral("Version 4.0"));
+
+    auto *close = new QPushButton(QStringLiteral("Close"), frame);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setGeometry(104, 72, 97, 17);
+    close->setDefault(true); // Enter, like Escape, closes the window from the keyboard
+    connect(close, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+}
+
+void AboutWindow::showInFront()
+{
+    move(kTopLeft);
+    show();
+    raise();
+    activateWindow();
+}
+
+void AboutWindow::Command1_Click()
+{
+    hide();
+}
