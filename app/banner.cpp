@@ -1,5 +1,6 @@
 #include "banner.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -18,11 +19,38 @@ QPixmap renderPicture(qreal pixelRatio)
     return picture;
 }
 
+class AccessibleBanner final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleBanner(Banner *banner) : QAccessibleWidget(banner, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return QStringLiteral("Countdown");
+        if (kind == QAccessible::Description)
+            return static_cast<const Banner *>(widget())->summary();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleBanner(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Banner") && object && object->isWidgetType())
+        return new AccessibleBanner(static_cast<Banner *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 Banner::Banner(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(accessibleBanner);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
 }
 
 void Banner::paintEvent(QPaintEvent *event)

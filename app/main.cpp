@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VelmorCounter"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
 
     SystemClock clock;

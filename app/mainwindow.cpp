@@ -3,7 +3,6 @@
 #include "about/aboutwindow.h"
 #include "app/banner.h"
 #include "app/secondticker.h"
-#include "countdown/countdown.h"
 #include "tripdate/tripdateentry.h"
 
 #include <QCloseEvent>
@@ -40,6 +39,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner = new Banner(this);
     m_banner->setObjectName(QStringLiteral("Image1"));
     m_banner->setFixedSize(kClientSize);
+    m_banner->setSummary([this] { return summary(); });
     setCentralWidget(m_banner);
     m_lblDays = addFigureLabel(QStringLiteral("lblDays"), 216, QStringLiteral("Days left"));
     m_lblHours = addFigureLabel(QStringLiteral("lblHours"), 288, QStringLiteral("Hours left"));
@@ -104,6 +104,7 @@ void MainWindow::Form_Load()
 void MainWindow::setTripDate(std::optional<TripDate> tripDate)
 {
     m_tripDate = std::move(tripDate);
+    m_figures.reset();
     m_banner->setToolTip(m_tripDate ? QString() : noTripDateHint());
 }
 
@@ -112,10 +113,28 @@ void MainWindow::Timer1_Timer(const QDateTime &now)
     if (!m_tripDate)
         return; // nothing to count down to: the figures stay empty
     const CountdownFigures left = countdownTo(m_tripDate->day, now);
+    m_figures = left;
     showFigure(m_lblDays, left.DaysLeft);
     showFigure(m_lblSecs, left.SecsLeft);
     showFigure(m_lblHours, left.HoursLeft);
     showFigure(m_lblMins, left.MinsLeft);
+}
+
+QString MainWindow::summary() const
+{
+    if (!m_tripDate)
+        return noTripDateHint();
+    const QString date = m_tripDate->text.trimmed();
+    if (!m_figures)
+        return QStringLiteral("Counting down to the trip on %1.").arg(date);
+    if (m_figures->DaysLeft < 0)
+        return QStringLiteral("The trip on %1 has begun.").arg(date);
+    const auto count = [](int n, const char *unit) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit)).arg(QLatin1String(n == 1 ? "" : "s"));
+    };
+    return QStringLiteral("%1, %2, %3 and %4 left until the trip on %5.")
+        .arg(count(m_figures->DaysLeft, "day"), count(m_figures->HoursLeft, "hour"),
+             count(m_figures->MinsLeft, "minute"), count(m_figures->SecsLeft, "second"), date);
 }
 
 void MainWindow::showFigure(QLabel *label, int figure)

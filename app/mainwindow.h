@@ -7,6 +7,7 @@
 
 #include "runtime/clock.h"
 #include "runtime/errorreport.h"
+#include "countdown/countdown.h"
 #include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
 
@@ -54,9 +55,11 @@ private:
     QLabel *addFigureLabel(const QString &name, int left, const QString &unit);
     void showFigure(QLabel *label, int figure);
     void setTripDate(std::optional<TripDate> tripDate);
+    QString summary() const;
 
     Services m_services;
     std::optional<TripDate> m_tripDate;
+    std::optional<CountdownFigures> m_figures; // as last shown
     Banner *m_banner = nullptr;
     QLabel *m_lblDays = nullptr;
     QLabel *m_lblHours = nullptr;

@@ -4,6 +4,7 @@
 #include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatefile.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,7 @@ private slots:
     void start_withUnusableFile_reportsOnceAndTicksEmpty_data();
     void start_withUnusableFile_reportsOnceAndTicksEmpty();
     void setupDate_realPrompt_storesTheAnswerWhileTheCountGoesOn();
+    void accessibility_figuresCarryUnitsAndTheBannerTellsTheWhole();
     void close_endsTheProgram_data();
     void close_endsTheProgram();
 
@@ -292,6 +294,40 @@ void TestMainWindow::setupDate_realPrompt_storesTheAnswerWhileTheCountGoesOn()
     tick();
     QCOMPARE(figures(), QStringList({"11", "1", "44", "28"}));
     QVERIFY(m_errors.messages.isEmpty());
+}
+
+namespace {
+QList<QAccessible::Event> accessibilityEvents;
+void recordAccessibilityEvent(QAccessibleEvent *event) { accessibilityEvents.append(event->type()); }
+} // namespace
+
+void TestMainWindow::accessibility_figuresCarryUnitsAndTheBannerTellsTheWhole()
+{
+    writeTripDateFile("\"12/14/2005\"\r\n");
+    m_window = makeWindow();
+    QAccessible::setActive(true);
+    QAccessibleInterface *banner = QAccessible::queryAccessibleInterface(m_window->centralWidget());
+    QVERIFY(banner);
+    QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("Countdown"));
+    QCOMPARE(banner->text(QAccessible::Description),
+             QStringLiteral("Counting down to the trip on 12/14/2005."));
+
+    accessibilityEvents.clear();
+    QAccessible::installUpdateHandler(recordAccessibilityEvent);
+    tick();
+    QAccessible::installUpdateHandler(nullptr);
+    // A tick announces nothing: no alert, no change of the banner's sentence, no focus.
+    for (const QAccessible::Event event : std::as_const(accessibilityEvents)) {
+        QVERIFY(event != QAccessible::Alert && event != QAccessible::DescriptionChanged
+                && event != QAccessible::Focus);
+    }
+
+    QCOMPARE(banner->text(QAccessible::Description),
+             QStringLiteral("1 day, 1 hour, 44 minutes and 30 seconds left until the trip on 12/14/2005."));
+    const QAccessibleInterface *seconds = QAccessible::queryAccessibleInterface(label("lblSecs"));
+    QCOMPARE(seconds->text(QAccessible::Name), QStringLiteral("30"));
+    QCOMPARE(seconds->text(QAccessible::Description), QStringLiteral("Seconds left"));
+    QAccessible::setActive(false);
 }
 
 void TestMainWindow::close_endsTheProgram_data()

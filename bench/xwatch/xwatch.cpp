@@ -7,6 +7,7 @@
 //   wakeups_per_s     context switches of all its threads over the window, per second
 //   phase_*_ms        how long after each wall-clock second boundary the window's content
 //                     changed (X DAMAGE events), median and 95th percentile
+//   windows_mapped    top-level windows mapped in all (a message box is one more)
 //   seconds_missed, seconds_doubled
 //                     whole seconds in the window with no update, or with two or more
 //
@@ -203,6 +204,7 @@ public:
     }
 
     bool mapped() const { return m_mapped; }
+    int windowsMapped() const { return m_windowsMapped; }
     void startRecording() { m_updates.clear(); m_recording = true; }
     void stopRecording() { m_recording = false; }
     const std::vector<WallClock::time_point> &damageTimes() const { return m_updates; }
@@ -211,9 +213,12 @@ private:
     void handle(xcb_generic_event_t *event)
     {
         const uint8_t type = event->response_type & 0x7f;
-        if (type == XCB_MAP_NOTIFY && !m_mapped) {
+        if (type == XCB_MAP_NOTIFY) {
             const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
             if (map->event != m_root || map->override_redirect)
+                return;
+            ++m_windowsMapped;
+            if (m_mapped)
                 return;
             m_mapped = true;
             const xcb_damage_damage_t damage = xcb_generate_id(m_connection);
@@ -228,6 +233,7 @@ private:
     xcb_window_t m_root = 0;
     uint8_t m_damageEvent = 0;
     bool m_mapped = false;
+    int m_windowsMapped = 0;
     bool m_waitingForMap = false;
     bool m_recording = false;
     std::vector<WallClock::time_point> m_updates;
@@ -304,8 +310,9 @@ int main(int argc, char **argv)
 
     std::printf("startup_ms=%.1f rss_kb=%lld pss_kb=%lld cpu_ms=%.1f xserver_cpu_ms=%.1f "
                 "wakeups_per_s=%.2f phase_median_ms=%.1f phase_p95_ms=%.1f updates=%zu "
-                "seconds_missed=%d seconds_doubled=%d\n",
+                "seconds_missed=%d seconds_doubled=%d windows_mapped=%d\n",
                 startup, rss, pss, cpu, xcpu, double(switches) / options.durationSeconds,
-                percentile(phases, 0.5), percentile(phases, 0.95), updates.size(), missed, doubled);
+                percentile(phases, 0.5), percentile(phases, 0.95), updates.size(), missed, doubled,
+                watch.windowsMapped());
     return 0;
 }
