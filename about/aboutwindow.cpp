@@ -28,8 +28,7 @@ QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &te
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Velmor Trip Counter"));
@@ -61,7 +60,4 @@ void AboutWindow::showInFront()
     activateWindow();
 }
 
-void AboutWindow::Command1_Click()
-{
-    hide();
-}
+void AboutWindow::Command1_Click() { hide(); }

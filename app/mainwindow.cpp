@@ -22,6 +22,13 @@ QString noTripDateHint()
     return QStringLiteral("No trip date yet: choose Setup Date to set it.");
 }
 
+// "1 day", "2 days".
+QString countOf(int n, const QString &unit)
+{
+    return QStringLiteral("%1 %2%3").arg(QString::number(n), unit,
+                                         n == 1 ? QString() : QStringLiteral("s"));
+}
+
 } // namespace
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
@@ -129,12 +136,11 @@ QString MainWindow::summary() const
         return QStringLiteral("Counting down to the trip on %1.").arg(date);
     if (m_figures->DaysLeft < 0)
         return QStringLiteral("The trip on %1 has begun.").arg(date);
-    const auto count = [](int n, const char *unit) {
-        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit)).arg(QLatin1String(n == 1 ? "" : "s"));
-    };
     return QStringLiteral("%1, %2, %3 and %4 left until the trip on %5.")
-        .arg(count(m_figures->DaysLeft, "day"), count(m_figures->HoursLeft, "hour"),
-             count(m_figures->MinsLeft, "minute"), count(m_figures->SecsLeft, "second"), date);
+        .arg(countOf(m_figures->DaysLeft, QStringLiteral("day")),
+             countOf(m_figures->HoursLeft, QStringLiteral("hour")),
+             countOf(m_figures->MinsLeft, QStringLiteral("minute")),
+             countOf(m_figures->SecsLeft, QStringLiteral("second")), date);
 }
 
 void MainWindow::showFigure(QLabel *label, int figure)
@@ -154,17 +160,14 @@ void MainWindow::showFigure(QLabel *label, int figure)
     label->setText(text);
 }
 
-void MainWindow::Exit_Click()
-{
-    QCoreApplication::quit();
-}
+void MainWindow::Exit_Click() { QCoreApplication::quit(); }
 
 void MainWindow::SetupDate_Click()
 {
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
-    if (auto tripDate = enterTripDate(m_services.prompt, m_services.errorReport,
-                                      m_services.tripDateFile))
+    if (auto tripDate =
+            enterTripDate(m_services.prompt, m_services.errorReport, m_services.tripDateFile))
         setTripDate(std::move(tripDate));
 }
 

@@ -5,9 +5,9 @@
 // countdown/ does the arithmetic, tripdate/ reads and keeps the trip date, and the clock and
 // the dialogs come through runtime/, so that tests can stand in for all three.
 
+#include "countdown/countdown.h"
 #include "runtime/clock.h"
 #include "runtime/errorreport.h"
-#include "countdown/countdown.h"
 #include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
 

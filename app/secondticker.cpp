@@ -19,10 +19,7 @@ SecondTicker::SecondTicker(const Clock &clock, QObject *parent) : QObject(parent
     connect(&m_timer, &QTimer::timeout, this, &SecondTicker::onTimeout);
 }
 
-void SecondTicker::start()
-{
-    m_timer.start(kFirstTickMsecs);
-}
+void SecondTicker::start() { m_timer.start(kFirstTickMsecs); }
 
 void SecondTicker::onTimeout()
 {

@@ -12,7 +12,12 @@ bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 struct Token
 {
-    enum Kind { Number, Word, Separator } kind;
+    enum Kind
+    {
+        Number,
+        Word,
+        Separator
+    } kind;
     QStringView text;
 };
 
@@ -74,8 +79,8 @@ std::optional<int> monthFromName(QStringView word, const QLocale &locale)
     for (const QLocale &names : {locale, QLocale::c()}) {
         for (int month = 1; month <= 12; ++month) {
             for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                for (const QString &name : {names.monthName(month, format),
-                                            names.standaloneMonthName(month, format)}) {
+                for (const QString &name :
+                     {names.monthName(month, format), names.standaloneMonthName(month, format)}) {
                     if (withoutFinalDot(name).compare(word, Qt::CaseInsensitive) == 0)
                         return month;
                 }
@@ -85,7 +90,12 @@ std::optional<int> monthFromName(QStringView word, const QLocale &locale)
     return std::nullopt;
 }
 
-enum class NumericOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+enum class NumericOrder
+{
+    MonthDayYear,
+    DayMonthYear,
+    YearMonthDay
+};
 
 NumericOrder numericOrder(const QLocale &locale)
 {

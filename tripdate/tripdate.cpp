@@ -3,7 +3,6 @@
 #include "runtime/datereader.h"
 #include "tripdate/tripdatefile.h"
 
-
 std::optional<TripDate> TripDate::fromText(const QString &text, const QLocale &locale)
 {
     if (const auto day = readDate(text, locale))

@@ -17,8 +17,8 @@ QString TripDatePrompt::firstMessage() { return message("Enter your Zorvia trip 
 QString TripDatePrompt::correctMessage() { return message("Please enter a correct date:", 35); }
 QString TripDatePrompt::yearMessage() { return message("Please enter a valid year:", 38); }
 
-std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport,
-                                      const QString &path, const QLocale &locale)
+std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
+                                      const QLocale &locale)
 {
     QString message = TripDatePrompt::firstMessage();
     for (;;) {

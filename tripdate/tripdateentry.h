@@ -22,6 +22,5 @@ inline constexpr int kEarliestYear = 1971;
 // typed in the trip date file at `path`. Returns the new trip date, or no value when the
 // user cancelled (nothing changes) or the file could not be written (the user is told and
 // the old file stays as it was).
-std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport,
-                                      const QString &path,
+std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
                                       const QLocale &locale = QLocale::system());

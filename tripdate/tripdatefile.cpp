@@ -36,7 +36,8 @@ void LastFieldScanner::feed(QStringView text)
             else
                 append(c);
             break;
-        case State::AfterClosingQuote: // anything between the closing quote and the delimiter is dropped
+        case State::AfterClosingQuote: // anything between the closing quote and the delimiter is
+                                       // dropped
         case State::Unquoted:
             if (c == u',') {
                 endField();
@@ -105,8 +106,8 @@ TripDateFileContents unreadable(QString problem)
 TripDateFileContents readTripDateFile(const QString &path)
 {
     // Opened without blocking, so that a named pipe in the file's place cannot hang the start.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT)
             return {.outcome = TripDateFileContents::Outcome::Missing};
@@ -164,10 +165,7 @@ std::optional<QByteArray> encode(const QString &text)
 
 } // namespace
 
-bool canStoreTripDate(const QString &text)
-{
-    return encode(text).has_value();
-}
+bool canStoreTripDate(const QString &text) { return encode(text).has_value(); }
 
 QString writeTripDateFile(const QString &path, const QString &text)
 {

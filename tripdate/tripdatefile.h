@@ -32,7 +32,13 @@ public:
     bool lastFieldTooLong() const { return m_lastTooLong; }
 
 private:
-    enum class State { BeforeField, Quoted, AfterClosingQuote, Unquoted };
+    enum class State
+    {
+        BeforeField,
+        Quoted,
+        AfterClosingQuote,
+        Unquoted
+    };
 
     void append(QChar c);
     void endField();
@@ -48,7 +54,8 @@ private:
 
 struct TripDateFileContents
 {
-    enum class Outcome {
+    enum class Outcome
+    {
         Missing,    // there is no such file
         NoField,    // the file holds no field
         Field,      // `field` is the last field

@@ -164,12 +164,13 @@ public:
             xcb_screen_next(&screens);
         m_root = screens.data->root;
 
-        const xcb_query_extension_reply_t *damage = xcb_get_extension_data(m_connection, &xcb_damage_id);
+        const xcb_query_extension_reply_t *damage =
+            xcb_get_extension_data(m_connection, &xcb_damage_id);
         if (!damage || !damage->present)
             die("the X server has no DAMAGE extension");
         m_damageEvent = damage->first_event + XCB_DAMAGE_NOTIFY;
-        free(xcb_damage_query_version_reply(
-            m_connection, xcb_damage_query_version(m_connection, 1, 1), nullptr));
+        free(xcb_damage_query_version_reply(m_connection,
+                                            xcb_damage_query_version(m_connection, 1, 1), nullptr));
 
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
@@ -188,7 +189,9 @@ public:
             }
             if (xcb_connection_has_error(m_connection))
                 die("the X connection broke");
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                    .count();
             if (left <= 0 || (m_waitingForMap && m_mapped))
                 return;
             pollfd fd{xcb_get_file_descriptor(m_connection), POLLIN, 0};
@@ -205,7 +208,11 @@ public:
 
     bool mapped() const { return m_mapped; }
     int windowsMapped() const { return m_windowsMapped; }
-    void startRecording() { m_updates.clear(); m_recording = true; }
+    void startRecording()
+    {
+        m_updates.clear();
+        m_recording = true;
+    }
     void stopRecording() { m_recording = false; }
     const std::vector<WallClock::time_point> &damageTimes() const { return m_updates; }
 
@@ -222,7 +229,8 @@ private:
                 return;
             m_mapped = true;
             const xcb_damage_damage_t damage = xcb_generate_id(m_connection);
-            xcb_damage_create(m_connection, damage, map->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+            xcb_damage_create(m_connection, damage, map->window,
+                              XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
             xcb_flush(m_connection);
         } else if (type == m_damageEvent && m_recording) {
             m_updates.push_back(WallClock::now());
@@ -252,7 +260,8 @@ int main(int argc, char **argv)
         die(std::strerror(errno));
     if (child == 0) {
         execvp(options.command[0], options.command);
-        std::fprintf(stderr, "xwatch: cannot run %s: %s\n", options.command[0], std::strerror(errno));
+        std::fprintf(stderr, "xwatch: cannot run %s: %s\n", options.command[0],
+                     std::strerror(errno));
         _exit(127);
     }
 
@@ -263,8 +272,9 @@ int main(int argc, char **argv)
     }
     const double startup = millisecondsSince(start);
 
-    const auto settled = start + std::chrono::duration_cast<Clock::duration>(
-                                     std::chrono::duration<double>(options.settleSeconds));
+    const auto settled = start
+                         + std::chrono::duration_cast<Clock::duration>(
+                             std::chrono::duration<double>(options.settleSeconds));
     watch.runUntil(settled);
     const long long rss = memoryKb(child, "Rss");
     const long long pss = memoryKb(child, "Pss");
@@ -274,8 +284,9 @@ int main(int argc, char **argv)
     const long long switches0 = contextSwitches(child);
     const WallClock::time_point wallStart = WallClock::now();
     watch.startRecording();
-    watch.runUntil(settled + std::chrono::duration_cast<Clock::duration>(
-                                 std::chrono::duration<double>(options.durationSeconds)));
+    watch.runUntil(settled
+                   + std::chrono::duration_cast<Clock::duration>(
+                       std::chrono::duration<double>(options.durationSeconds)));
     watch.stopRecording();
     const WallClock::time_point wallEnd = WallClock::now();
     const double cpu = cpuMilliseconds(child) - cpu0;
@@ -297,7 +308,8 @@ int main(int argc, char **argv)
         return std::chrono::duration_cast<std::chrono::seconds>(t.time_since_epoch()).count();
     };
     for (const auto &update : updates) {
-        const auto ms = std::chrono::duration<double, std::milli>(update.time_since_epoch()).count();
+        const auto ms =
+            std::chrono::duration<double, std::milli>(update.time_since_epoch()).count();
         phases.push_back(std::fmod(ms, 1000.0));
     }
     int missed = 0, doubled = 0;
