@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server, in a directory of its own with a trip
 # date file, and checks what a user would see: it stays up, its window maps at its place,
-# the figures appear, the About window opens and closes, "Close" ends it cleanly, and the date file is left as it was.
+# the figures appear, the About window opens and closes, Setup Date saves a typed date,
+# "Close" ends it cleanly; the date file changes only when a date is saved.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -61,6 +62,23 @@ for _ in $(seq 50); do
 done
 xwininfo -id "$about" | grep -q 'Map State: IsUnMapped' || fail "Close did not hide the About window"
 
+[ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed without being asked to"
+
+# "Setup Date" (the second entry) asks for the date; the answer is saved exactly as typed.
+xdotool mousemove --window "$window" 90 $((menu / 2)) click 1
+prompt=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zorvia Date$' | head -n 1) \
+    || fail "Setup Date did not ask for the date"
+xdotool windowfocus --sync "$prompt" 2>/dev/null || true
+xdotool type --delay 20 'Dec 25, 2030'
+xdotool key Return
+for _ in $(seq 50); do
+    [ "$(cat vacation.txt)" = $'"Dec 25, 2030"\r' ] && break
+    sleep 0.1
+done
+[ "$(od -An -c vacation.txt | tr -s ' ')" = ' " D e c 2 5 , 2 0 3 0 " \r \n' ] \
+    || fail "vacation.txt holds $(od -An -c vacation.txt), not the typed date"
+after_setup=$(sha256sum vacation.txt)
+
 # "Close" is the first entry of the menu bar.
 xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
 status=0
@@ -68,6 +86,6 @@ timeout 10 tail --pid="$pid" -f /dev/null || fail "Close did not end the program
 wait "$pid" || status=$?
 [ "$status" = 0 ] || fail "the program exited with $status"
 
-[ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
+[ "$(sha256sum vacation.txt)" = "$after_setup" ] || fail "vacation.txt changed at the end"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
-echo "e2e: window mapped at 3,$((menu + y)) under a ${menu}-pixel menu, ticked, showed About, closed cleanly"
+echo "e2e: window mapped at 3,$((menu + y)) under a ${menu}-pixel menu, ticked, showed About, saved a date, closed cleanly"
