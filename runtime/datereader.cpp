@@ -97,14 +97,16 @@ enum class NumericOrder
     YearMonthDay
 };
 
+// The order of the locale's own numeric dates. A locale whose short dates name the month
+// (the C locale's "d MMM yyyy") has no numeric order of its own: it gets month first.
 NumericOrder numericOrder(const QLocale &locale)
 {
-    if (locale.language() == QLocale::C)
-        return NumericOrder::MonthDayYear;
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     const qsizetype day = format.indexOf(u'd');
     const qsizetype month = format.indexOf(u'M');
     const qsizetype year = format.indexOf(u'y');
+    if (month < 0 || format.indexOf(QStringLiteral("MMM")) >= 0)
+        return NumericOrder::MonthDayYear;
     if (year >= 0 && year < month && year < day)
         return NumericOrder::YearMonthDay;
     if (day >= 0 && day < month)

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void init();
     void window_isAFixedToolStripAtTheTopLeft();
     void menu_hasThreeDirectEntriesInOrder();
+    void banner_drawnAtTheScreensPixelRatio();
     void figureLabels_placedAndStyled_data();
     void figureLabels_placedAndStyled();
     void tick_showsTheFourFiguresOfOneClockReading();
@@ -125,6 +128,27 @@ void TestMainWindow::menu_hasThreeDirectEntriesInOrder()
     }
     QCOMPARE(captions, QStringList({"Close", "Setup Date", "About"}));
     QCOMPARE(names, QStringList({"Exit", "SetupDate", "web"}));
+}
+
+void TestMainWindow::banner_drawnAtTheScreensPixelRatio()
+{
+    m_window = makeWindow();
+    QWidget *banner = m_window->centralWidget();
+    const qreal ratio = banner->devicePixelRatioF();
+    QCOMPARE(ratio, m_window->screen()->devicePixelRatio());
+    const QImage shown = banner->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), (QSizeF(542, 61) * ratio).toSize()); // cropped on the right
+
+    // Drawn from the SVG at the screen's own resolution, not scaled up from 1x.
+    QImage expected((QSizeF(600, 61) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter painter(&expected);
+    QSvgRenderer(QStringLiteral(":/banner.svg")).render(&painter);
+    painter.end();
+    expected = expected.convertToFormat(QImage::Format_RGB32);
+    expected.setDevicePixelRatio(ratio);
+    const QRect titleArea(QPoint(0, 0), (QSizeF(200, 61) * ratio).toSize()); // no figure over it
+    QCOMPARE(shown.copy(titleArea), expected.copy(titleArea));
 }
 
 void TestMainWindow::figureLabels_placedAndStyled_data()
