@@ -5,11 +5,8 @@
 set -euo pipefail
 program=$(realpath "$1")
 xwatch=$(realpath "$2")
-if [ -z "${VELMOR_E2E_INNER:-}" ]; then
-    export VELMOR_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_RUNTIME_DIR=$(mktemp -d)
+source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 unset LC_ALL LC_TIME
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT

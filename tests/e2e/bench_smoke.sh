@@ -3,11 +3,9 @@
 set -euo pipefail
 xwatch=$(realpath "$1")
 floor=$(realpath "$2")
-if [ -z "${VELMOR_E2E_INNER:-}" ]; then
-    export VELMOR_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$(mktemp -d)
+source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
+export QT_QPA_PLATFORM=xcb
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 line=$("$xwatch" --settle 0.5 --duration 2.5 -- "$floor")
 echo "$line"
 for key in startup_ms rss_kb pss_kb cpu_ms wakeups_per_s phase_median_ms seconds_missed windows_mapped; do

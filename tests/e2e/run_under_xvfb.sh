@@ -5,14 +5,11 @@
 # "Close" ends it cleanly; the date file changes only when a date is saved.
 set -euo pipefail
 program=$(realpath "$1")
-here=$(dirname "$(realpath "$0")")
-if [ -z "${VELMOR_E2E_INNER:-}" ]; then
-    export VELMOR_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp" "$0" "$@"
-fi
+source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 cd "$work"
 printf '"12/24/2030"\r\n' > vacation.txt
 before=$(sha256sum vacation.txt)
