@@ -9,7 +9,7 @@ source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 cd "$work"
 printf '"12/24/2030"\r\n' > vacation.txt
 before=$(sha256sum vacation.txt)
