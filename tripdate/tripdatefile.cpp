@@ -94,8 +94,6 @@ QString describeTripDateFile(const QString &path)
 
 namespace {
 
-QString systemReason(int error) { return qt_error_string(error); }
-
 TripDateFileContents unreadable(QString problem)
 {
     return {.outcome = TripDateFileContents::Outcome::Unreadable, .problem = std::move(problem)};
@@ -111,7 +109,7 @@ TripDateFileContents readTripDateFile(const QString &path)
     if (fd < 0) {
         if (errno == ENOENT)
             return {.outcome = TripDateFileContents::Outcome::Missing};
-        return unreadable(systemReason(errno));
+        return unreadable(qt_error_string(errno));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -120,9 +118,9 @@ TripDateFileContents readTripDateFile(const QString &path)
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0)
-        return unreadable(systemReason(errno));
+        return unreadable(qt_error_string(errno));
     if (S_ISDIR(status.st_mode))
-        return unreadable(systemReason(EISDIR));
+        return unreadable(qt_error_string(EISDIR));
     if (!S_ISREG(status.st_mode))
         return unreadable(QStringLiteral("it is not a regular file"));
     if (status.st_size > kTripDateFileMaxSize)
