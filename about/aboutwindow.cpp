@@ -1,19 +1,12 @@
 #include "aboutwindow.h"
 
+#include "runtime/palette.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-const QColor kPurple(128, 0, 128);
-
-QPalette whiteWithPurpleText(QPalette palette)
-{
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, kPurple);
-    return palette;
-}
 
 QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &text)
 {
@@ -22,7 +15,7 @@ QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &te
     label->setGeometry(8, top, 273, 17);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
-    label->setPalette(whiteWithPurpleText(label->palette()));
+    label->setPalette(purpleOnWhite(label->palette()));
     return label;
 }
 
@@ -33,7 +26,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About Velmor Trip Counter"));
     setAutoFillBackground(true);
-    setPalette(whiteWithPurpleText(palette()));
+    setPalette(purpleOnWhite(palette()));
     setFixedSize(kSize);
     setModal(false);
 
@@ -49,7 +42,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     close->setObjectName(QStringLiteral("Command1"));
     close->setGeometry(104, 72, 97, 17);
     close->setDefault(true); // Enter, like Escape, closes the window from the keyboard
-    connect(close, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void AboutWindow::showInFront()
@@ -59,5 +52,3 @@ void AboutWindow::showInFront()
     raise();
     activateWindow();
 }
-
-void AboutWindow::Command1_Click() { hide(); }

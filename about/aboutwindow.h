@@ -16,7 +16,4 @@ public:
 
     // Shows the window at its place, or brings it to the front when it is already shown.
     void showInFront();
-
-private:
-    void Command1_Click();
 };

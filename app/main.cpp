@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VelmorCounter"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
 

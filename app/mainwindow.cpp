@@ -3,6 +3,7 @@
 #include "about/aboutwindow.h"
 #include "app/banner.h"
 #include "app/secondticker.h"
+#include "runtime/palette.h"
 #include "tripdate/tripdateentry.h"
 
 #include <QCloseEvent>
@@ -15,7 +16,6 @@ namespace {
 
 constexpr QSize kFigureSize{41, 20};
 constexpr int kFigureTop = 9;
-const QColor kPurple(128, 0, 128);
 
 QString noTripDateHint()
 {
@@ -48,10 +48,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setFixedSize(kClientSize);
     m_banner->setSummary([this] { return summary(); });
     setCentralWidget(m_banner);
-    m_lblDays = addFigureLabel(QStringLiteral("lblDays"), 216, QStringLiteral("Days left"));
-    m_lblHours = addFigureLabel(QStringLiteral("lblHours"), 288, QStringLiteral("Hours left"));
-    m_lblMins = addFigureLabel(QStringLiteral("lblMins"), 360, QStringLiteral("Minutes left"));
-    m_lblSecs = addFigureLabel(QStringLiteral("lblSecs"), 432, QStringLiteral("Seconds left"));
+    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, QStringLiteral("Days left"));
+    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, QStringLiteral("Hours left"));
+    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, QStringLiteral("Minutes left"));
+    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, QStringLiteral("Seconds left"));
     buildMenu();
 
     // Fixed size, and the area under the menu bar at its place on the screen.
@@ -60,23 +60,24 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     setGeometry(QRect(kClientTopLeft - m_banner->pos(), size()));
 
     m_ticker = new SecondTicker(m_services.clock, this);
-    connect(m_ticker, &SecondTicker::ticked, this, &MainWindow::Timer1_Timer);
+    connect(m_ticker, &SecondTicker::ticked, this, &MainWindow::showCountdown);
     m_ticker->start();
 
-    Form_Load();
+    loadStoredTripDate();
 }
 
 void MainWindow::buildMenu()
 {
-    const auto addEntry = [this](const QString &name, const QString &caption, auto handler) {
+    const auto addEntry = [this](const QString &name, const QString &caption, auto *receiver,
+                                 auto handler) {
         QAction *action = menuBar()->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, receiver, handler);
     };
-    addEntry(QStringLiteral("Exit"), QStringLiteral("Close"), &MainWindow::Exit_Click);
-    addEntry(QStringLiteral("SetupDate"), QStringLiteral("Setup Date"),
-             &MainWindow::SetupDate_Click);
-    addEntry(QStringLiteral("web"), QStringLiteral("About"), &MainWindow::web_Click);
+    addEntry(QStringLiteral("Exit"), QStringLiteral("Close"), qApp, &QCoreApplication::quit);
+    addEntry(QStringLiteral("SetupDate"), QStringLiteral("Setup Date"), this,
+             &MainWindow::askTripDate);
+    addEntry(QStringLiteral("web"), QStringLiteral("About"), this, &MainWindow::showAbout);
 }
 
 QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit)
@@ -88,15 +89,12 @@ QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString 
     label->setWordWrap(false);
     label->setFont(m_figureFont);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, kPurple);
-    label->setPalette(palette);
+    label->setPalette(purpleOnWhite(label->palette()));
     label->setAccessibleDescription(unit);
     return label;
 }
 
-void MainWindow::Form_Load()
+void MainWindow::loadStoredTripDate()
 {
     StoredTripDate stored = loadTripDate(m_services.tripDateFile);
     setTripDate(std::move(stored.tripDate));
@@ -115,16 +113,16 @@ void MainWindow::setTripDate(std::optional<TripDate> tripDate)
     m_banner->setToolTip(m_tripDate ? QString() : noTripDateHint());
 }
 
-void MainWindow::Timer1_Timer(const QDateTime &now)
+void MainWindow::showCountdown(const QDateTime &now)
 {
     if (!m_tripDate)
         return; // nothing to count down to: the figures stay empty
     const CountdownFigures left = countdownTo(m_tripDate->day, now);
     m_figures = left;
-    showFigure(m_lblDays, left.DaysLeft);
-    showFigure(m_lblSecs, left.SecsLeft);
-    showFigure(m_lblHours, left.HoursLeft);
-    showFigure(m_lblMins, left.MinsLeft);
+    showFigure(m_daysLabel, left.daysLeft);
+    showFigure(m_secondsLabel, left.secondsLeft);
+    showFigure(m_hoursLabel, left.hoursLeft);
+    showFigure(m_minutesLabel, left.minutesLeft);
 }
 
 QString MainWindow::summary() const
@@ -134,13 +132,13 @@ QString MainWindow::summary() const
     const QString date = m_tripDate->text.trimmed();
     if (!m_figures)
         return QStringLiteral("Counting down to the trip on %1.").arg(date);
-    if (m_figures->DaysLeft < 0)
+    if (m_figures->daysLeft < 0)
         return QStringLiteral("The trip on %1 has begun.").arg(date);
     return QStringLiteral("%1, %2, %3 and %4 left until the trip on %5.")
-        .arg(countOf(m_figures->DaysLeft, QStringLiteral("day")),
-             countOf(m_figures->HoursLeft, QStringLiteral("hour")),
-             countOf(m_figures->MinsLeft, QStringLiteral("minute")),
-             countOf(m_figures->SecsLeft, QStringLiteral("second")), date);
+        .arg(countOf(m_figures->daysLeft, QStringLiteral("day")),
+             countOf(m_figures->hoursLeft, QStringLiteral("hour")),
+             countOf(m_figures->minutesLeft, QStringLiteral("minute")),
+             countOf(m_figures->secondsLeft, QStringLiteral("second")), date);
 }
 
 void MainWindow::showFigure(QLabel *label, int figure)
@@ -160,9 +158,7 @@ void MainWindow::showFigure(QLabel *label, int figure)
     label->setText(text);
 }
 
-void MainWindow::Exit_Click() { QCoreApplication::quit(); }
-
-void MainWindow::SetupDate_Click()
+void MainWindow::askTripDate()
 {
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
@@ -171,7 +167,7 @@ void MainWindow::SetupDate_Click()
         setTripDate(std::move(tripDate));
 }
 
-void MainWindow::web_Click()
+void MainWindow::showAbout()
 {
     if (!m_about)
         m_about = new AboutWindow(this);

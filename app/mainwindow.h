@@ -45,11 +45,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void Timer1_Timer(const QDateTime &now);
-    void Exit_Click();
-    void SetupDate_Click();
-    void web_Click();
+    void loadStoredTripDate();
+    void showCountdown(const QDateTime &now);
+    void askTripDate();
+    void showAbout();
 
     void buildMenu();
     QLabel *addFigureLabel(const QString &name, int left, const QString &unit);
@@ -61,10 +60,10 @@ private:
     std::optional<TripDate> m_tripDate;
     std::optional<CountdownFigures> m_figures; // as last shown
     Banner *m_banner = nullptr;
-    QLabel *m_lblDays = nullptr;
-    QLabel *m_lblHours = nullptr;
-    QLabel *m_lblMins = nullptr;
-    QLabel *m_lblSecs = nullptr;
+    QLabel *m_daysLabel = nullptr;
+    QLabel *m_hoursLabel = nullptr;
+    QLabel *m_minutesLabel = nullptr;
+    QLabel *m_secondsLabel = nullptr;
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run

@@ -22,11 +22,11 @@ std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, 
 {
     QString message = TripDatePrompt::firstMessage();
     for (;;) {
-        const std::optional<QString> EnteredDate = prompt.ask(message, TripDatePrompt::title());
-        if (!EnteredDate)
+        const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
+        if (!answer)
             return std::nullopt;
-        const std::optional<TripDate> tripDate = TripDate::fromText(*EnteredDate, locale);
-        if (!tripDate || !canStoreTripDate(*EnteredDate)) {
+        const std::optional<TripDate> tripDate = TripDate::fromText(*answer, locale);
+        if (!tripDate) {
             message = TripDatePrompt::correctMessage();
             continue;
         }
@@ -34,7 +34,7 @@ std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, 
             message = TripDatePrompt::yearMessage();
             continue;
         }
-        if (const QString problem = writeTripDateFile(path, *EnteredDate); !problem.isEmpty()) {
+        if (const QString problem = writeTripDateFile(path, *answer); !problem.isEmpty()) {
             errorReport.report(problem);
             return std::nullopt;
         }

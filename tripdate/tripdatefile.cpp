@@ -126,7 +126,7 @@ TripDateFileContents readTripDateFile(const QString &path)
     if (status.st_size > kTripDateFileMaxSize)
         return unreadable(QStringLiteral("it is too large to be a trip date file"));
 
-    QStringDecoder decode(QStringConverter::System);
+    QStringDecoder decode(QStringConverter::Utf8);
     LastFieldScanner scanner;
     qint64 total = 0;
     char buffer[4096];
@@ -150,37 +150,24 @@ TripDateFileContents readTripDateFile(const QString &path)
             .fieldTooLong = scanner.lastFieldTooLong()};
 }
 
-namespace {
-
-std::optional<QByteArray> encode(const QString &text)
-{
-    QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
-
-} // namespace
-
-bool canStoreTripDate(const QString &text) { return encode(text).has_value(); }
-
 QString writeTripDateFile(const QString &path, const QString &text)
 {
     const auto failed = [&](const QString &reason) {
         return QStringLiteral("%1 cannot be written: %2.\n\nThe trip date stays as it was.")
             .arg(describeTripDateFile(path), reason);
     };
-    const std::optional<QByteArray> bytes = encode(text);
-    if (!bytes)
-        return failed(QStringLiteral("the date holds characters the file cannot"));
+    // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
+    QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encode(text);
+    if (encode.hasError())
+        return failed(QStringLiteral("the date is not valid Unicode"));
 
     // Unbuffered, and every byte accounted for: QSaveFile takes a short write (a full disk)
     // for success and would commit a cut-off record over the good one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
-    const QByteArray record = '"' + *bytes + "\"\r\n";
+    const QByteArray record = '"' + bytes + "\"\r\n";
     for (qsizetype written = 0; written < record.size();) {
         const qint64 count = file.write(record.constData() + written, record.size() - written);
         if (count <= 0) {

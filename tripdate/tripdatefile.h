@@ -71,11 +71,9 @@ struct TripDateFileContents
 QString describeTripDateFile(const QString &path);
 
 // Reads the file without ever blocking or changing it. Only a regular file of at most
-// kTripDateFileMaxSize bytes is read; its bytes are decoded in the locale's encoding.
+// kTripDateFileMaxSize bytes is read. The file is UTF-8, as Qt 6 takes all 8-bit text on
+// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD.
 TripDateFileContents readTripDateFile(const QString &path);
-
-// Whether the file's encoding can hold the text, so that it reads back the same.
-bool canStoreTripDate(const QString &text);
 
 // Replaces the file with one record holding `text` exactly as given. The old file stays
 // whole until the new one is complete on disk; a link keeps pointing where it did and the
