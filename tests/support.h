@@ -1,12 +1,26 @@
 #pragma once
 
+// Stand-ins for the program's services, shared by the tests.
+
+#include "runtime/clock.h"
 #include "runtime/errorreport.h"
 #include "runtime/prompt.h"
 
-#include <QDateTime>
-#include <QMetaObject>
+#include <QFile>
 #include <QStringList>
 #include <QTimer>
+
+// A clock that moves only when the test moves it.
+class TestClock final : public Clock
+{
+public:
+    explicit TestClock(QDateTime start) : m_now(std::move(start)) {}
+    QDateTime now() const override { return m_now; }
+    void set(QDateTime now) { m_now = std::move(now); }
+
+private:
+    QDateTime m_now;
+};
 
 // Keeps the messages instead of showing them.
 class RecordingErrorReport final : public ErrorReport
@@ -38,7 +52,17 @@ inline QDateTime localTime(int y, int mo, int d, int h, int mi, int s, int ms = 
 }
 
 // Makes a timer go off now, as if its time had come.
-inline void fire(QTimer *timer)
+inline void fire(QTimer *timer) { QMetaObject::invokeMethod(timer, "timeout"); }
+
+inline QByteArray contents(const QString &path)
 {
-    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
 }

@@ -1,71 +1,89 @@
+#include "app/secondticker.h"
 #include "countdown/countdown.h"
+#include "support.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
+// The four figures, and when they are worked out: just after each second of the clock.
 class TestCountdown : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void countsToMidnightAtStartOfTripDay_data();
-    void countsToMidnightAtStartOfTripDay();
+    void countsToMidnightAtStartOfTripDay_data()
+    {
+        QTest::addColumn<QDate>("trip");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QList<int>>("figures"); // days, hours, minutes, seconds
+
+        const QDate day(2005, 12, 12), tomorrow = day.addDays(1);
+        const auto at = [](int h, int mi, int s, int ms = 0) {
+            return localTime(2005, 12, 12, h, mi, s, ms);
+        };
+        // clang-format off
+        QTest::newRow("tomorrow, 22:15:30") << tomorrow << at(22, 15, 30) << QList{0, 1, 44, 30};
+        QTest::newRow("tomorrow, 23:59:00: seconds show 60") << tomorrow << at(23, 59, 0) << QList{0, 0, 0, 60};
+        QTest::newRow("today, 08:00:00: days -1") << day << at(8, 0, 0) << QList{-1, 15, 59, 60};
+        QTest::newRow("10 days ahead, 00:00:59: seconds show 1") << day.addDays(10) << at(0, 0, 59) << QList{9, 23, 59, 1};
+        QTest::newRow("in the past: the day still counts down") << QDate(2005, 12, 1) << at(10, 0, 0) << QList{-12, 13, 59, 60};
+        QTest::newRow("last millisecond of the day") << tomorrow << at(23, 59, 59, 999) << QList{0, 0, 0, 1};
+        QTest::newRow("across a year's end and a leap day") << QDate(2008, 3, 1) << localTime(2007, 12, 31, 12, 0, 0) << QList{60, 11, 59, 60};
+        QTest::newRow("the latest date there is") << QDate(9999, 12, 31) << at(12, 0, 0) << QList{2919766, 11, 59, 60};
+        // clang-format on
+    }
+
+    void countsToMidnightAtStartOfTripDay()
+    {
+        QFETCH(QDate, trip);
+        QFETCH(QDateTime, now);
+        QFETCH(QList<int>, figures);
+
+        const CountdownFigures left = countdownTo(trip, now);
+        QCOMPARE((QList<int>{left.daysLeft, left.hoursLeft, left.minutesLeft, left.secondsLeft}),
+                 figures);
+        // Together the figures are the whole seconds left, as if every day had 86400 of them.
+        const qint64 shown = qint64(left.daysLeft) * 86400 + left.hoursLeft * 3600
+                             + left.minutesLeft * 60 + left.secondsLeft;
+        QCOMPARE(shown, now.addMSecs(-now.time().msec()).secsTo(QDateTime(trip, QTime(0, 0))));
+    }
+
+    void eachTickIsArmedForTheNextSecondBoundary_data()
+    {
+        QTest::addColumn<QDateTime>("firesAt");
+        QTest::addColumn<bool>("ticks");
+        QTest::addColumn<int>("nextInterval");
+        // clang-format off
+        QTest::newRow("the first tick, mid-second") << localTime(2005, 12, 12, 10, 0, 1, 250) << true << 750;
+        QTest::newRow("on a boundary") << localTime(2005, 12, 12, 10, 0, 2, 0) << true << 1000;
+        QTest::newRow("a late wake-up still ticks") << localTime(2005, 12, 12, 10, 0, 4, 900) << true << 100;
+        QTest::newRow("an early wake-up waits for the boundary") << localTime(2005, 12, 12, 10, 0, 4, 997) << false << 3;
+        QTest::newRow("the clock set back an hour") << localTime(2005, 12, 12, 9, 0, 5, 400) << true << 600;
+        // clang-format on
+    }
+
+    void eachTickIsArmedForTheNextSecondBoundary()
+    {
+        QFETCH(QDateTime, firesAt);
+        QFETCH(bool, ticks);
+        QFETCH(int, nextInterval);
+
+        TestClock clock(localTime(2005, 12, 12, 10, 0, 0, 250));
+        SecondTicker ticker(clock);
+        ticker.start();
+        auto *timer = ticker.findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer->isActive());
+        QCOMPARE(ticker.interval(), 1000); // the first tick comes a second after start
+        QSignalSpy spy(&ticker, &SecondTicker::ticked);
+        clock.set(firesAt);
+        fire(timer);
+
+        QCOMPARE(spy.count(), ticks ? 1 : 0);
+        if (ticks) // the tick hands on the very reading it was armed from
+            QCOMPARE(spy.first().first().toDateTime(), firesAt);
+        QCOMPARE(ticker.interval(), nextInterval);
+    }
 };
 
-namespace {
-
-QDateTime at(int y, int mo, int d, int h, int mi, int s, int ms = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
-}
-
-} // namespace
-
-void TestCountdown::countsToMidnightAtStartOfTripDay_data()
-{
-    QTest::addColumn<QDate>("trip");
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<int>("hours");
-    QTest::addColumn<int>("mins");
-    QTest::addColumn<int>("secs");
-
-    const QDate day(2005, 12, 12);
-    QTest::newRow("tomorrow, 22:15:30") << day.addDays(1) << at(2005, 12, 12, 22, 15, 30) << 0 << 1 << 44 << 30;
-    QTest::newRow("tomorrow, 23:59:00: seconds show 60") << day.addDays(1) << at(2005, 12, 12, 23, 59, 0) << 0 << 0 << 0 << 60;
-    QTest::newRow("today, 08:00:00: days -1") << day << at(2005, 12, 12, 8, 0, 0) << -1 << 15 << 59 << 60;
-    QTest::newRow("10 days ahead, 00:00:59: seconds show 1") << day.addDays(10) << at(2005, 12, 12, 0, 0, 59) << 9 << 23 << 59 << 1;
-    QTest::newRow("past: days negative, the day still counts down") << QDate(2005, 12, 1) << at(2005, 12, 12, 10, 0, 0) << -12 << 13 << 59 << 60;
-    QTest::newRow("midnight itself") << day.addDays(1) << at(2005, 12, 12, 0, 0, 0) << 0 << 23 << 59 << 60;
-    QTest::newRow("last millisecond of the day") << day.addDays(1) << at(2005, 12, 12, 23, 59, 59, 999) << 0 << 0 << 0 << 1;
-    QTest::newRow("last millisecond of a minute") << day.addDays(1) << at(2005, 12, 12, 10, 0, 59, 999) << 0 << 13 << 59 << 1;
-    QTest::newRow("first millisecond of a minute") << day.addDays(1) << at(2005, 12, 12, 10, 1, 0, 0) << 0 << 13 << 58 << 60;
-    QTest::newRow("last millisecond of an hour") << day.addDays(1) << at(2005, 12, 12, 10, 59, 59, 999) << 0 << 13 << 0 << 1;
-    QTest::newRow("first millisecond of an hour") << day.addDays(1) << at(2005, 12, 12, 11, 0, 0, 0) << 0 << 12 << 59 << 60;
-    QTest::newRow("across a year's end") << QDate(2006, 1, 1) << at(2005, 12, 31, 12, 0, 0) << 0 << 11 << 59 << 60;
-    QTest::newRow("across a leap day") << QDate(2008, 3, 1) << at(2008, 2, 28, 0, 0, 0) << 1 << 23 << 59 << 60;
-    QTest::newRow("the latest date there is") << QDate(9999, 12, 31) << at(2005, 12, 12, 12, 0, 0) << 2919766 << 11 << 59 << 60;
-}
-
-void TestCountdown::countsToMidnightAtStartOfTripDay()
-{
-    QFETCH(QDate, trip);
-    QFETCH(QDateTime, now);
-    QFETCH(int, days);
-    QFETCH(int, hours);
-    QFETCH(int, mins);
-    QFETCH(int, secs);
-
-    const CountdownFigures left = countdownTo(trip, now);
-    const CountdownFigures expected{days, hours, mins, static_cast<qint16>(secs)};
-    QCOMPARE(left, expected);
-
-    // Together the figures are the whole seconds left, as every day had 86400 of them.
-    const QDateTime nowInSeconds = now.addMSecs(-now.time().msec());
-    const qint64 secondsLeft = nowInSeconds.secsTo(QDateTime(trip, QTime(0, 0), Qt::UTC));
-    const qint64 shown = qint64(left.DaysLeft) * 86400 + left.HoursLeft * 3600
-                         + left.MinsLeft * 60 + left.SecsLeft;
-    QCOMPARE(shown, secondsLeft);
-}
-
-QTEST_APPLESS_MAIN(TestCountdown)
+QTEST_GUILESS_MAIN(TestCountdown)
 #include "tst_countdown.moc"
