@@ -186,19 +186,63 @@ private slots:
                  stored != kOldRecord && obstacle.isEmpty() ? *answers.last() : QString());
     }
 
-    void save_keepsLinkAndPermissions()
+    // In a directory that is sticky and writable by others, vacation.txt as a link is used
+    // only when the link belongs to the user or to the directory's owner, and a hard link is
+    // not read; anywhere else links work as the user made them. The file behind a refused
+    // link is never touched.
+    void links_followedOnlyWhenTrusted_data()
     {
-        const QString target = m_dir->filePath(QStringLiteral("kept/trip.txt"));
-        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
-        writeFile(target, kOldRecord);
-        QVERIFY(QFile::link(QStringLiteral("kept/trip.txt"), m_path));
-        const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(target, permissions));
+        QTest::addColumn<bool>("hardLink");
+        QTest::addColumn<uint>("mode");          // of the directory
+        QTest::addColumn<int>("directoryOwner"); // -1: the user
+        QTest::addColumn<int>("linkOwner");
+        QTest::addColumn<QString>("refusal"); // empty: read and saved through the link
+        const int nobody = 65534;
+        // clang-format off
+        QTest::newRow("another user's link in a shared directory") << false << 01777u << -1 << nobody << "it is a link that another user made, in a directory that others may write to";
+        QTest::newRow("the user's own link there") << false << 01777u << -1 << -1 << "";
+        QTest::newRow("the directory owner's link") << false << 01777u << nobody << nobody << "";
+        QTest::newRow("another user's link elsewhere") << false << 0755u << -1 << nobody << "";
+        QTest::newRow("a hard link in a shared directory: not read, replaced by a save") << true << 01777u << nobody << -1 << "it is a hard link to a file elsewhere";
+        // clang-format on
+    }
 
-        QCOMPARE(writeTripDateFile(m_path, QStringLiteral("12/12/2005")), QString());
-        QVERIFY(QFileInfo(m_path).isSymLink());
-        QCOMPARE(contents(target), QByteArray("\"12/12/2005\"\r\n"));
-        QCOMPARE(QFile::permissions(target) & 0x7077, permissions); // owner, group, others
+    void links_followedOnlyWhenTrusted()
+    {
+        QFETCH(bool, hardLink);
+        QFETCH(uint, mode);
+        QFETCH(int, directoryOwner);
+        QFETCH(int, linkOwner);
+        QFETCH(QString, refusal);
+        const QString target = m_dir->filePath(QStringLiteral("trip.txt"));
+        const QByteArray directory = QFile::encodeName(m_dir->filePath(QStringLiteral("shared")));
+        const QString link = QFile::decodeName(directory) + QStringLiteral("/vacation.txt");
+        QVERIFY(QDir().mkdir(QFile::decodeName(directory)));
+        writeFile(target, "\"12/24/2030\"\r\n");
+        QVERIFY(
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        if (hardLink)
+            QCOMPARE(::link(QFile::encodeName(target), QFile::encodeName(link)), 0);
+        else
+            QVERIFY(QFile::link(target, link));
+        if (::lchown(QFile::encodeName(link), linkOwner, -1) != 0
+            || ::chown(directory, directoryOwner, -1) != 0)
+            QSKIP("giving a file to another user needs root");
+        QCOMPARE(::chmod(directory, mode), 0);
+
+        const StoredTripDate stored = loadTripDate(link, QLocale::c());
+        QVERIFY2(refusal.isEmpty() ? stored.tripDate && stored.problem.isEmpty()
+                                   : stored.problem.contains(refusal),
+                 qPrintable(stored.problem));
+        const QString problem = writeTripDateFile(link, QStringLiteral("1/1/2031"));
+        const bool refusedSave = !hardLink && !refusal.isEmpty();
+        QVERIFY2(refusedSave ? problem.contains(refusal) : problem.isEmpty(), qPrintable(problem));
+        const QByteArray old("\"12/24/2030\"\r\n"), saved("\"1/1/2031\"\r\n");
+        QCOMPARE(contents(target), refusal.isEmpty() ? saved : old);
+        QCOMPARE(contents(link), refusedSave ? old : saved);
+        QCOMPARE(QFileInfo(link).isSymLink(), !hardLink); // a link stays a link
+        QCOMPARE(QFile::permissions(target) & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     }
 
     // A save killed at any moment leaves the old record or the new one, whole, and nothing

@@ -1,9 +1,11 @@
 #include "tripdatefile.h"
 
+#include "tripdate/filelocation.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -103,13 +105,21 @@ TripDateFileContents unreadable(QString problem)
 
 TripDateFileContents readTripDateFile(const QString &path)
 {
-    // Opened without blocking, so that a named pipe in the file's place cannot hang the start.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const FileLocation location = locateFile(path);
+    if (!location.refusal.isEmpty())
+        return unreadable(location.refusal);
+    // Opened without blocking, so that a named pipe in the file's place cannot hang the start,
+    // and without following a link that was not there when the file was located.
+    const int fd = location.error
+                       ? -1
+                       : ::openat(location.directory.get(), location.name.constData(),
+                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
     if (fd < 0) {
-        if (errno == ENOENT)
+        const int error = location.error ? location.error : errno;
+        if (error == ENOENT)
             return {.outcome = TripDateFileContents::Outcome::Missing};
-        return unreadable(qt_error_string(errno));
+        return unreadable(error == ELOOP ? QStringLiteral("it changed while it was being opened")
+                                         : qt_error_string(error));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -125,6 +135,9 @@ TripDateFileContents readTripDateFile(const QString &path)
         return unreadable(QStringLiteral("it is not a regular file"));
     if (status.st_size > kTripDateFileMaxSize)
         return unreadable(QStringLiteral("it is too large to be a trip date file"));
+    if (const QString refusal = refusalInSharedDirectory(location, status.st_uid, status.st_nlink);
+        !refusal.isEmpty())
+        return unreadable(refusal);
 
     QStringDecoder decode(QStringConverter::Utf8);
     LastFieldScanner scanner;
@@ -150,6 +163,31 @@ TripDateFileContents readTripDateFile(const QString &path)
             .fieldTooLong = scanner.lastFieldTooLong()};
 }
 
+namespace {
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t count = ::write(fd, bytes.constData() + written, bytes.size() - written);
+        if (count < 0 && errno != EINTR)
+            return false;
+        written += std::max<ssize_t>(count, 0);
+    }
+    return true;
+}
+
+// "vacation.txt.k3Xq9Z": a name of its own for the new copy, next to the file.
+QByteArray copyName(const QByteArray &name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray copy = name + '.';
+    for (int i = 0; i < 6; ++i)
+        copy += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return copy;
+}
+
+} // namespace
+
 QString writeTripDateFile(const QString &path, const QString &text)
 {
     const auto failed = [&](const QString &reason) {
@@ -158,25 +196,62 @@ QString writeTripDateFile(const QString &path, const QString &text)
     };
     // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encode(text);
+    const QByteArray record = '"' + encode(text) + "\"\r\n";
     if (encode.hasError())
         return failed(QStringLiteral("the date is not valid Unicode"));
 
-    // Unbuffered, and every byte accounted for: QSaveFile takes a short write (a full disk)
-    // for success and would commit a cut-off record over the good one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    const QByteArray record = '"' + bytes + "\"\r\n";
-    for (qsizetype written = 0; written < record.size();) {
-        const qint64 count = file.write(record.constData() + written, record.size() - written);
-        if (count <= 0) {
-            file.cancelWriting();
-            return failed(file.errorString());
-        }
-        written += count;
+    const FileLocation location = locateFile(path);
+    if (!location.refusal.isEmpty())
+        return failed(location.refusal);
+    if (location.error)
+        return failed(qt_error_string(location.error));
+    const int directory = location.directory.get();
+    struct stat old = {};
+    const bool exists =
+        ::fstatat(directory, location.name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (exists && S_ISLNK(old.st_mode))
+        return failed(QStringLiteral("it changed while it was being saved"));
+
+    // The new record goes into a copy that has no name until it is complete on disk (or, where
+    // the file system cannot make such a file, a name no one else can have taken); the copy is
+    // then renamed over the file. The rename is atomic, and it replaces the name in this
+    // directory only, never a file that the name might point to by then. The old file stays
+    // whole until that moment; a crash before it leaves at most a complete copy behind.
+    QByteArray copy;
+    Descriptor fd(::openat(directory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (fd.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+        do {
+            copy = copyName(location.name);
+            fd = Descriptor(::openat(directory, copy.constData(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        } while (fd.get() < 0 && errno == EEXIST);
     }
-    if (!file.commit())
-        return failed(file.errorString());
+    if (fd.get() < 0)
+        return failed(qt_error_string(errno));
+    const auto abandon = [&](int error) {
+        if (!copy.isEmpty())
+            ::unlinkat(directory, copy.constData(), 0);
+        return failed(qt_error_string(error));
+    };
+    // Every byte accounted for: a short write (a full disk) must not commit a cut-off record.
+    if (!writeAll(fd.get(), record) || (exists && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
+        || ::fsync(fd.get()) != 0)
+        return abandon(errno);
+    if (copy.isEmpty()) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd.get());
+        int linked = -1;
+        do {
+            copy = copyName(location.name);
+            linked = ::linkat(AT_FDCWD, self.constData(), directory, copy.constData(),
+                              AT_SYMLINK_FOLLOW);
+        } while (linked != 0 && errno == EEXIST);
+        if (linked != 0) {
+            const int error = errno;
+            copy.clear();
+            return abandon(error);
+        }
+    }
+    if (::renameat(directory, copy.constData(), directory, location.name.constData()) != 0)
+        return abandon(errno);
     return {};
 }
