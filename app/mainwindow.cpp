@@ -94,9 +94,14 @@ QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString 
     return label;
 }
 
+DateContext MainWindow::dateContext() const
+{
+    return {QLocale::system(), m_services.clock.now().date()};
+}
+
 void MainWindow::loadStoredTripDate()
 {
-    StoredTripDate stored = loadTripDate(m_services.tripDateFile);
+    StoredTripDate stored = loadTripDate(m_services.tripDateFile, dateContext());
     setTripDate(std::move(stored.tripDate));
     if (!stored.problem.isEmpty()) {
         // Told once the window is up, so that the message has the window behind it.
@@ -162,8 +167,8 @@ void MainWindow::askTripDate()
 {
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
-    if (auto tripDate =
-            enterTripDate(m_services.prompt, m_services.errorReport, m_services.tripDateFile))
+    if (auto tripDate = enterTripDate(m_services.prompt, m_services.errorReport,
+                                      m_services.tripDateFile, dateContext()))
         setTripDate(std::move(tripDate));
 }
 

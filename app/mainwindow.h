@@ -50,6 +50,7 @@ private:
     void askTripDate();
     void showAbout();
 
+    DateContext dateContext() const;
     void buildMenu();
     QLabel *addFigureLabel(const QString &name, int left, const QString &unit);
     void showFigure(QLabel *label, int figure);

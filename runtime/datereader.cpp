@@ -2,11 +2,11 @@
 
 #include <QRegularExpression>
 
-#include <array>
-
 namespace {
 
 constexpr int kLatestYear = 9999;
+// A name cut short still names a month or a weekday from this many letters on ("Sept").
+constexpr qsizetype kShortestCut = 3;
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -19,10 +19,11 @@ struct Token
         Separator
     } kind;
     QStringView text;
+    bool ordinal = false; // a number written as an ordinal: 24th, 1er, 1º
 };
 
-// Splits a date into numbers, words and single separator characters; nullopt on any
-// character that has no place in a date.
+// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez.") and
+// single separator characters; nullopt on any character that has no place in a date.
 std::optional<QList<Token>> tokenize(QStringView text)
 {
     QList<Token> tokens;
@@ -36,7 +37,7 @@ std::optional<QList<Token>> tokenize(QStringView text)
         } else if (text[i].isLetter()) {
             while (i < text.size() && text[i].isLetter())
                 ++i;
-            if (i < text.size() && text[i] == u'.') // abbreviations such as "Dez."
+            if (i < text.size() && text[i] == u'.')
                 ++i;
             tokens.append({Token::Word, text.sliced(start, i - start)});
         } else if (text[i].isSpace() || QStringView(u",/-.").contains(text[i])) {
@@ -49,45 +50,142 @@ std::optional<QList<Token>> tokenize(QStringView text)
     return tokens;
 }
 
-std::optional<int> smallNumber(QStringView digits)
-{
-    if (digits.isEmpty() || digits.size() > 2)
-        return std::nullopt;
-    return digits.toInt();
-}
-
-std::optional<int> fullYear(QStringView digits)
-{
-    if (digits.isEmpty() || digits.size() > 4)
-        return std::nullopt;
-    const int year = digits.toInt();
-    if (digits.size() <= 2)
-        return year < 30 ? 2000 + year : 1900 + year;
-    return year;
-}
-
 QStringView withoutFinalDot(QStringView word)
 {
     return word.endsWith(u'.') ? word.chopped(1) : word;
 }
 
-// Month names of the user's locale, full and short, and the English ones, which
-// everybody's dates may use.
-std::optional<int> monthFromName(QStringView word, const QLocale &locale)
+bool sameWord(QStringView a, QStringView b)
 {
-    word = withoutFinalDot(word);
-    for (const QLocale &names : {locale, QLocale::c()}) {
-        for (int month = 1; month <= 12; ++month) {
-            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                for (const QString &name :
-                     {names.monthName(month, format), names.standaloneMonthName(month, format)}) {
-                    if (withoutFinalDot(name).compare(word, Qt::CaseInsensitive) == 0)
-                        return month;
+    return withoutFinalDot(a).compare(withoutFinalDot(b), Qt::CaseInsensitive) == 0;
+}
+
+// The words of dates in the user's language and in English, which everybody's dates may use.
+class DateWords
+{
+public:
+    explicit DateWords(const QLocale &locale) : m_languages{locale, QLocale::c()} {}
+
+    std::optional<int> month(QStringView word) const
+    {
+        return find(word, 12, [](const QLocale &names, int month, QLocale::FormatType format) {
+            return QStringList{names.monthName(month, format),
+                               names.standaloneMonthName(month, format)};
+        });
+    }
+
+    std::optional<int> weekday(QStringView word) const
+    {
+        return find(word, 7, [](const QLocale &names, int day, QLocale::FormatType format) {
+            return QStringList{names.dayName(day, format), names.standaloneDayName(day, format)};
+        });
+    }
+
+    // Words that only join the parts of a date: "the 24th of December", "den 24.",
+    // "le 24 décembre", "24 de diciembre de 2026".
+    bool joins(QStringView word) const
+    {
+        for (const QLocale &names : m_languages) {
+            for (const QString &joining : joiningWords(names.language())) {
+                if (word.compare(joining, Qt::CaseInsensitive) == 0)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    // Whether `suffix` is an ordinal ending in these languages and, if so, whether it fits
+    // the number `n`: 1st, 2nd, 3rd, 11th, 24th; 1er; 1º.
+    std::optional<bool> ordinalFits(int n, QStringView suffix) const
+    {
+        std::optional<bool> fits;
+        for (const QLocale &names : m_languages) {
+            for (const auto &[ending, fitting] : ordinalEndings(names.language(), n)) {
+                if (suffix.compare(ending, Qt::CaseInsensitive) == 0)
+                    fits = fits.value_or(false) || fitting;
+            }
+        }
+        return fits;
+    }
+
+private:
+    static QStringList joiningWords(QLocale::Language language)
+    {
+        switch (language) {
+        case QLocale::German:
+            return {QStringLiteral("den"), QStringLiteral("am")};
+        case QLocale::French:
+            return {QStringLiteral("le")};
+        case QLocale::Spanish:
+            return {QStringLiteral("de"), QStringLiteral("del")};
+        default:
+            return {QStringLiteral("the"), QStringLiteral("of")};
+        }
+    }
+
+    static QList<std::pair<QString, bool>> ordinalEndings(QLocale::Language language, int n)
+    {
+        switch (language) {
+        case QLocale::German:
+            return {}; // "24." is written with a dot, which parts the date anyway
+        case QLocale::French:
+            return {{QStringLiteral("er"), n == 1}};
+        case QLocale::Spanish:
+            return {{QStringLiteral("º"), n == 1}};
+        default: {
+            const int last = n % 100 >= 11 && n % 100 <= 13 ? 0 : n % 10;
+            return {{QStringLiteral("st"), last == 1},
+                    {QStringLiteral("nd"), last == 2},
+                    {QStringLiteral("rd"), last == 3},
+                    {QStringLiteral("th"), last == 0 || last > 3}};
+        }
+        }
+    }
+
+    // The number (from 1) of the name that `word` is: a full or short name, with or without
+    // its final dot, or a full name cut short after at least three letters.
+    template <typename Names>
+    std::optional<int> find(QStringView word, int count, Names names) const
+    {
+        for (const QLocale &language : m_languages) {
+            for (int n = 1; n <= count; ++n) {
+                const QString full = names(language, n, QLocale::LongFormat).first();
+                const QStringView cut = withoutFinalDot(word);
+                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive))
+                    return n;
+                for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+                    for (const QString &name : names(language, n, format)) {
+                        if (sameWord(name, word))
+                            return n;
+                    }
                 }
             }
         }
+        return std::nullopt;
     }
-    return std::nullopt;
+
+    QLocale m_languages[2];
+};
+
+std::optional<int> smallNumber(const Token &token)
+{
+    if (token.kind != Token::Number || token.text.size() > 2)
+        return std::nullopt;
+    return token.text.toInt();
+}
+
+// A year as written: in full, or as its last two digits, which name the year in the century
+// from 50 years before today.
+std::optional<int> fullYear(const Token &token, QDate today)
+{
+    if (token.kind != Token::Number || token.ordinal || token.text.size() > 4)
+        return std::nullopt;
+    const int year = token.text.toInt();
+    if (token.text.size() > 2)
+        return year;
+    const int earliest = today.year() - 50;
+    const int candidate = earliest - earliest % 100 + year;
+    return candidate < earliest ? candidate + 100 : candidate;
 }
 
 enum class NumericOrder
@@ -123,31 +221,43 @@ std::optional<QDate> makeDate(std::optional<int> year, std::optional<int> month,
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-// 12/12/2005, 12.12.05, 2005-12-12: three numbers parted by one and the same character.
-std::optional<QDate> numericDate(const QList<Token> &tokens, const QLocale &locale)
+// 12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12: three numbers parted by the same mark
+// (blanks after it aside).
+std::optional<QDate> numericDate(const QList<Token> &tokens, const DateContext &context)
 {
-    if (tokens.size() != 5 || tokens[1].kind != Token::Separator || tokens[1].text != tokens[3].text
-        || tokens[1].text.front().isSpace() || tokens[1].text == u",")
+    QList<Token> numbers;
+    QStringList marks{QString()}; // before, between and after the numbers
+    for (const Token &token : tokens) {
+        if (token.kind != Token::Separator) {
+            numbers.append(token);
+            marks.append(QString());
+        } else if (!token.text.front().isSpace()) {
+            marks.last() += token.text;
+        }
+    }
+    if (numbers.size() != 3 || marks != QStringList{QString(), marks[1], marks[1], QString()}
+        || marks[1].size() != 1 || marks[1] == u",")
         return std::nullopt;
-    const QStringView a = tokens[0].text, b = tokens[2].text, c = tokens[4].text;
-    if (tokens[0].kind != Token::Number || tokens[2].kind != Token::Number
-        || tokens[4].kind != Token::Number)
+    const Token &a = numbers[0], &b = numbers[1], &c = numbers[2];
+    if (a.kind != Token::Number || b.kind != Token::Number || c.kind != Token::Number || a.ordinal
+        || b.ordinal)
         return std::nullopt;
-    if (a.size() > 2) // a year written in full comes first only in year-month-day order
-        return makeDate(fullYear(a), smallNumber(b), smallNumber(c));
-    switch (numericOrder(locale)) {
+    if (a.text.size() > 2) // a year written in full comes first only in year-month-day order
+        return makeDate(fullYear(a, context.today), smallNumber(b), smallNumber(c));
+    switch (numericOrder(context.locale)) {
     case NumericOrder::MonthDayYear:
-        return makeDate(fullYear(c), smallNumber(a), smallNumber(b));
+        return makeDate(fullYear(c, context.today), smallNumber(a), smallNumber(b));
     case NumericOrder::DayMonthYear:
-        return makeDate(fullYear(c), smallNumber(b), smallNumber(a));
+        return makeDate(fullYear(c, context.today), smallNumber(b), smallNumber(a));
     case NumericOrder::YearMonthDay:
-        return makeDate(fullYear(a), smallNumber(b), smallNumber(c));
+        return makeDate(fullYear(a, context.today), smallNumber(b), smallNumber(c));
     }
     return std::nullopt;
 }
 
-// Dec 12, 2005; 12 December 2005; 2005-Dec-12.
-std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const QLocale &locale)
+// Dec 12, 2005; 24th December 2026; 2005-Dec-12.
+std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateContext &context,
+                                    const DateWords &words)
 {
     QList<Token> parts;
     for (const Token &token : tokens) {
@@ -156,68 +266,107 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const QLocale &l
     }
     if (parts.size() != 3)
         return std::nullopt;
-    if (parts[0].kind == Token::Word && parts[1].kind == Token::Number
-        && parts[2].kind == Token::Number) {
-        return makeDate(fullYear(parts[2].text), monthFromName(parts[0].text, locale),
-                        smallNumber(parts[1].text));
-    }
-    if (parts[0].kind == Token::Number && parts[1].kind == Token::Word
-        && parts[2].kind == Token::Number) {
-        const auto month = monthFromName(parts[1].text, locale);
+    if (parts[0].kind == Token::Word && parts[1].kind == Token::Number)
+        return makeDate(fullYear(parts[2], context.today), words.month(parts[0].text),
+                        smallNumber(parts[1]));
+    if (parts[0].kind == Token::Number && parts[1].kind == Token::Word) {
+        const auto month = words.month(parts[1].text);
         if (parts[0].text.size() > 2)
-            return makeDate(fullYear(parts[0].text), month, smallNumber(parts[2].text));
-        return makeDate(fullYear(parts[2].text), month, smallNumber(parts[0].text));
+            return makeDate(fullYear(parts[0], context.today), month, smallNumber(parts[2]));
+        return makeDate(fullYear(parts[2], context.today), month, smallNumber(parts[0]));
     }
     return std::nullopt;
 }
 
-// Removes a valid time of day ("6:00 PM", "18:00:30", "6 pm") from the end of the text.
-// Returns nullopt when the text ends in something that looks like a time but is not one.
+std::optional<QDate> dateOf(const QList<Token> &tokens, const DateContext &context,
+                            const DateWords &words)
+{
+    if (auto numeric = numericDate(tokens, context))
+        return numeric;
+    return namedMonthDate(tokens, context, words);
+}
+
+// Removes a valid time of day from the end of the text: "6:00 PM", "6 p. m.", ", 18:30",
+// "T18:00:30.25Z", "T18:00+01:00". Returns nullopt when the text ends in something that
+// looks like a time but is not one.
 std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &locale)
 {
     static const QRegularExpression clockTime(
-        QStringLiteral(R"((?:^|\s)(\d{1,2})(?::(\d{2})(?::(\d{2}))?)?\s*(\p{L}[\p{L}.]*)?$)"),
+        QStringLiteral(
+            R"((?:^|\s*,\s*|\s+|(?<=\d)[Tt])(\d{1,2})(?::(\d{2})(?::(\d{2})(?:[.,]\d+)?)?)?)"
+            R"(\s*(?:(Z|[+-]\d{2}(?::?\d{2})?)|(\p{L}\.?(?:\s?\p{L}\.?)*))?$)"),
         QRegularExpression::UseUnicodePropertiesOption);
     const QRegularExpressionMatch match = clockTime.match(text);
-    if (!match.hasMatch() || (!match.hasCaptured(2) && !match.hasCaptured(4)))
+    const bool minutes = match.hasCaptured(2), zone = match.hasCaptured(4),
+               suffix = match.hasCaptured(5);
+    if (!match.hasMatch() || (!minutes && !suffix))
         return text; // no time of day: "12 Dec 2005" ends in a plain number
     const int hour = match.capturedView(1).toInt();
-    const int minute = match.hasCaptured(2) ? match.capturedView(2).toInt() : 0;
+    const int minute = minutes ? match.capturedView(2).toInt() : 0;
     const int second = match.hasCaptured(3) ? match.capturedView(3).toInt() : 0;
-    if (match.hasCaptured(4)) {
-        const QStringView suffix = match.capturedView(4);
-        const auto is = [&](const QString &word) {
-            return suffix.compare(word, Qt::CaseInsensitive) == 0;
-        };
-        const bool meridiem = is(QStringLiteral("am")) || is(QStringLiteral("pm"))
-                              || is(QStringLiteral("a.m.")) || is(QStringLiteral("p.m."))
-                              || is(locale.amText()) || is(locale.pmText());
-        if (!meridiem) {
-            if (!match.hasCaptured(2))
-                return text; // "12 Dec" is a day and a month; only am/pm makes "6 pm" a time
-            return std::nullopt;
-        }
+    if (suffix) {
+        const auto blankless = [](QStringView word) { return word.toString().remove(u' '); };
+        const QString said = blankless(match.capturedView(5));
+        bool meridiem = false;
+        for (const QString &word :
+             {QStringLiteral("am"), QStringLiteral("pm"), QStringLiteral("a.m."),
+              QStringLiteral("p.m."), blankless(locale.amText()), blankless(locale.pmText())})
+            meridiem = meridiem || said.compare(word, Qt::CaseInsensitive) == 0;
+        if (!meridiem)
+            return minutes ? std::nullopt : std::optional(text); // "12 Dec": a day and a month
         if (hour > 12)
             return std::nullopt;
-    } else if (hour > 23) {
-        return std::nullopt;
     }
-    if (minute > 59 || second > 59)
+    if (zone && (!minutes || match.capturedView(4).mid(1, 2).toInt() > 14))
+        return std::nullopt;
+    if (hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     return text.first(match.capturedStart(0)).trimmed();
 }
 
 } // namespace
 
-std::optional<QDate> readDate(QStringView text, const QLocale &locale)
+std::optional<QDate> readDate(QStringView text, const DateContext &context)
 {
-    const auto date = withoutTimeOfDay(text.trimmed(), locale);
-    if (!date || date->isEmpty())
+    const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
+    auto date = withoutTimeOfDay(normal, context.locale);
+    if (!date)
         return std::nullopt;
-    const auto tokens = tokenize(*date);
-    if (!tokens)
+    if (date->endsWith(u'.'))
+        date = date->chopped(1).trimmed();
+    auto tokens = tokenize(*date);
+    if (!tokens || tokens->isEmpty())
         return std::nullopt;
-    if (auto numeric = numericDate(*tokens, locale))
-        return numeric;
-    return namedMonthDate(*tokens, locale);
+
+    // An ordinal suffix joins its number; the words that only join the parts go.
+    const DateWords words(context.locale);
+    QList<Token> parts;
+    for (const Token &token : std::as_const(*tokens)) {
+        const bool suffix = token.kind == Token::Word && !parts.isEmpty()
+                            && parts.last().kind == Token::Number
+                            && parts.last().text.end() == token.text.begin();
+        if (const auto fits =
+                suffix ? words.ordinalFits(parts.last().text.toInt(), token.text) : std::nullopt) {
+            if (!*fits)
+                return std::nullopt; // "24st"
+            parts.last().ordinal = true;
+        } else if (token.kind != Token::Word || !words.joins(token.text)) {
+            parts.append(token);
+        }
+    }
+    if (parts.isEmpty())
+        return std::nullopt;
+
+    // A weekday in front must be the date's own: "Friday, December 24, 2026" is a mistake.
+    // A word that may be a weekday or a month ("mar.") is a month where it must be one.
+    if (parts.front().kind == Token::Word) {
+        if (const auto weekday = words.weekday(parts.front().text)) {
+            QList<Token> rest = parts.sliced(1);
+            while (!rest.isEmpty() && rest.front().kind == Token::Separator)
+                rest.removeFirst();
+            if (const auto found = dateOf(rest, context, words))
+                return found->dayOfWeek() == *weekday ? found : std::nullopt;
+        }
+    }
+    return dateOf(parts, context, words);
 }

@@ -6,11 +6,21 @@
 
 #include <optional>
 
-// Reads a calendar date from text the way the user would write it in their locale:
-//   12/12/2005, 12/12/05, 12/12/2005 6:00 PM   (day and month in the locale's order)
-//   Dec 12, 2005, December 12 2005, 12 Dec 2005, 12. Dezember 2005
-//   2005-12-12
-// Two-digit years 00-29 are 2000-2029 and 30-99 are 1930-1999. A time of day after the
-// date is checked and then ignored. Blanks around the text are ignored. Anything else,
-// including impossible dates such as 2/30/2005 and years after 9999, is not a date.
-std::optional<QDate> readDate(QStringView text, const QLocale &locale = QLocale::system());
+// What reading a date depends on besides the text: the user's locale, which orders day and
+// month and names them, and today, which places a two-digit year in the century around it.
+struct DateContext
+{
+    QLocale locale;
+    QDate today;
+};
+
+// Reads a calendar date from text the way the user would write it in their locale, in the
+// locale's language or in English:
+//   12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12   (day and month in the locale's order)
+//   Dec 12, 2005; December 24th, 2026; 24 Dezember 2026; 1er janvier 2027; 24 de diciembre de 2026
+//   Thursday, December 24, 2026; Do., 24.12.2026     (a weekday must fit the date)
+// A time of day after the date ("6:00 PM", ", 18:30", "T18:00:30.5+01:00") is checked and then
+// ignored, as are blanks around the text and one final dot. A two-digit year is the year
+// ending in those digits from 50 years before today to 49 after. Anything else is not a
+// date: ambiguous, partial, contradictory or impossible text, and years after 9999.
+std::optional<QDate> readDate(QStringView text, const DateContext &context);

@@ -3,9 +3,9 @@
 #include "runtime/datereader.h"
 #include "tripdate/tripdatefile.h"
 
-std::optional<TripDate> TripDate::fromText(const QString &text, const QLocale &locale)
+std::optional<TripDate> TripDate::fromText(const QString &text, const DateContext &context)
 {
-    if (const auto day = readDate(text, locale))
+    if (const auto day = readDate(text, context))
         return TripDate{text, *day};
     return std::nullopt;
 }
@@ -28,7 +28,7 @@ QString shownText(QString text)
 
 } // namespace
 
-StoredTripDate loadTripDate(const QString &path, const QLocale &locale)
+StoredTripDate loadTripDate(const QString &path, const DateContext &context)
 {
     const TripDateFileContents contents = readTripDateFile(path);
     const QString whatToDo = QStringLiteral("\n\nChoose Setup Date to set the trip date.");
@@ -48,7 +48,7 @@ StoredTripDate loadTripDate(const QString &path, const QLocale &locale)
         return {.problem = QStringLiteral("%1 holds a text too long to be a date.%2")
                                .arg(describeTripDateFile(path), whatToDo)};
     }
-    if (auto tripDate = TripDate::fromText(contents.field, locale))
+    if (auto tripDate = TripDate::fromText(contents.field, context))
         return {.tripDate = std::move(tripDate)};
     return {.problem = QStringLiteral("%1 holds \"%2\", which is not a date.%3")
                            .arg(describeTripDateFile(path), shownText(contents.field), whatToDo)};

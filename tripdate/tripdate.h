@@ -1,7 +1,8 @@
 #pragma once
 
+#include "runtime/datereader.h"
+
 #include <QDate>
-#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -13,8 +14,7 @@ struct TripDate
     QDate day;
 
     // No value when the text does not read as a date.
-    static std::optional<TripDate> fromText(const QString &text,
-                                            const QLocale &locale = QLocale::system());
+    static std::optional<TripDate> fromText(const QString &text, const DateContext &context);
 };
 
 // What the program starts with: the stored trip date, if any, and what to tell the user
@@ -27,4 +27,4 @@ struct StoredTripDate
 
 // A missing file, or one that holds no date at all, means no trip date yet and needs no
 // word: the user sets one with Setup Date. The file is never changed by reading it.
-StoredTripDate loadTripDate(const QString &path, const QLocale &locale = QLocale::system());
+StoredTripDate loadTripDate(const QString &path, const DateContext &context);

@@ -18,14 +18,14 @@ QString TripDatePrompt::correctMessage() { return message("Please enter a correc
 QString TripDatePrompt::yearMessage() { return message("Please enter a valid year:", 38); }
 
 std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
-                                      const QLocale &locale)
+                                      const DateContext &context)
 {
     QString message = TripDatePrompt::firstMessage();
     for (;;) {
         const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
         if (!answer)
             return std::nullopt;
-        const std::optional<TripDate> tripDate = TripDate::fromText(*answer, locale);
+        const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
         if (!tripDate) {
             message = TripDatePrompt::correctMessage();
             continue;

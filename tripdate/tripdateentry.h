@@ -4,8 +4,6 @@
 #include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
 
-#include <QLocale>
-
 #include <optional>
 
 // The messages of the trip date prompt: a phrase, blanks, and an example. The blanks are
@@ -23,4 +21,4 @@ inline constexpr int kEarliestYear = 1971;
 // user cancelled (nothing changes) or the file could not be written (the user is told and
 // the old file stays as it was).
 std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
-                                      const QLocale &locale = QLocale::system());
+                                      const DateContext &context);

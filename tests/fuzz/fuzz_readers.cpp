@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString text = QString::fromUtf8(bytes, qsizetype(size));
     for (const QLocale &locale : locales) {
-        const std::optional<QDate> date = readDate(text, locale);
+        const std::optional<QDate> date = readDate(text, {locale, QDate(2026, 12, 6)});
         if (date && (!date->isValid() || date->year() < 1 || date->year() > 9999))
             std::abort();
     }
