@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
@@ -26,6 +27,8 @@ void choosePlatform()
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
     choosePlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));

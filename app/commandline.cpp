@@ -1,0 +1,105 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+
+namespace {
+
+void say(FILE *stream, const QString &text) { std::fputs(qPrintable(text), stream); }
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: velmor-counter [option]\n"
+        "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
+        "your trip date, in a small window at the top-left of the screen. Set the date with\n"
+        "Setup Date in the window's menu: it is kept in vacation.txt in the directory the\n"
+        "counter is started from.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help     show this help and exit\n"
+        "  -v, --version  show the version and exit\n"
+        "Qt's own options, such as -platform and -display, are taken as well.\n");
+}
+
+// Qt's options that take a value, and those that do not (QGuiApplication's and QApplication's).
+const char *const kQtValueOptions[] = {"platform",        "platformpluginpath",
+                                       "platformtheme",   "plugin",
+                                       "qwindowgeometry", "qwindowicon",
+                                       "qwindowtitle",    "session",
+                                       "display",         "name",
+                                       "title",           "visual",
+                                       "style",           "stylesheet",
+                                       "qmljsdebugger"};
+const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// Why the window cannot be shown, or an empty text. Without a display QApplication would
+// abort, with a screenful of plugin diagnostics and a core dump.
+QString unreachableDisplay(const QCommandLineParser &parser)
+{
+    QString platform = parser.value(QStringLiteral("platform"));
+    if (platform.isEmpty())
+        platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    platform = platform.section(u';', 0, 0).section(u':', 0, 0);
+    const QString display = parser.isSet(QStringLiteral("display"))
+                                ? parser.value(QStringLiteral("display"))
+                                : qEnvironmentVariable("DISPLAY");
+    if (platform.isEmpty() && display.isEmpty() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return {}; // a Wayland session without XWayland: Qt's default platform has it
+    if (!platform.isEmpty() && platform != u"xcb")
+        return {}; // the user's choice: offscreen, Wayland, a framebuffer...
+    if (display.isEmpty())
+        return QStringLiteral("there is no display to show the window on (DISPLAY is not set)");
+    xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+    const bool reached = !xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    if (!reached)
+        return QStringLiteral("cannot open the display %1").arg(display);
+    return {};
+}
+
+} // namespace
+
+std::optional<int> handleCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    for (const char *name : kQtValueOptions)
+        parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
+    for (const char *name : kQtFlags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+
+    if (!parser.parse(arguments)) {
+        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(parser.errorText()));
+        return 2;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        say(stderr, QStringLiteral("velmor-counter: unexpected argument '%1'\n")
+                        .arg(parser.positionalArguments().first()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        say(stdout, helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        say(stdout, QStringLiteral("Velmor Trip Counter %1\n").arg(QStringLiteral(VELMOR_VERSION)));
+        return 0;
+    }
+    if (const QString problem = unreachableDisplay(parser); !problem.isEmpty()) {
+        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(problem));
+        return 1;
+    }
+    return std::nullopt;
+}

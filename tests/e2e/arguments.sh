@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The program's arguments, and a start where no display can be reached: an answer on one
+# line or a few, a status, and never a window, an abort or a core dump.
+# usage: arguments.sh PROGRAM
+set -uo pipefail
+program=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+run() { # expected-status expected-output-pattern arguments...
+    local status=$1 pattern=$2
+    shift 2
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" 2>&1)
+    actual=$?
+    [ "$actual" = "$status" ] && grep -q -E "$pattern" <<<"$output" \
+        || fail "velmor-counter $* exited with $actual (not $status) saying: $output"
+    [ "$status" = 0 ] || [ "$(wc -l <<<"$output")" = 1 ] || fail "velmor-counter $* said more than one line: $output"
+}
+run 0 '^Velmor Trip Counter 1\.00$' --version
+run 0 'vacation\.txt' --help
+run 0 '^Usage: velmor-counter' -h
+run 2 "velmor-counter: Unknown option 'frobnicate'" --frobnicate
+run 2 "velmor-counter: unexpected argument 'today'" today
+run 1 '^velmor-counter: there is no display' 
+run 1 '^velmor-counter: cannot open the display :97$' -display :97
+echo "arguments: help, version, wrong arguments and no display answered"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the Debian package as scripts/package does (which fails on any lintian error or
+# warning) and checks what a user gets from it: the program, the desktop entry, metainfo,
+# icons, manual page and copyright where the desktop and man find them, all of them valid;
+# the font the labels need; debug symbols apart; the packaged binary stripped and answering.
+set -euo pipefail
+root=$(cd "$(dirname "$(realpath "$0")")/../.." && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+"$root/scripts/package" "$out" >/dev/null
+deb=$(ls "$out"/velmor-counter_1.00-1_"$(dpkg --print-architecture)".deb)
+ls "$out"/velmor-counter-dbgsym_1.00-1_*.deb >/dev/null || fail "no package with the debug symbols"
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation' || fail "the package does not depend on fonts-liberation"
+
+id=org.example.VelmorCounter
+files=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
+for file in bin/velmor-counter share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+            share/icons/hicolor/{16x16,32x32,48x48}/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
+            share/man/man1/velmor-counter.1.gz share/doc/velmor-counter/copyright; do
+    grep -qx "./usr/$file" <<<"$files" || fail "/usr/$file is not in the package"
+done
+dpkg-deb -x "$deb" "$out/root"
+usr=$out/root/usr
+file "$usr/bin/velmor-counter" | grep -q ', stripped' || fail "the packaged binary is not stripped"
+[ "$("$usr/bin/velmor-counter" --version)" = "Velmor Trip Counter 1.00" ] || fail "the packaged binary does not answer --version"
+desktop-file-validate "$usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
+warnings=$(man --warnings -l "$usr/share/man/man1/velmor-counter.1.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "man warns about the manual page: $warnings"
+echo "package: $(basename "$deb") lintian-clean, complete, valid, and it runs"
