@@ -24,21 +24,22 @@ QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &te
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About Velmor Trip Counter"));
+    const QString title = tr("About %1").arg(QStringLiteral("Velmor Trip Counter"));
+    setWindowTitle(title);
     setAutoFillBackground(true);
     setPalette(purpleOnWhite(palette()));
     setFixedSize(kSize);
     setModal(false);
 
-    auto *frame = new QGroupBox(QStringLiteral("About Velmor Trip Counter"), this);
+    auto *frame = new QGroupBox(title, this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(8, 8, 289, 105);
-    addLabel(frame, QStringLiteral("Label1"), 24, QStringLiteral("Created by the Velmor project"));
+    addLabel(frame, QStringLiteral("Label1"), 24, tr("Created by the Velmor project"));
     addLabel(frame, QStringLiteral("Label2"), 40,
-             QStringLiteral("e-mail: velmor-counter@example.org"));
-    addLabel(frame, QStringLiteral("Label3"), 56, QStringLiteral("Version 4.0"));
+             tr("e-mail: %1").arg(QStringLiteral("velmor-counter@example.org")));
+    addLabel(frame, QStringLiteral("Label3"), 56, tr("Version %1").arg(QStringLiteral("4.0")));
 
-    auto *close = new QPushButton(QStringLiteral("Close"), frame);
+    auto *close = new QPushButton(tr("Close"), frame);
     close->setObjectName(QStringLiteral("Command1"));
     close->setGeometry(104, 72, 97, 17);
     close->setDefault(true); // Enter, like Escape, closes the window from the keyboard

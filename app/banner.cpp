@@ -1,15 +1,32 @@
 #include "banner.h"
 
 #include <QAccessibleWidget>
+#include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace {
 
+// The banner's picture, with the captions under its four slots in the user's language.
+QByteArray pictureInUsersLanguage()
+{
+    QFile file(QStringLiteral(":/banner.svg"));
+    QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const std::pair<const char *, QString> captions[] = {{"Days", Banner::tr("Days")},
+                                                         {"Hours", Banner::tr("Hours")},
+                                                         {"Minutes", Banner::tr("Minutes")},
+                                                         {"Seconds", Banner::tr("Seconds")}};
+    for (const auto &[english, caption] : captions) {
+        svg.replace(QByteArray(">") + english + "</text>",
+                    '>' + caption.toHtmlEscaped().toUtf8() + "</text>");
+    }
+    return svg;
+}
+
 QPixmap renderPicture(qreal pixelRatio)
 {
-    QSvgRenderer svg(QStringLiteral(":/banner.svg"));
+    QSvgRenderer svg(pictureInUsersLanguage());
     QPixmap picture((QSizeF(Banner::kPictureSize) * pixelRatio).toSize());
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -27,7 +44,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return QStringLiteral("Countdown");
+            return Banner::tr("Countdown");
         if (kind == QAccessible::Description)
             return static_cast<const Banner *>(widget())->summary();
         return QAccessibleWidget::text(kind);

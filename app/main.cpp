@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
 #include "tripdate/tripdatefile.h"
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
         return *status;
     choosePlatform();
     QApplication app(argc, argv);
+    const Translations translations;
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VelmorCounter"));

@@ -19,14 +19,7 @@ constexpr int kFigureTop = 9;
 
 QString noTripDateHint()
 {
-    return QStringLiteral("No trip date yet: choose Setup Date to set it.");
-}
-
-// "1 day", "2 days".
-QString countOf(int n, const QString &unit)
-{
-    return QStringLiteral("%1 %2%3").arg(QString::number(n), unit,
-                                         n == 1 ? QString() : QStringLiteral("s"));
+    return MainWindow::tr("No trip date yet: choose Setup Date to set it.");
 }
 
 } // namespace
@@ -48,10 +41,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setFixedSize(kClientSize);
     m_banner->setSummary([this] { return summary(); });
     setCentralWidget(m_banner);
-    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, QStringLiteral("Days left"));
-    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, QStringLiteral("Hours left"));
-    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, QStringLiteral("Minutes left"));
-    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, QStringLiteral("Seconds left"));
+    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, tr("Days left"));
+    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, tr("Hours left"));
+    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, tr("Minutes left"));
+    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, tr("Seconds left"));
     buildMenu();
 
     // Fixed size, and the area under the menu bar at its place on the screen.
@@ -74,10 +67,9 @@ void MainWindow::buildMenu()
         action->setObjectName(name);
         connect(action, &QAction::triggered, receiver, handler);
     };
-    addEntry(QStringLiteral("Exit"), QStringLiteral("Close"), qApp, &QCoreApplication::quit);
-    addEntry(QStringLiteral("SetupDate"), QStringLiteral("Setup Date"), this,
-             &MainWindow::askTripDate);
-    addEntry(QStringLiteral("web"), QStringLiteral("About"), this, &MainWindow::showAbout);
+    addEntry(QStringLiteral("Exit"), tr("Close"), qApp, &QCoreApplication::quit);
+    addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), this, &MainWindow::askTripDate);
+    addEntry(QStringLiteral("web"), tr("About"), this, &MainWindow::showAbout);
 }
 
 QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit)
@@ -94,10 +86,7 @@ QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString 
     return label;
 }
 
-DateContext MainWindow::dateContext() const
-{
-    return {QLocale::system(), m_services.clock.now().date()};
-}
+DateContext MainWindow::dateContext() const { return {QLocale(), m_services.clock.now().date()}; }
 
 void MainWindow::loadStoredTripDate()
 {
@@ -136,14 +125,14 @@ QString MainWindow::summary() const
         return noTripDateHint();
     const QString date = m_tripDate->text.trimmed();
     if (!m_figures)
-        return QStringLiteral("Counting down to the trip on %1.").arg(date);
+        return tr("Counting down to the trip on %1.").arg(date);
     if (m_figures->daysLeft < 0)
-        return QStringLiteral("The trip on %1 has begun.").arg(date);
-    return QStringLiteral("%1, %2, %3 and %4 left until the trip on %5.")
-        .arg(countOf(m_figures->daysLeft, QStringLiteral("day")),
-             countOf(m_figures->hoursLeft, QStringLiteral("hour")),
-             countOf(m_figures->minutesLeft, QStringLiteral("minute")),
-             countOf(m_figures->secondsLeft, QStringLiteral("second")), date);
+        return tr("The trip on %1 has begun.").arg(date);
+    return tr("%1, %2, %3 and %4 left until the trip on %5.")
+        .arg(tr("%n day(s)", nullptr, m_figures->daysLeft),
+             tr("%n hour(s)", nullptr, m_figures->hoursLeft),
+             tr("%n minute(s)", nullptr, m_figures->minutesLeft),
+             tr("%n second(s)", nullptr, m_figures->secondsLeft), date);
 }
 
 void MainWindow::showFigure(QLabel *label, int figure)

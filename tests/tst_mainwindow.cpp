@@ -1,5 +1,6 @@
 #include "about/aboutwindow.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "runtime/dialogs.h"
 #include "support.h"
 #include "tripdate/tripdateentry.h"
@@ -11,6 +12,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -27,6 +29,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    const Translations m_english{QLocale::c()}; // as the program always has
     QTemporaryDir m_dir;
     QString m_path = m_dir.filePath(tripDateFileName());
     TestClock m_clock{localTime(2005, 12, 12, 22, 15, 30)};
@@ -65,6 +68,7 @@ private slots:
         QDir(m_path).removeRecursively();
         QFile::remove(m_path);
         m_errors.messages.clear();
+        m_prompt = ScriptedPrompt();
         m_clock.set(localTime(2005, 12, 12, 22, 15, 30));
     }
 
@@ -165,7 +169,8 @@ private slots:
         QTimer::singleShot(5000, &guard,
                            [] { QApplication::activeModalWidget()->close(); }); // only if it failed
         choose("SetupDate");
-        QCOMPARE(seen, QStringList({"Zorvia Date", TripDatePrompt::firstMessage(), "", "0"}));
+        QCOMPARE(seen,
+                 QStringList({"Zorvia Date", TripDatePrompt::firstMessage(QLocale()), "", "0"}));
         QCOMPARE(contents(m_path), stored);
         tick();
         QCOMPARE(label("lblDays")->text(), QString::number(key == Qt::Key_Return ? 11 : 0));
@@ -212,6 +217,46 @@ private slots:
                      .convertToFormat(QImage::Format_RGB32)
                      .copy(titleArea),
                  expected.convertToFormat(QImage::Format_RGB32).copy(titleArea));
+    }
+
+    // Every language the program speaks has its own words for the menu, the prompt and the
+    // messages, and writes the example date its own way; English and the C locale keep
+    // the program's words exactly.
+    void words_inTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("example");
+        for (const char *locale : {"C", "en_US", "de_DE", "fr_FR", "es_ES"})
+            QTest::newRow(locale) << locale << (locale[0] == 'd' ? "12.12.2005" : "12/12/2005");
+    }
+
+    void words_inTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, example);
+        const Translations translations{QLocale(locale)};
+        QLocale::setDefault(QLocale(locale));
+        QVERIFY(QDir().mkpath(m_path)); // a directory in the file's place: a message
+        makeWindow(nullptr);
+        choose("SetupDate");
+        QLocale::setDefault(QLocale::c());
+        QStringList words;
+        for (const QAction *entry : m_window->menuBar()->actions())
+            words << entry->text();
+        words << m_prompt.titles << m_prompt.messages << m_errors.messages;
+        const QStringList english{
+            "Close",
+            "Setup Date",
+            "About",
+            "Zorvia Date",
+            "Enter your Zorvia trip date:" + QString(35, u' ') + "Example: 12/12/2005",
+            "The trip date file \"vacation.txt\" in " + m_dir.path()
+                + " cannot be read: Is a directory.\n\nChoose Setup Date to set the trip date."};
+        const bool inEnglish = locale == u"C" || locale.startsWith(u"en");
+        QCOMPARE(words.size(), english.size());
+        for (qsizetype i = 0; i < words.size(); ++i)
+            QVERIFY2((words[i] == english[i]) == inEnglish, qPrintable(words[i]));
+        QVERIFY2(words[4].endsWith(example), qPrintable(words[4]));
     }
 
     // The close box ends the program as "Close" does, with the About window open too.

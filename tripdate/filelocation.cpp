@@ -1,5 +1,6 @@
 #include "filelocation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -40,8 +41,9 @@ FileLocation locateFile(const QString &path)
             || !S_ISLNK(entry.st_mode))
             return here;
         if (here.sharedDirectory && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid) {
-            return {.refusal = QStringLiteral("it is a link that another user made, in a "
-                                              "directory that others may write to")};
+            return {.refusal = QCoreApplication::translate(
+                        "TripDate", "it is a link that another user made, in a directory that "
+                                    "others may write to")};
         }
         if (links == kMostLinks)
             return failed(ELOOP);
@@ -58,7 +60,7 @@ FileLocation locateFile(const QString &path)
 QString refusalInSharedDirectory(const FileLocation &location, uid_t owner, nlink_t links)
 {
     if (location.sharedDirectory && links > 1 && owner != location.directoryOwner)
-        return QStringLiteral("it is a hard link to a file elsewhere, in a directory that "
-                              "others may write to");
+        return QCoreApplication::translate("TripDate", "it is a hard link to a file elsewhere, "
+                                                       "in a directory that others may write to");
     return {};
 }

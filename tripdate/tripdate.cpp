@@ -3,6 +3,8 @@
 #include "runtime/datereader.h"
 #include "tripdate/tripdatefile.h"
 
+#include <QCoreApplication>
+
 std::optional<TripDate> TripDate::fromText(const QString &text, const DateContext &context)
 {
     if (const auto day = readDate(text, context))
@@ -31,13 +33,14 @@ QString shownText(QString text)
 StoredTripDate loadTripDate(const QString &path, const DateContext &context)
 {
     const TripDateFileContents contents = readTripDateFile(path);
-    const QString whatToDo = QStringLiteral("\n\nChoose Setup Date to set the trip date.");
+    const QString whatToDo =
+        QCoreApplication::translate("TripDate", "\n\nChoose Setup Date to set the trip date.");
     switch (contents.outcome) {
     case TripDateFileContents::Outcome::Missing:
     case TripDateFileContents::Outcome::NoField:
         return {};
     case TripDateFileContents::Outcome::Unreadable:
-        return {.problem = QStringLiteral("%1 cannot be read: %2.%3")
+        return {.problem = QCoreApplication::translate("TripDate", "%1 cannot be read: %2.%3")
                                .arg(describeTripDateFile(path), contents.problem, whatToDo)};
     case TripDateFileContents::Outcome::Field:
         break;
@@ -45,11 +48,13 @@ StoredTripDate loadTripDate(const QString &path, const DateContext &context)
     if (contents.field.isEmpty())
         return {};
     if (contents.fieldTooLong) {
-        return {.problem = QStringLiteral("%1 holds a text too long to be a date.%2")
+        return {.problem = QCoreApplication::translate("TripDate",
+                                                       "%1 holds a text too long to be a date.%2")
                                .arg(describeTripDateFile(path), whatToDo)};
     }
     if (auto tripDate = TripDate::fromText(contents.field, context))
         return {.tripDate = std::move(tripDate)};
-    return {.problem = QStringLiteral("%1 holds \"%2\", which is not a date.%3")
-                           .arg(describeTripDateFile(path), shownText(contents.field), whatToDo)};
+    return {.problem =
+                QCoreApplication::translate("TripDate", "%1 holds \"%2\", which is not a date.%3")
+                    .arg(describeTripDateFile(path), shownText(contents.field), whatToDo)};
 }

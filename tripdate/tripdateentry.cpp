@@ -2,36 +2,70 @@
 
 #include "tripdate/tripdatefile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-QString message(const char *phrase, int blanks)
+// 12 December 2005 as the locale writes a date in figures, with the year in full; a locale
+// whose short dates name the month (the C locale) gets the month first.
+QString exampleDate(const QLocale &locale)
 {
-    return QString::fromLatin1(phrase) + QString(blanks, u' ')
-           + QStringLiteral("Example: 12/12/2005");
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (format.contains(QStringLiteral("MMM")))
+        format = QStringLiteral("MM/dd/yyyy");
+    else if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return locale.toString(QDate(2005, 12, 12), format);
+}
+
+// A phrase, blanks that the dialog's word wrap turns into the end of the line, and the
+// example; a translation may end the line itself.
+QString message(const char *text, int blanks, const QLocale &locale)
+{
+    return QCoreApplication::translate("TripDatePrompt", text)
+        .arg(QString(blanks, u' '), exampleDate(locale));
 }
 
 } // namespace
 
-QString TripDatePrompt::title() { return QStringLiteral("Zorvia Date"); }
-QString TripDatePrompt::firstMessage() { return message("Enter your Zorvia trip date:", 35); }
-QString TripDatePrompt::correctMessage() { return message("Please enter a correct date:", 35); }
-QString TripDatePrompt::yearMessage() { return message("Please enter a valid year:", 38); }
+QString TripDatePrompt::title()
+{
+    return QCoreApplication::translate("TripDatePrompt", "Zorvia Date");
+}
+
+QString TripDatePrompt::firstMessage(const QLocale &locale)
+{
+    return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Enter your Zorvia trip date:%1Example: %2"),
+                   35, locale);
+}
+
+QString TripDatePrompt::correctMessage(const QLocale &locale)
+{
+    return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a correct date:%1Example: %2"),
+                   35, locale);
+}
+
+QString TripDatePrompt::yearMessage(const QLocale &locale)
+{
+    return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a valid year:%1Example: %2"),
+                   38, locale);
+}
 
 std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
                                       const DateContext &context)
 {
-    QString message = TripDatePrompt::firstMessage();
+    QString message = TripDatePrompt::firstMessage(context.locale);
     for (;;) {
         const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
         if (!answer)
             return std::nullopt;
         const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
         if (!tripDate) {
-            message = TripDatePrompt::correctMessage();
+            message = TripDatePrompt::correctMessage(context.locale);
             continue;
         }
         if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
-            message = TripDatePrompt::yearMessage();
+            message = TripDatePrompt::yearMessage(context.locale);
             continue;
         }
         if (const QString problem = writeTripDateFile(path, *answer); !problem.isEmpty()) {

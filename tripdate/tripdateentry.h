@@ -6,13 +6,14 @@
 
 #include <optional>
 
-// The messages of the trip date prompt: a phrase, blanks, and an example. The blanks are
-// part of the text; the dialog's word wrap moves the example onto a line of its own.
+// The messages of the trip date prompt: a phrase, blanks, and an example date as the locale
+// writes it. The blanks are part of the text; the dialog's word wrap moves the example onto
+// a line of its own.
 namespace TripDatePrompt {
 QString title();
-QString firstMessage();   // asking for the first time
-QString correctMessage(); // after an answer that is empty or not a date
-QString yearMessage();    // after a date before 1971
+QString firstMessage(const QLocale &locale);   // asking for the first time
+QString correctMessage(const QLocale &locale); // after an answer that is empty or not a date
+QString yearMessage(const QLocale &locale);    // after a date before 1971
 inline constexpr int kEarliestYear = 1971;
 } // namespace TripDatePrompt
 

@@ -2,6 +2,7 @@
 
 #include "tripdate/filelocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,11 +91,16 @@ void LastFieldScanner::endLine()
 QString describeTripDateFile(const QString &path)
 {
     const QFileInfo file(path);
-    return QStringLiteral("The trip date file \"%1\" in %2")
+    return QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2")
         .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
 }
 
 namespace {
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("TripDate", "it is too large to be a trip date file");
+}
 
 TripDateFileContents unreadable(QString problem)
 {
@@ -118,7 +124,8 @@ TripDateFileContents readTripDateFile(const QString &path)
         const int error = location.error ? location.error : errno;
         if (error == ENOENT)
             return {.outcome = TripDateFileContents::Outcome::Missing};
-        return unreadable(error == ELOOP ? QStringLiteral("it changed while it was being opened")
+        return unreadable(error == ELOOP ? QCoreApplication::translate(
+                              "TripDate", "it changed while it was being opened")
                                          : qt_error_string(error));
     }
     QFile file;
@@ -132,9 +139,9 @@ TripDateFileContents readTripDateFile(const QString &path)
     if (S_ISDIR(status.st_mode))
         return unreadable(qt_error_string(EISDIR));
     if (!S_ISREG(status.st_mode))
-        return unreadable(QStringLiteral("it is not a regular file"));
+        return unreadable(QCoreApplication::translate("TripDate", "it is not a regular file"));
     if (status.st_size > kTripDateFileMaxSize)
-        return unreadable(QStringLiteral("it is too large to be a trip date file"));
+        return unreadable(tooLarge());
     if (const QString refusal = refusalInSharedDirectory(location, status.st_uid, status.st_nlink);
         !refusal.isEmpty())
         return unreadable(refusal);
@@ -151,7 +158,7 @@ TripDateFileContents readTripDateFile(const QString &path)
             break;
         total += count;
         if (total > kTripDateFileMaxSize) // it grew while being read
-            return unreadable(QStringLiteral("it is too large to be a trip date file"));
+            return unreadable(tooLarge());
         scanner.feed(QString(decode(QByteArrayView(buffer, count))));
     }
     scanner.finish();
@@ -191,14 +198,15 @@ QByteArray copyName(const QByteArray &name)
 QString writeTripDateFile(const QString &path, const QString &text)
 {
     const auto failed = [&](const QString &reason) {
-        return QStringLiteral("%1 cannot be written: %2.\n\nThe trip date stays as it was.")
+        return QCoreApplication::translate("TripDate", "%1 cannot be written: %2.\n\n"
+                                                       "The trip date stays as it was.")
             .arg(describeTripDateFile(path), reason);
     };
     // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QByteArray record = '"' + encode(text) + "\"\r\n";
     if (encode.hasError())
-        return failed(QStringLiteral("the date is not valid Unicode"));
+        return failed(QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
 
     const FileLocation location = locateFile(path);
     if (!location.refusal.isEmpty())
@@ -210,7 +218,8 @@ QString writeTripDateFile(const QString &path, const QString &text)
     const bool exists =
         ::fstatat(directory, location.name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISLNK(old.st_mode))
-        return failed(QStringLiteral("it changed while it was being saved"));
+        return failed(
+            QCoreApplication::translate("TripDate", "it changed while it was being saved"));
 
     // The new record goes into a copy that has no name until it is complete on disk (or, where
     // the file system cannot make such a file, a name no one else can have taken); the copy is
