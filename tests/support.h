@@ -10,31 +10,25 @@
 #include <QStringList>
 #include <QTimer>
 
-// A clock that moves only when the test moves it.
-class TestClock final : public Clock
+// A clock that shows the time it was set to.
+struct TestClock final : Clock
 {
-public:
-    explicit TestClock(QDateTime start) : m_now(std::move(start)) {}
-    QDateTime now() const override { return m_now; }
-    void set(QDateTime now) { m_now = std::move(now); }
-
-private:
-    QDateTime m_now;
+    explicit TestClock(QDateTime start) : time(std::move(start)) {}
+    QDateTime now() const override { return time; }
+    QDateTime time;
 };
 
 // Keeps the messages instead of showing them.
-class RecordingErrorReport final : public ErrorReport
+struct RecordingErrorReport final : ErrorReport
 {
-public:
     void report(const QString &message) override { messages.append(message); }
     QStringList messages;
 };
 
 // Gives the answers it was handed, in order, and keeps what it was asked. No value stands
 // for Cancel; when the answers run out it cancels.
-class ScriptedPrompt final : public Prompt
+struct ScriptedPrompt final : Prompt
 {
-public:
     std::optional<QString> ask(const QString &message, const QString &title) override
     {
         messages.append(message);

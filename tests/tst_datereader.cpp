@@ -34,7 +34,7 @@ private slots:
                                      "12/12/2005 13:00 PM", "12/12/2005 soon", "12/12", "12/12/2005/1", "12/12-2005", "12 12 2005",
                                      "12/12/10000", "12/12/0000", "Dec 32, 2005", "Decembre 12, 2005", "12\n12\n2005",
                                      "١٢/١٢/٢٠٠٥", "Tuesday, December 12, 2005", "December 12st, 2005", "12th/12/2005",
-                                     "2005-12-12T18Z", "2005-12-12T18:00+15:00", "12.12.2005..", "Dec 2005", "Monday"})
+                                     "2005-12-12T18Z", "2005-12-12T18:00+15:00", "12.12.2005..", "Dec 2005", "Monday", "Ju 12, 2005"})
                 row(locale, text, none);
         }
         // Day and month in the locale's order, two-digit years around today.

@@ -91,14 +91,10 @@ private slots:
         QFETCH(QString, says);
         if (make == u"file" || make == u"sparse")
             writeFile(m_path, bytes);
-        if (make == u"sparse")
-            QVERIFY(QFile::resize(m_path, 1 << 30)); // takes no room on disk
-        if (make == u"directory")
-            QVERIFY(QDir().mkpath(m_path));
-        if (make == u"fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
-        if (make == u"link")
-            QVERIFY(QFile::link(QString::fromLatin1(bytes), m_path));
+        QVERIFY(make != u"sparse" || QFile::resize(m_path, 1 << 30)); // takes no room on disk
+        QVERIFY(make != u"directory" || QDir().mkpath(m_path));
+        QVERIFY(make != u"fifo" || ::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+        QVERIFY(make != u"link" || QFile::link(QString::fromLatin1(bytes), m_path));
         const auto snapshot = [this] {
             return std::tuple(entries(), QFileInfo(m_path).size(),
                               QFileInfo(m_path).lastModified());
@@ -114,8 +110,6 @@ private slots:
         QVERIFY2(stored.problem.startsWith(kFileNamed + m_dir->path()) || says.isEmpty(),
                  qPrintable(stored.problem));
         QVERIFY2(stored.problem.contains(says), qPrintable(stored.problem));
-        QVERIFY(stored.problem.endsWith(QStringLiteral("Choose Setup Date to set the trip date."))
-                || says.isEmpty());
         QVERIFY(snapshot() == before);
     }
 
@@ -157,9 +151,9 @@ private slots:
         QFETCH(QString, obstacle);
         QVERIFY(obstacle == u"directory" ? QDir().mkpath(m_path)
                                          : (writeFile(m_path, kOldRecord), true));
+        // Root writes through permissions, but not past the file size limit.
         rlimit saved{};
-        if (obstacle
-            == u"full") { // root writes through permissions, but not past the file size limit
+        if (obstacle == u"full") {
             std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
             const rlimit tiny{4, saved.rlim_max};
@@ -174,16 +168,12 @@ private slots:
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
 
         QCOMPARE(prompt.messages, asked);
-        QCOMPARE(prompt.titles, QStringList(asked.size(), QStringLiteral("Zorvia Date")));
         QCOMPARE(contents(m_path), stored);
         QCOMPARE(entries(), QStringList{tripDateFileName()}); // no temporary file left
         QCOMPARE(errors.messages.size(), obstacle.isEmpty() ? 0 : 1);
-        for (const QString &message : errors.messages) {
-            QVERIFY2(message.startsWith(kFileNamed)
-                         && message.contains(QStringLiteral("cannot be written: "))
-                         && message.endsWith(QStringLiteral("The trip date stays as it was.")),
+        for (const QString &message : errors.messages)
+            QVERIFY2(message.startsWith(kFileNamed) && message.contains(u"cannot be written: "),
                      qPrintable(message));
-        }
         QCOMPARE(result ? result->text : QString(),
                  stored != kOldRecord && obstacle.isEmpty() ? *answers.last() : QString());
     }
@@ -216,35 +206,31 @@ private slots:
         QFETCH(int, directoryOwner);
         QFETCH(int, linkOwner);
         QFETCH(QString, refusal);
-        const QString target = m_dir->filePath(QStringLiteral("trip.txt"));
+        const QByteArray old("\"12/24/2030\"\r\n"), saved("\"1/1/2031\"\r\n");
+        const QByteArray target = QFile::encodeName(m_dir->filePath(QStringLiteral("trip.txt")));
         const QByteArray directory = QFile::encodeName(m_dir->filePath(QStringLiteral("shared")));
-        const QString link = QFile::decodeName(directory) + QStringLiteral("/vacation.txt");
-        QVERIFY(QDir().mkdir(QFile::decodeName(directory)));
-        writeFile(target, "\"12/24/2030\"\r\n");
-        QVERIFY(
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-        if (hardLink)
-            QCOMPARE(::link(QFile::encodeName(target), QFile::encodeName(link)), 0);
-        else
-            QVERIFY(QFile::link(target, link));
-        if (::lchown(QFile::encodeName(link), linkOwner, -1) != 0
-            || ::chown(directory, directoryOwner, -1) != 0)
+        const QByteArray link = directory + "/vacation.txt";
+        writeFile(QFile::decodeName(target), old);
+        QVERIFY(::mkdir(directory, 0700) == 0 && ::chmod(target, 0640) == 0);
+        QCOMPARE(hardLink ? ::link(target, link) : ::symlink(target, link), 0);
+        if (::lchown(link, linkOwner, -1) != 0 || ::chown(directory, directoryOwner, -1) != 0)
             QSKIP("giving a file to another user needs root");
         QCOMPARE(::chmod(directory, mode), 0);
 
-        const StoredTripDate stored = loadTripDate(link, {QLocale::c(), kToday});
-        QVERIFY2(refusal.isEmpty() ? stored.tripDate && stored.problem.isEmpty()
-                                   : stored.problem.contains(refusal),
+        const StoredTripDate stored = loadTripDate(QFile::decodeName(link), {QLocale::c(), kToday});
+        QVERIFY2(refusal.isEmpty() ? bool(stored.tripDate) : stored.problem.contains(refusal),
                  qPrintable(stored.problem));
-        const QString problem = writeTripDateFile(link, QStringLiteral("1/1/2031"));
+        const QString problem =
+            writeTripDateFile(QFile::decodeName(link), QStringLiteral("1/1/2031"));
         const bool refusedSave = !hardLink && !refusal.isEmpty();
         QVERIFY2(refusedSave ? problem.contains(refusal) : problem.isEmpty(), qPrintable(problem));
-        const QByteArray old("\"12/24/2030\"\r\n"), saved("\"1/1/2031\"\r\n");
-        QCOMPARE(contents(target), refusal.isEmpty() ? saved : old);
-        QCOMPARE(contents(link), refusedSave ? old : saved);
-        QCOMPARE(QFileInfo(link).isSymLink(), !hardLink); // a link stays a link
-        QCOMPARE(QFile::permissions(target) & 0x7077,
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QCOMPARE(contents(QFile::decodeName(target)), refusal.isEmpty() ? saved : old);
+        QCOMPARE(contents(QFile::decodeName(link)), refusedSave ? old : saved);
+        struct stat status = {};
+        QCOMPARE(::lstat(link, &status), 0);
+        // A link stays a link, and its file keeps its permissions.
+        QCOMPARE(S_ISLNK(status.st_mode), !hardLink);
+        QCOMPARE(::stat(target, &status) == 0 ? status.st_mode & 07777 : 0, 0640u);
     }
 
     // A save killed at any moment leaves the old record or the new one, whole, and nothing
@@ -280,8 +266,8 @@ private slots:
                         || (name.startsWith(tripDateFileName() + u'.')
                             && whole.contains(contents(m_dir->filePath(name)))));
         }
-        QCOMPARE(writeTripDateFile(m_path, QStringLiteral("1/1/2001")),
-                 QString()); // saving still works
+        // Saving still works.
+        QCOMPARE(writeTripDateFile(m_path, QStringLiteral("1/1/2001")), QString());
         QCOMPARE(contents(m_path), kOldRecord);
     }
 };
