@@ -143,25 +143,30 @@ private:
     }
 
     // The number (from 1) of the name that `word` is: a full or short name, with or without
-    // its final dot, or a full name cut short after at least three letters.
+    // its final dot, or else one full name cut short after at least three letters ("jui" cuts
+    // both juin and juillet: it names neither).
     template <typename Names>
     std::optional<int> find(QStringView word, int count, Names names) const
     {
+        const QStringView cut = withoutFinalDot(word);
+        std::optional<int> cutFrom;
+        bool ambiguous = false;
         for (const QLocale &language : m_languages) {
             for (int n = 1; n <= count; ++n) {
-                const QString full = names(language, n, QLocale::LongFormat).first();
-                const QStringView cut = withoutFinalDot(word);
-                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive))
-                    return n;
                 for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
                     for (const QString &name : names(language, n, format)) {
                         if (sameWord(name, word))
                             return n;
                     }
                 }
+                const QString full = names(language, n, QLocale::LongFormat).first();
+                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive)) {
+                    ambiguous = ambiguous || (cutFrom && *cutFrom != n);
+                    cutFrom = n;
+                }
             }
         }
-        return std::nullopt;
+        return ambiguous ? std::nullopt : cutFrom;
     }
 
     QLocale m_languages[2];

@@ -69,6 +69,7 @@ private slots:
         row("fr_FR", "1er janvier 2027", jan1);
         row("fr_FR", "vendredi 1er janvier 2027", jan1);
         row("fr_FR", "2er janvier 2027", none);
+        row("fr_FR", "24 jui 2026", none); // juin or juillet
         row("fr_FR", "mardi 24 décembre 2026", none);
         // Spanish: "mar" is Tuesday or March, as it stands.
         for (const char *text : {"jueves, 24 de diciembre de 2026", "jue, 24 dic 2026", "24 de dic. de 2026", "24/12/26",
