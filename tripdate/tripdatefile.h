@@ -72,10 +72,12 @@ QString describeTripDateFile(const QString &path);
 
 // Reads the file without ever blocking or changing it. Only a regular file of at most
 // kTripDateFileMaxSize bytes is read. The file is UTF-8, as Qt 6 takes all 8-bit text on
-// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD.
+// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD. In a shared directory
+// the file's links are trusted only as tripdate/filelocation.h says.
 TripDateFileContents readTripDateFile(const QString &path);
 
 // Replaces the file with one record holding `text` exactly as given. The old file stays
 // whole until the new one is complete on disk; a link keeps pointing where it did and the
-// file keeps its permissions. Returns what went wrong, or an empty text when it was written.
+// file keeps its permissions; in a shared directory an untrusted link is refused as for reading.
+// Returns what went wrong, or an empty text when it was written.
 QString writeTripDateFile(const QString &path, const QString &text);
