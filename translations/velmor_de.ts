@@ -184,6 +184,14 @@ Das Reisedatum bleibt, wie es war.</translation>
         <source>it changed while it was being saved</source>
         <translation>sie wurde beim Speichern verändert</translation>
     </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>ihre Verknüpfungen führen im Kreis</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>ihr Dateisystem hat nichts von dem angenommen, was hineingeschrieben wurde</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

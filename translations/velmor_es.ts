@@ -184,6 +184,14 @@ La fecha del viaje no cambia.</translation>
         <source>it changed while it was being saved</source>
         <translation>cambió mientras se guardaba</translation>
     </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>sus enlaces dan vueltas en círculo</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>su sistema de archivos no aceptó nada de lo que se escribió en él</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -184,6 +184,14 @@ La date du voyage reste inchangée.</translation>
         <source>it changed while it was being saved</source>
         <translation>il a changé pendant l’enregistrement</translation>
     </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>ses liens tournent en rond</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>son système de fichiers n’a rien accepté de ce qui y a été écrit</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

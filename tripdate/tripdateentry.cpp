@@ -1,5 +1,6 @@
 #include "tripdateentry.h"
 
+#include "tripdate/filemessages.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QCoreApplication>
@@ -68,8 +69,8 @@ std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, 
             message = TripDatePrompt::yearMessage(context.locale);
             continue;
         }
-        if (const QString problem = writeTripDateFile(path, *answer); !problem.isEmpty()) {
-            errorReport.report(problem);
+        if (const FileProblem problem = writeTripDateFile(path, *answer)) {
+            errorReport.report(FileMessages::cannotWrite(path, problem));
             return std::nullopt;
         }
         return tripDate;

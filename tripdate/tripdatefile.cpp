@@ -1,15 +1,11 @@
 #include "tripdatefile.h"
 
-#include "tripdate/filelocation.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <acl/libacl.h>
+#include <attr/libattr.h>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -88,23 +84,16 @@ void LastFieldScanner::endLine()
         endField();
 }
 
-QString describeTripDateFile(const QString &path)
-{
-    const QFileInfo file(path);
-    return QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2")
-        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
-}
-
 namespace {
 
-QString tooLarge()
-{
-    return QCoreApplication::translate("TripDate", "it is too large to be a trip date file");
-}
+using Step = FileProblem::Step;
+using Refusal = FileProblem::Refusal;
 
-TripDateFileContents unreadable(QString problem)
+FileProblem failedAt(Step step, int error) { return {.step = step, .error = error}; }
+
+bool sameFile(const struct stat &a, const struct stat &b)
 {
-    return {.outcome = TripDateFileContents::Outcome::Unreadable, .problem = std::move(problem)};
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -112,75 +101,83 @@ TripDateFileContents unreadable(QString problem)
 TripDateFileContents readTripDateFile(const QString &path)
 {
     const FileLocation location = locateFile(path);
-    if (!location.refusal.isEmpty())
-        return unreadable(location.refusal);
-    // Opened without blocking, so that a named pipe in the file's place cannot hang the start,
-    // and without following a link that was not there when the file was located.
-    const int fd = location.error
-                       ? -1
-                       : ::openat(location.directory.get(), location.name.constData(),
-                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
-    if (fd < 0) {
-        const int error = location.error ? location.error : errno;
-        if (error == ENOENT)
-            return {.outcome = TripDateFileContents::Outcome::Missing};
-        return unreadable(error == ELOOP ? QCoreApplication::translate(
-                              "TripDate", "it changed while it was being opened")
-                                         : qt_error_string(error));
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return unreadable(file.errorString());
-    }
-    struct stat status = {};
-    if (::fstat(fd, &status) != 0)
-        return unreadable(qt_error_string(errno));
-    if (S_ISDIR(status.st_mode))
-        return unreadable(qt_error_string(EISDIR));
-    if (!S_ISREG(status.st_mode))
-        return unreadable(QCoreApplication::translate("TripDate", "it is not a regular file"));
+    struct stat entry = {}, status = {};
+    if (const FileProblem problem = inspectFile(location, entry))
+        return {.problem = problem};
+    // Opened without blocking, so that a named pipe put in the file's place cannot hang the
+    // start, and without following a link that was not there when the file was looked at.
+    const Descriptor fd(::openat(location.directory.get(), location.name.constData(),
+                                 O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+    if (fd.get() < 0)
+        return {.problem = errno == ELOOP
+                               ? FileProblem{.step = Step::Open, .refusal = Refusal::Changed}
+                               : failedAt(Step::Open, errno)};
+    if (::fstat(fd.get(), &status) != 0)
+        return {.problem = failedAt(Step::Open, errno)};
+    if (!sameFile(status, entry))
+        return {.problem = {.step = Step::Open, .refusal = Refusal::Changed}};
+    const FileProblem tooLarge{.step = Step::Read, .refusal = Refusal::TooLarge};
     if (status.st_size > kTripDateFileMaxSize)
-        return unreadable(tooLarge());
-    if (const QString refusal = refusalInSharedDirectory(location, status.st_uid, status.st_nlink);
-        !refusal.isEmpty())
-        return unreadable(refusal);
+        return {.problem = tooLarge};
 
     QStringDecoder decode(QStringConverter::Utf8);
     LastFieldScanner scanner;
     qint64 total = 0;
     char buffer[4096];
     for (;;) {
-        const qint64 count = file.read(buffer, sizeof buffer);
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
         if (count < 0)
-            return unreadable(file.errorString());
+            return {.problem = failedAt(Step::Read, errno)};
         if (count == 0)
             break;
         total += count;
         if (total > kTripDateFileMaxSize) // it grew while being read
-            return unreadable(tooLarge());
+            return {.problem = tooLarge};
         scanner.feed(QString(decode(QByteArrayView(buffer, count))));
     }
     scanner.finish();
-
-    if (!scanner.lastField())
-        return {.outcome = TripDateFileContents::Outcome::NoField};
-    return {.outcome = TripDateFileContents::Outcome::Field,
-            .field = *scanner.lastField(),
-            .fieldTooLong = scanner.lastFieldTooLong()};
+    return {.field = scanner.lastField(), .fieldTooLong = scanner.lastFieldTooLong()};
 }
 
 namespace {
 
-bool writeAll(int fd, const QByteArray &bytes)
+bool unsupported(int error) { return error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP; }
+
+// Every byte accounted for: a short write (a full disk) must not commit a cut-off record, and
+// a file system that takes nothing must not keep the save waiting for ever.
+FileProblem writeAll(int fd, QByteArrayView bytes)
 {
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count = ::write(fd, bytes.constData() + written, bytes.size() - written);
+    while (!bytes.isEmpty()) {
+        const ssize_t count = systemCalls().write(fd, bytes.data(), size_t(bytes.size()));
         if (count < 0 && errno != EINTR)
-            return false;
-        written += std::max<ssize_t>(count, 0);
+            return failedAt(Step::Write, errno);
+        if (count == 0)
+            return {.step = Step::Write, .refusal = Refusal::NothingWritten};
+        bytes = bytes.sliced(std::max<ssize_t>(count, 0));
     }
-    return true;
+    return {};
+}
+
+// Gives the copy what the old file carries. Owner and group are kept where the system
+// allows; libattr copies the extended attributes and libacl the ACL, both knowing which
+// attributes belong to the permissions; the mode is set last, without the set-user-ID and
+// set-group-ID bits. A file system that keeps no modes, ACLs or attributes does not stop the
+// save: it had none to lose.
+FileProblem keepWhatTheFileCarries(int copy, int old, const struct stat &status)
+{
+    if (::fchown(copy, status.st_uid, status.st_gid) != 0)
+        (void)!::fchown(copy, uid_t(-1), status.st_gid);
+    const char *name = "vacation.txt";
+    if (old >= 0 && attr_copy_fd(name, old, name, copy, nullptr, nullptr) != 0
+        && !unsupported(errno) && errno != EPERM)
+        return failedAt(Step::Keep, errno);
+    if (old >= 0 && perm_copy_fd(name, old, name, copy, nullptr) != 0 && !unsupported(errno))
+        return failedAt(Step::Keep, errno);
+    if (systemCalls().fchmod(copy, status.st_mode & 0777) != 0 && !unsupported(errno))
+        return failedAt(Step::Keep, errno);
+    return {};
 }
 
 // "vacation.txt.k3Xq9Z": a name of its own for the new copy, next to the file.
@@ -193,74 +190,107 @@ QByteArray copyName(const QByteArray &name)
     return copy;
 }
 
+// Names the unnamed copy `fd` next to the file through /proc, the one way an ordinary user
+// has. Returns the name, or an empty one with errno set.
+QByteArray nameUnnamedCopy(int directory, const QByteArray &name, int fd)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (;;) {
+        const QByteArray copy = copyName(name);
+        if (systemCalls().linkat(AT_FDCWD, self.constData(), directory, copy.constData(),
+                                 AT_SYMLINK_FOLLOW)
+            == 0)
+            return copy;
+        if (errno != EEXIST)
+            return {};
+    }
+}
+
 } // namespace
 
-QString writeTripDateFile(const QString &path, const QString &text)
+FileProblem writeTripDateFile(const QString &path, const QString &text)
 {
-    const auto failed = [&](const QString &reason) {
-        return QCoreApplication::translate("TripDate", "%1 cannot be written: %2.\n\n"
-                                                       "The trip date stays as it was.")
-            .arg(describeTripDateFile(path), reason);
-    };
     // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QByteArray record = '"' + encode(text) + "\"\r\n";
     if (encode.hasError())
-        return failed(QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
+        return {.step = Step::Write, .refusal = Refusal::NotUnicode};
 
     const FileLocation location = locateFile(path);
-    if (!location.refusal.isEmpty())
-        return failed(location.refusal);
-    if (location.error)
-        return failed(qt_error_string(location.error));
-    const int directory = location.directory.get();
     struct stat old = {};
-    const bool exists =
-        ::fstatat(directory, location.name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (exists && S_ISLNK(old.st_mode))
-        return failed(
-            QCoreApplication::translate("TripDate", "it changed while it was being saved"));
-
-    // The new record goes into a copy that has no name until it is complete on disk (or, where
-    // the file system cannot make such a file, a name no one else can have taken); the copy is
-    // then renamed over the file. The rename is atomic, and it replaces the name in this
-    // directory only, never a file that the name might point to by then. The old file stays
-    // whole until that moment; a crash before it leaves at most a complete copy behind.
-    QByteArray copy;
-    Descriptor fd(::openat(directory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (fd.get() < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
-        do {
-            copy = copyName(location.name);
-            fd = Descriptor(::openat(directory, copy.constData(),
-                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-        } while (fd.get() < 0 && errno == EEXIST);
+    const FileProblem found = inspectFile(location, old);
+    if (found && !found.missing())
+        return found;
+    const bool exists = !found;
+    const int directory = location.directory.get();
+    const char *name = location.name.constData();
+    // The file's own write permission decides, as it would for writing it in place.
+    if (exists && ::faccessat(directory, name, W_OK, AT_EACCESS) != 0)
+        return failedAt(Step::Open, errno);
+    // The old file, for its ACL and attributes; a file the user may not read still keeps its
+    // owner and mode.
+    Descriptor oldFile;
+    if (exists) {
+        oldFile = Descriptor(
+            ::openat(directory, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+        struct stat status = {};
+        if (oldFile.get() >= 0 && (::fstat(oldFile.get(), &status) != 0 || !sameFile(status, old)))
+            return {.step = Step::Open, .refusal = Refusal::Changed};
     }
-    if (fd.get() < 0)
-        return failed(qt_error_string(errno));
-    const auto abandon = [&](int error) {
-        if (!copy.isEmpty())
-            ::unlinkat(directory, copy.constData(), 0);
-        return failed(qt_error_string(error));
+    const auto fill = [&](int fd) -> FileProblem {
+        if (const FileProblem problem = writeAll(fd, record))
+            return problem;
+        if (exists)
+            if (const FileProblem problem = keepWhatTheFileCarries(fd, oldFile.get(), old))
+                return problem;
+        if (systemCalls().fsync(fd) != 0)
+            return failedAt(Step::Sync, errno);
+        return {};
     };
-    // Every byte accounted for: a short write (a full disk) must not commit a cut-off record.
-    if (!writeAll(fd.get(), record) || (exists && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
-        || ::fsync(fd.get()) != 0)
-        return abandon(errno);
+
+    // The new record goes into a copy that has no name until it is complete on disk, and is
+    // then renamed over the file. Where the file system cannot make such a copy, or /proc is not
+    // there to name it, the copy gets a name no one else can have taken at once, and is open
+    // to the user alone until it is complete. The rename is atomic, and it replaces the name
+    // in this directory only, never a file that the name might point to by then. The old file
+    // stays whole until that moment; a crash before it leaves at most a copy behind, no more
+    // open than the file.
+    const mode_t mode = exists ? 0600 : 0666; // a new file gets the umask's mode
+    QByteArray copy;
+    Descriptor fd(systemCalls().openat(directory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (fd.get() >= 0) {
+        if (const FileProblem problem = fill(fd.get()))
+            return problem;
+        copy = nameUnnamedCopy(directory, location.name, fd.get());
+        if (copy.isEmpty() && errno != ENOENT) // ENOENT: no /proc
+            return failedAt(Step::Rename, errno);
+    } else if (errno != EOPNOTSUPP && errno != EISDIR) {
+        return failedAt(Step::Open, errno);
+    }
     if (copy.isEmpty()) {
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd.get());
-        int linked = -1;
         do {
             copy = copyName(location.name);
-            linked = ::linkat(AT_FDCWD, self.constData(), directory, copy.constData(),
-                              AT_SYMLINK_FOLLOW);
-        } while (linked != 0 && errno == EEXIST);
-        if (linked != 0) {
-            const int error = errno;
-            copy.clear();
-            return abandon(error);
+            fd = Descriptor(
+                systemCalls().openat(directory, copy.constData(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        } while (fd.get() < 0 && errno == EEXIST);
+        if (fd.get() < 0)
+            return failedAt(Step::Open, errno);
+        if (const FileProblem problem = fill(fd.get())) {
+            ::unlinkat(directory, copy.constData(), 0);
+            return problem;
         }
     }
-    if (::renameat(directory, copy.constData(), directory, location.name.constData()) != 0)
-        return abandon(errno);
+    if (::renameat(directory, copy.constData(), directory, name) != 0) {
+        const int error = errno;
+        ::unlinkat(directory, copy.constData(), 0);
+        return failedAt(Step::Rename, error);
+    }
+    // The rename itself made durable, so that a power cut cannot bring the old date back. A
+    // directory that cannot be opened or synced leaves it to the file system's own schedule:
+    // the date is saved by then, and saying otherwise would mislead.
+    if (const Descriptor folder(::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        folder.get() >= 0)
+        (void)systemCalls().fsync(folder.get());
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tripdate/filelocation.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -54,30 +56,23 @@ private:
 
 struct TripDateFileContents
 {
-    enum class Outcome
-    {
-        Missing,    // there is no such file
-        NoField,    // the file holds no field
-        Field,      // `field` is the last field
-        Unreadable, // `problem` says why
-    };
-    Outcome outcome = Outcome::Missing;
-    QString field;
+    FileProblem problem;          // `missing()` when there is no file
+    std::optional<QString> field; // the last field; no value when the file holds none
     bool fieldTooLong = false;
-    QString problem;
 };
-
-// "The trip date file "vacation.txt" in /home/user": how messages name the file.
-QString describeTripDateFile(const QString &path);
 
 // Reads the file without ever blocking or changing it. Only a regular file of at most
 // kTripDateFileMaxSize bytes is read. The file is UTF-8, as Qt 6 takes all 8-bit text on
-// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD. In a shared directory
-// the file's links are trusted only as tripdate/filelocation.h says.
+// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD. Its links are
+// trusted only as tripdate/filelocation.h says.
 TripDateFileContents readTripDateFile(const QString &path);
 
-// Replaces the file with one record holding `text` exactly as given. The old file stays
-// whole until the new one is complete on disk; a link keeps pointing where it did and the
-// file keeps its permissions; in a shared directory an untrusted link is refused as for reading.
-// Returns what went wrong, or an empty text when it was written.
-QString writeTripDateFile(const QString &path, const QString &text);
+// Replaces the file with one record holding `text` exactly as given, or says why it cannot.
+//
+// The old file stays whole until the new one is complete on disk, and is replaced only where
+// the user may write it and it is a regular file with no other names in a shared directory.
+// The new file keeps the old one's owner and group (where the system allows), mode (without
+// set-user-ID and set-group-ID), ACL and extended attributes; a link keeps pointing where it
+// did. A crash may leave a copy "vacation.txt.XXXXXX" beside the file, no more open than the
+// file, which is safe to delete.
+FileProblem writeTripDateFile(const QString &path, const QString &text);

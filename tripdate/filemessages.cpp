@@ -1,0 +1,95 @@
+#include "filemessages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr qsizetype kQuotedTextMaxLength = 40;
+
+QString whatToDo()
+{
+    return QCoreApplication::translate("TripDate", "\n\nChoose Setup Date to set the trip date.");
+}
+
+// Why the file cannot be used, as a clause: "it is not a regular file".
+QString reason(const FileProblem &problem, bool saving)
+{
+    using Refusal = FileProblem::Refusal;
+    switch (problem.refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::ForeignLink:
+        return QCoreApplication::translate(
+            "TripDate",
+            "it is a link that another user made, in a directory that others may write to");
+    case Refusal::SharedHardLink:
+        return QCoreApplication::translate(
+            "TripDate",
+            "it is a hard link to a file elsewhere, in a directory that others may write to");
+    case Refusal::NotRegularFile:
+        return QCoreApplication::translate("TripDate", "it is not a regular file");
+    case Refusal::LinkLoop:
+        return QCoreApplication::translate("TripDate", "its links lead round in a circle");
+    case Refusal::Changed:
+        return saving
+                   ? QCoreApplication::translate("TripDate", "it changed while it was being saved")
+                   : QCoreApplication::translate("TripDate",
+                                                 "it changed while it was being opened");
+    case Refusal::TooLarge:
+        return QCoreApplication::translate("TripDate", "it is too large to be a trip date file");
+    case Refusal::NotUnicode:
+        return QCoreApplication::translate("TripDate", "the date is not valid Unicode");
+    case Refusal::NothingWritten:
+        return QCoreApplication::translate("TripDate",
+                                           "its file system took nothing that was written to it");
+    }
+    return qt_error_string(problem.error);
+}
+
+// The file's text as a message can show it: short, and on one line.
+QString shownText(QString text)
+{
+    if (text.size() > kQuotedTextMaxLength)
+        text = text.first(kQuotedTextMaxLength) + QChar(0x2026); // ellipsis
+    for (QChar &c : text) {
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+} // namespace
+
+QString FileMessages::fileNamed(const QString &path)
+{
+    const QFileInfo file(path);
+    return QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
+QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)
+{
+    return QCoreApplication::translate("TripDate", "%1 cannot be read: %2.%3")
+        .arg(fileNamed(path), reason(problem, false), whatToDo());
+}
+
+QString FileMessages::tooLong(const QString &path)
+{
+    return QCoreApplication::translate("TripDate", "%1 holds a text too long to be a date.%2")
+        .arg(fileNamed(path), whatToDo());
+}
+
+QString FileMessages::notADate(const QString &path, const QString &text)
+{
+    return QCoreApplication::translate("TripDate", "%1 holds \"%2\", which is not a date.%3")
+        .arg(fileNamed(path), shownText(text), whatToDo());
+}
+
+QString FileMessages::cannotWrite(const QString &path, const FileProblem &problem)
+{
+    return QCoreApplication::translate(
+               "TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.")
+        .arg(fileNamed(path), reason(problem, true));
+}
