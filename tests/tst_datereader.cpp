@@ -1,4 +1,4 @@
-#include "runtime/datereader.h"
+#include "datereader/datereader.h"
 
 #include <QTest>
 

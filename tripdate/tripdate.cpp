@@ -1,6 +1,6 @@
 #include "tripdate.h"
 
-#include "runtime/datereader.h"
+#include "datereader/datereader.h"
 #include "tripdate/filemessages.h"
 #include "tripdate/tripdatefile.h"
 

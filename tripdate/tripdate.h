@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/datereader.h"
+#include "datereader/datereader.h"
 
 #include <QDate>
 #include <QString>

@@ -3,7 +3,7 @@
 // the date reader in several locales. Whatever they accept must be a real calendar date within
 // years 1 to 9999, and the scanner must keep its memory bounded.
 
-#include "runtime/datereader.h"
+#include "datereader/datereader.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QStringDecoder>
