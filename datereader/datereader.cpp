@@ -22,6 +22,28 @@ struct Token
     bool ordinal = false; // a number written as an ordinal: 24th, 1er, 1º
 };
 
+// How many UTF-16 units the letter (with the marks that follow it: "गु") at `i` takes; 0 when
+// there is none. Letters outside the Basic Multilingual Plane take two.
+qsizetype letterAt(QStringView text, qsizetype i)
+{
+    const auto codePointAt = [&](qsizetype at) -> std::pair<char32_t, qsizetype> {
+        if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+            return {QChar::surrogateToUcs4(text[at], text[at + 1]), 2};
+        return {text[at].unicode(), 1};
+    };
+    auto [c, size] = codePointAt(i);
+    if (!QChar::isLetter(c))
+        return 0;
+    for (qsizetype at = i + size; at < text.size();) {
+        const auto [mark, width] = codePointAt(at);
+        if (!QChar::isMark(mark))
+            break;
+        at += width;
+        size += width;
+    }
+    return size;
+}
+
 // Splits a date into numbers, words (with the dot of an abbreviation such as "Dez.") and
 // single separator characters; nullopt on any character that has no place in a date.
 std::optional<QList<Token>> tokenize(QStringView text)
@@ -34,9 +56,14 @@ std::optional<QList<Token>> tokenize(QStringView text)
             while (i < text.size() && isAsciiDigit(text[i]))
                 ++i;
             tokens.append({Token::Number, text.sliced(start, i - start)});
-        } else if (text[i].isLetter()) {
-            while (i < text.size() && text[i].isLetter())
-                ++i;
+        } else if (letterAt(text, i) > 0) {
+            // An apostrophe between letters belongs to the word: "Ang’wen", "d’abril".
+            const auto apostrophe = [&](qsizetype at) {
+                return at + 1 < text.size() && (text[at] == u'\u2019' || text[at] == u'\'')
+                       && letterAt(text, at + 1) > 0;
+            };
+            while (i < text.size() && (letterAt(text, i) > 0 || apostrophe(i)))
+                i += apostrophe(i) ? 1 : letterAt(text, i);
             if (i < text.size() && text[i] == u'.')
                 ++i;
             tokens.append({Token::Word, text.sliced(start, i - start)});
@@ -48,6 +75,32 @@ std::optional<QList<Token>> tokenize(QStringView text)
         }
     }
     return tokens;
+}
+
+// The text with the locale's own digits as ASCII digits, the commas of other scripts as
+// commas, and without the marks that only set the direction of right-to-left text
+// ("٢٤\u200F/١٢\u200F/٢٠٢٦" is 24/12/2026).
+QString withAsciiDigits(QStringView text, const QLocale &locale)
+{
+    const QString zero = locale.zeroDigit();
+    const char32_t zeroPoint =
+        zero.size() == 2 ? QChar::surrogateToUcs4(zero[0], zero[1]) : char32_t(zero[0].unicode());
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (c >= zeroPoint && c <= zeroPoint + 9)
+            result += QChar(u'0' + (c - zeroPoint));
+        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
+            result += u',';
+        else if (c != 0x200E && c != 0x200F && c != 0x061C)
+            result += QStringView(QChar::fromUcs4(c));
+    }
+    return result;
 }
 
 QStringView withoutFinalDot(QStringView word)
@@ -64,7 +117,25 @@ bool sameWord(QStringView a, QStringView b)
 class DateWords
 {
 public:
-    explicit DateWords(const QLocale &locale) : m_languages{locale, QLocale::c()} {}
+    explicit DateWords(const QLocale &locale)
+        : m_languages{locale, QLocale::c()}, m_literals(literalWords(locale))
+    {
+        for (const QLocale &names : m_languages) {
+            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+                for (int n = 1; n <= 12; ++n) {
+                    m_spacedNames << names.monthName(n, format)
+                                  << names.standaloneMonthName(n, format);
+                    if (n <= 7)
+                        m_spacedNames << names.dayName(n, format)
+                                      << names.standaloneDayName(n, format);
+                }
+            }
+        }
+        m_spacedNames.removeIf(
+            [](const QString &name) { return !name.contains(u' ') && !name.contains(u'-'); });
+        std::sort(m_spacedNames.begin(), m_spacedNames.end(),
+                  [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    }
 
     std::optional<int> month(QStringView word) const
     {
@@ -83,6 +154,7 @@ public:
 
     // Words that only join the parts of a date: "the 24th of December", "den 24.",
     // "le 24 décembre", "24 de diciembre de 2026".
+    // The locale's own literal words count too: "'de'", "'den'", "'г'." in its formats.
     bool joins(QStringView word) const
     {
         for (const QLocale &names : m_languages) {
@@ -90,6 +162,11 @@ public:
                 if (word.compare(joining, Qt::CaseInsensitive) == 0)
                     return true;
             }
+        }
+        for (const QString &literal : m_literals) {
+            if (literal.endsWith(u'.') ? sameWord(word, literal)
+                                       : word.compare(literal, Qt::CaseInsensitive) == 0)
+                return true;
         }
         return false;
     }
@@ -108,7 +185,36 @@ public:
         return fits;
     }
 
+    // The length of the longest month or weekday name that holds blanks or hyphens
+    // ("quinta-feira", "Lapa le tomon") and begins the text as a whole word; 0 when none does.
+    qsizetype spacedNameAt(QStringView text) const
+    {
+        for (const QString &name : m_spacedNames) {
+            const bool whole = name.size() == text.size()
+                               || (name.size() < text.size() && letterAt(text, name.size()) == 0
+                                   && !text[name.size()].isMark());
+            if (whole && text.startsWith(name, Qt::CaseInsensitive))
+                return name.size();
+        }
+        return 0;
+    }
+
 private:
+    // The quoted words of the locale's date formats, with the dot that follows one ("'г'.").
+    static QStringList literalWords(const QLocale &locale)
+    {
+        QStringList words;
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            const QStringList parts = locale.dateFormat(format).split(u'\'');
+            for (qsizetype i = 1; i < parts.size(); i += 2) {
+                const bool dot = i + 1 < parts.size() && parts[i + 1].startsWith(u'.');
+                if (!parts[i].trimmed().isEmpty())
+                    words.append(parts[i].trimmed() + (dot ? QStringLiteral(".") : QString()));
+            }
+        }
+        return words;
+    }
+
     static QStringList joiningWords(QLocale::Language language)
     {
         switch (language) {
@@ -170,6 +276,8 @@ private:
     }
 
     QLocale m_languages[2];
+    QStringList m_literals;
+    QStringList m_spacedNames; // longest first
 };
 
 std::optional<int> smallNumber(const Token &token)
@@ -179,18 +287,21 @@ std::optional<int> smallNumber(const Token &token)
     return token.text.toInt();
 }
 
-// A year as written: in full, or as its last two digits, which name the year in the century
-// from 50 years before today.
+// The year that ends in these two digits, from 50 years before today to 49 after.
+int yearAroundToday(int lastTwoDigits, QDate today)
+{
+    const int earliest = today.year() - 50;
+    const int candidate = earliest - earliest % 100 + lastTwoDigits;
+    return candidate < earliest ? candidate + 100 : candidate;
+}
+
+// A year as written: in full, or as its last two digits.
 std::optional<int> fullYear(const Token &token, QDate today)
 {
     if (token.kind != Token::Number || token.ordinal || token.text.size() > 4)
         return std::nullopt;
     const int year = token.text.toInt();
-    if (token.text.size() > 2)
-        return year;
-    const int earliest = today.year() - 50;
-    const int candidate = earliest - earliest % 100 + year;
-    return candidate < earliest ? candidate + 100 : candidate;
+    return token.text.size() > 2 ? year : yearAroundToday(year, today);
 }
 
 enum class NumericOrder
@@ -291,6 +402,26 @@ std::optional<QDate> dateOf(const QList<Token> &tokens, const DateContext &conte
     return namedMonthDate(tokens, context, words);
 }
 
+// The weekday named at the start (or end) of the date's parts, and the parts without it and
+// the separators between it and the date.
+std::pair<std::optional<int>, QList<Token>> withoutWeekday(QList<Token> parts, bool atEnd,
+                                                           const DateWords &words)
+{
+    const std::optional<int> weekday = words.weekday((atEnd ? parts.back() : parts.front()).text);
+    if (!weekday)
+        return {};
+    if (atEnd) {
+        do
+            parts.removeLast();
+        while (!parts.isEmpty() && parts.back().kind == Token::Separator);
+    } else {
+        do
+            parts.removeFirst();
+        while (!parts.isEmpty() && parts.front().kind == Token::Separator);
+    }
+    return {weekday, parts};
+}
+
 // Removes a valid time of day from the end of the text: "6:00 PM", "6 p. m.", ", 18:30",
 // "T18:00:30.25Z", "T18:00+01:00". Returns nullopt when the text ends in something that
 // looks like a time but is not one.
@@ -329,12 +460,41 @@ std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &loc
     return text.first(match.capturedStart(0)).trimmed();
 }
 
+// The locale's own forms, as Qt reads them: with its month and weekday names, its words and
+// its digits, exactly in the locale's order. Qt reads a two-digit year as 19xx; it is placed
+// around today like any other, and a weekday must then still fit.
+std::optional<QDate> localeFormDate(QStringView text, const DateContext &context)
+{
+    for (const auto type : {QLocale::LongFormat, QLocale::ShortFormat, QLocale::NarrowFormat}) {
+        const QString format = context.locale.dateFormat(type);
+        QDate date = context.locale.toDate(text.toString(), format);
+        if (!date.isValid())
+            continue;
+        if (format.contains(QStringLiteral("yy")) && !format.contains(QStringLiteral("yyyy"))) {
+            const int year = yearAroundToday(date.year() % 100, context.today);
+            date = QDate(year, date.month(), date.day());
+            const bool weekday = format.contains(QStringLiteral("ddd"));
+            if (!date.isValid()
+                || (weekday
+                    && context.locale.toString(date, format).compare(text, Qt::CaseInsensitive)
+                           != 0))
+                continue;
+        }
+        if (date.year() >= 1 && date.year() <= kLatestYear)
+            return date;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QDate> readDate(QStringView text, const DateContext &context)
 {
     const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
-    auto date = withoutTimeOfDay(normal, context.locale);
+    if (const auto date = localeFormDate(normal, context))
+        return date;
+    const QString ascii = withAsciiDigits(normal, context.locale);
+    auto date = withoutTimeOfDay(ascii, context.locale);
     if (!date)
         return std::nullopt;
     if (date->endsWith(u'.'))
@@ -346,7 +506,18 @@ std::optional<QDate> readDate(QStringView text, const DateContext &context)
     // An ordinal suffix joins its number; the words that only join the parts go.
     const DateWords words(context.locale);
     QList<Token> parts;
-    for (const Token &token : std::as_const(*tokens)) {
+    bool joinedInFront = false;
+    for (qsizetype i = 0; i < tokens->size(); ++i) {
+        Token token = tokens->at(i);
+        // A name that holds blanks or hyphens is one word.
+        if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(
+                                         QStringView(token.text.begin(), date->end()))
+                                                               : 0;
+            spaced > token.text.size()) {
+            token.text = QStringView(token.text.begin(), spaced);
+            while (i + 1 < tokens->size() && tokens->at(i + 1).text.begin() < token.text.end())
+                ++i;
+        }
         const bool suffix = token.kind == Token::Word && !parts.isEmpty()
                             && parts.last().kind == Token::Number
                             && parts.last().text.end() == token.text.begin();
@@ -355,20 +526,20 @@ std::optional<QDate> readDate(QStringView text, const DateContext &context)
             if (!*fits)
                 return std::nullopt; // "24st"
             parts.last().ordinal = true;
-        } else if (token.kind != Token::Word || !words.joins(token.text)) {
-            parts.append(token);
+        } else if (token.kind == Token::Word && words.joins(token.text)) {
+            joinedInFront = joinedInFront || parts.isEmpty();
+        } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
+            parts.append(token); // the blank after "le" or "am" in front goes with it
         }
     }
     if (parts.isEmpty())
         return std::nullopt;
 
-    // A weekday in front must be the date's own: "Friday, December 24, 2026" is a mistake.
-    // A word that may be a weekday or a month ("mar.") is a month where it must be one.
-    if (parts.front().kind == Token::Word) {
-        if (const auto weekday = words.weekday(parts.front().text)) {
-            QList<Token> rest = parts.sliced(1);
-            while (!rest.isEmpty() && rest.front().kind == Token::Separator)
-                rest.removeFirst();
+    // A weekday before or after the date must be the date's own: "Friday, December 24, 2026"
+    // is a mistake. A word that may be a weekday or a month ("mar.") is a month where it must
+    // be one.
+    for (const bool atEnd : {false, true}) {
+        if (const auto [weekday, rest] = withoutWeekday(parts, atEnd, words); weekday) {
             if (const auto found = dateOf(rest, context, words))
                 return found->dayOfWeek() == *weekday ? found : std::nullopt;
         }

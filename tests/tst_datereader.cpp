@@ -1,4 +1,5 @@
 #include "datereader/datereader.h"
+#include "tripdate/tripdateentry.h"
 
 #include <QTest>
 
@@ -79,6 +80,24 @@ private slots:
         row("es_ES", "mar 24 2026", QDate(2026, 3, 24));
         row("es_ES", "mar., 24 de mar. de 2026", QDate(2026, 3, 24));
         row("es_ES", "mar., 24 de dic. de 2026", none);
+        // Any locale: its own digits, its literal words, weekday names with hyphens or blanks,
+        // a weekday after the date or after a joining word, typed looser than Qt writes them.
+        row("pt_PT", "quinta-feira 24 de dezembro de 2026", dec24);
+        row("pt_BR", "sexta-feira 24 de dezembro de 2026", none);
+        row("da_DK", "torsdag den 24. dec. 2026", dec24);
+        row("ru_RU", "24 декабря 2026 г", dec24);
+        row("bg_BG", "24.12.26 г.", dec24);
+        row("tr_TR", "24 Aralık 2026, Perşembe", dec24);
+        row("tr_TR", "24 Aralık 2026 Cuma", none);
+        row("hu_HU", "2026. dec. 24., csütörtök", dec24);
+        row("ar_EG", "\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666", dec24); // no direction marks
+        row("fa_IR", "\u06F2\u06F0\u06F2\u06F6-\u06F1\u06F2-\u06F2\u06F4", dec24);
+        row("en_US", "\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666", none); // not its digits
+        row("fr_FR", "le jeudi 24 décembre 2026", dec24);
+        row("fr_FR", "le vendredi 24 décembre 2026", none);
+        row("de_DE", "am Donnerstag, 24. Dezember 2026", dec24);
+        row("de_DE", ".24.12.2026", none);
+        row("de_DE", "Do., 24.12.2026,", none);
         // clang-format on
     }
 
@@ -90,16 +109,22 @@ private slots:
         QCOMPARE(readDate(text, {QLocale(locale), kToday}).value_or(QDate()), expected);
     }
 
-    // What Qt writes for a date in each locale the program speaks reads back as that date.
-    void readsTheLocalesOwnForms()
+    // In every locale Qt knows, what Qt writes for a date reads back as that date, and the
+    // prompt's example is a date the prompt takes.
+    void readsEveryLocalesOwnForms()
     {
-        for (const char *name : {"en_US", "en_GB", "de_DE", "fr_FR", "es_ES", "C"}) {
-            const QLocale locale(QString::fromLatin1(name));
-            for (QDate date(1977, 1, 1); date.year() < 2076; date = date.addDays(37)) {
+        const QList<QLocale> locales = QLocale::matchingLocales(
+            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        for (const QLocale &locale : locales) {
+            const QString example = TripDatePrompt::exampleDate(locale);
+            QVERIFY2(readDate(example, {locale, kToday}) == QDate(2005, 12, 12),
+                     qPrintable(locale.name() + u' ' + example));
+            for (const QDate date : {QDate(1977, 3, 5), QDate(2005, 12, 12), QDate(2026, 12, 24),
+                                     QDate(2075, 8, 31)}) {
                 for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat}) {
                     const QString text = locale.toString(date, format);
                     QVERIFY2(readDate(text, {locale, kToday}) == date,
-                             qPrintable(QStringLiteral("%1: %2").arg(name, text)));
+                             qPrintable(locale.name() + u' ' + text));
                 }
             }
         }

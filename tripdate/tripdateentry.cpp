@@ -7,27 +7,30 @@
 
 namespace {
 
-// 12 December 2005 as the locale writes a date in figures, with the year in full; a locale
-// whose short dates name the month (the C locale) gets the month first.
-QString exampleDate(const QLocale &locale)
-{
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (format.contains(QStringLiteral("MMM")))
-        format = QStringLiteral("MM/dd/yyyy");
-    else if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return locale.toString(QDate(2005, 12, 12), format);
-}
-
 // A phrase, blanks that the dialog's word wrap turns into the end of the line, and the
 // example; a translation may end the line itself.
 QString message(const char *text, int blanks, const QLocale &locale)
 {
     return QCoreApplication::translate("TripDatePrompt", text)
-        .arg(QString(blanks, u' '), exampleDate(locale));
+        .arg(QString(blanks, u' '), TripDatePrompt::exampleDate(locale));
 }
 
 } // namespace
+
+// 12 December 2005 as the locale writes a date in figures, with the year in full; a locale
+// whose short dates name the month (the C locale) gets the month first. Where the prompt would
+// not take that back, the example is the ISO form, which every locale reads.
+QString TripDatePrompt::exampleDate(const QLocale &locale)
+{
+    const QDate example(2005, 12, 12);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (format.contains(QStringLiteral("MMM")))
+        format = QStringLiteral("MM/dd/yyyy");
+    else if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    const QString text = locale.toString(example, format);
+    return readDate(text, {locale, example}) == example ? text : example.toString(Qt::ISODate);
+}
 
 QString TripDatePrompt::title()
 {

@@ -14,6 +14,8 @@ QString title();
 QString firstMessage(const QLocale &locale);   // asking for the first time
 QString correctMessage(const QLocale &locale); // after an answer that is empty or not a date
 QString yearMessage(const QLocale &locale);    // after a date before 1971
+// 12 December 2005 as the locale writes it, a date the prompt always takes.
+QString exampleDate(const QLocale &locale);
 inline constexpr int kEarliestYear = 1971;
 } // namespace TripDatePrompt
 
