@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 void MessageBoxErrorReport::report(const QString &message)
 {
@@ -11,9 +12,16 @@ void MessageBoxErrorReport::report(const QString &message)
 
 namespace {
 
-// Wide enough for the first phrase of a message, so that the blanks after it carry the
-// example onto a line of its own, as in a classic input box.
+// Wide enough for the first phrase of an English message, so that the blanks after it carry
+// the example onto a line of its own, as in a classic input box.
 constexpr int kMessageWidth = 240;
+
+// The message's first phrase: the text before its run of blanks or its line end.
+QString firstPhrase(const QString &message)
+{
+    static const QRegularExpression end(QStringLiteral("  |\n"));
+    return message.section(end, 0, 0);
+}
 
 } // namespace
 
@@ -24,8 +32,10 @@ std::optional<QString> DialogPrompt::ask(const QString &message, const QString &
     dialog.setLabelText(message);
     dialog.setInputMode(QInputDialog::TextInput);
     if (auto *label = dialog.findChild<QLabel *>()) {
+        // A longer phrase (in German or French) widens the label rather than breaking.
         label->setWordWrap(true);
-        label->setFixedWidth(kMessageWidth);
+        label->setFixedWidth(std::max(
+            kMessageWidth, label->fontMetrics().horizontalAdvance(firstPhrase(message)) + 1));
     }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -149,6 +149,44 @@ private slots:
         QCOMPARE(label("lblDays")->text(), QString::number(key == Qt::Key_Return ? 11 : 0));
     }
 
+    // In every language the program speaks, each of the prompt's messages is two lines: the
+    // phrase whole, then the example; the dialog keeps its height from message to message.
+    void prompt_phraseOnOneLineExampleOnTheNext_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES"})
+            QTest::newRow(locale) << locale;
+    }
+
+    void prompt_phraseOnOneLineExampleOnTheNext()
+    {
+        QFETCH(QString, locale);
+        const Translations translations{QLocale(locale)};
+        DialogPrompt prompt;
+        QList<int> lines, heights;
+        QObject guard;
+        for (const QString &message : {TripDatePrompt::firstMessage(QLocale(locale)),
+                                       TripDatePrompt::correctMessage(QLocale(locale)),
+                                       TripDatePrompt::yearMessage(QLocale(locale))}) {
+            QTimer::singleShot(0, &guard, [&] {
+                auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+                const QLabel *label = dialog ? dialog->findChild<QLabel *>() : nullptr;
+                if (!label)
+                    return;
+                QLabel twoLines(QStringLiteral("x\nx"));
+                twoLines.setFont(label->font());
+                lines << (label->heightForWidth(label->width()) == twoLines.sizeHint().height()
+                              ? 2
+                              : label->heightForWidth(label->width()));
+                heights << dialog->height();
+                dialog->reject();
+            });
+            prompt.ask(message, TripDatePrompt::title());
+        }
+        QCOMPARE(lines, QList<int>({2, 2, 2}));
+        QCOMPARE(heights, QList<int>(3, heights.value(0)));
+    }
+
     // One About window, made when first asked for, hidden by its Close and shown again at its
     // place; not modal. The close box ends the program as "Close" does, About open or not.
     // Without a trip date file nothing is created.

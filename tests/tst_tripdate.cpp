@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("empty answer to the year message") << Answers{"1/1/1970", "", "1/1/2006"} << QStringList{F, Y, C} << QByteArray("\"1/1/2006\"\r\n") << "";
         QTest::newRow("Cancel at the year message") << Answers{"1/1/1970", cancel} << QStringList{F, Y} << kOldRecord << "";
         QTest::newRow("a word, blanks, an impossible date") << Answers{"next summer", "   ", "2/30/2005", "2/28/2005"} << QStringList{F, C, C, C} << QByteArray("\"2/28/2005\"\r\n") << "";
+        QTest::newRow("a date with more blanks than the file reads back") << Answers{"12/12/2005" + QString(kTripDateFieldMaxLength, u' '), "12/12/2005"} << QStringList{F, C} << QByteArray("\"12/12/2005\"\r\n") << "";
         QTest::newRow("no upper bound but the calendar's") << Answers{"12/31/9999"} << QStringList{F} << QByteArray("\"12/31/9999\"\r\n") << "";
         QTest::newRow("a failed save: a directory named vacation.txt") << Answers{"12/12/2005"} << QStringList{F} << QByteArray("<unreadable>") << "directory";
         QTest::newRow("a failed save: the disk full (file size limit)") << Answers{"12/12/2005"} << QStringList{F} << kOldRecord << "full";

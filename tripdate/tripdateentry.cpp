@@ -64,7 +64,7 @@ std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, 
         if (!answer)
             return std::nullopt;
         const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
-        if (!tripDate) {
+        if (!tripDate || !readsBackAsWritten(*answer)) {
             message = TripDatePrompt::correctMessage(context.locale);
             continue;
         }

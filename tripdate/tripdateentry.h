@@ -19,8 +19,9 @@ QString exampleDate(const QLocale &locale);
 inline constexpr int kEarliestYear = 1971;
 } // namespace TripDatePrompt
 
-// Asks for the trip date until the answer is a date from 1971 on, then stores it exactly as
-// typed in the trip date file at `path`. Returns the new trip date, or no value when the
+// Asks for the trip date until the answer is a date from 1971 on that the file can hold as
+// typed (readsBackAsWritten), then stores it exactly as typed in the trip date file at
+// `path`. Returns the new trip date, or no value when the
 // user cancelled (nothing changes) or the file could not be written (the user is told and
 // the old file stays as it was).
 std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,

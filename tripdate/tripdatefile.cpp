@@ -84,6 +84,14 @@ void LastFieldScanner::endLine()
         endField();
 }
 
+bool readsBackAsWritten(const QString &text)
+{
+    LastFieldScanner scanner;
+    scanner.feed(u'"' + text + QStringLiteral("\"\r\n"));
+    scanner.finish();
+    return scanner.lastField() == text && !scanner.lastFieldTooLong();
+}
+
 namespace {
 
 using Step = FileProblem::Step;

@@ -54,6 +54,10 @@ private:
     bool m_lastTooLong = false;
 };
 
+// Whether the file, once written with `text`, reads back as that very text: not too long,
+// and with no double quote to end the field early. What the prompt takes, the next start reads.
+bool readsBackAsWritten(const QString &text);
+
 struct TripDateFileContents
 {
     FileProblem problem;          // `missing()` when there is no file
