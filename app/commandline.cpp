@@ -5,20 +5,36 @@
 
 #include <xcb/xcb.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
 
-void say(FILE *stream, const QString &text) { std::fputs(qPrintable(text), stream); }
+// Writes the text, and says whether all of it got out: like coreutils, a help that cannot be
+// written (a full disk, a closed pipe) is a failure.
+bool say(FILE *stream, const QString &text)
+{
+    return std::fputs(qPrintable(text), stream) >= 0 && std::fflush(stream) == 0
+           && !std::ferror(stream);
+}
+
+// Prints an answer to --help or --version: status 0, or 1 when it could not be written.
+int answer(const QString &text)
+{
+    if (say(stdout, text))
+        return 0;
+    say(stderr, QStringLiteral("velmor-counter: write error: %1\n").arg(qt_error_string(errno)));
+    return 1;
+}
 
 QString helpText()
 {
     return QStringLiteral(
         "Usage: velmor-counter [option]\n"
         "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
-        "your trip date, in a small window at the top-left of the screen. Set the date with\n"
-        "Setup Date in the window's menu: it is kept in vacation.txt in the directory the\n"
-        "counter is started from.\n"
+        "your trip date, in a small window at the top-left of the screen. Set the date\n"
+        "with Setup Date in the window's menu: it is kept in vacation.txt in the\n"
+        "directory the counter is started from, and read as your locale writes dates.\n"
         "\n"
         "Options:\n"
         "  -h, --help     show this help and exit\n"
@@ -89,14 +105,11 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
                         .arg(parser.positionalArguments().first()));
         return 2;
     }
-    if (parser.isSet(help)) {
-        say(stdout, helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        say(stdout, QStringLiteral("Velmor Trip Counter %1\n").arg(QStringLiteral(VELMOR_VERSION)));
-        return 0;
-    }
+    if (parser.isSet(help))
+        return answer(helpText());
+    if (parser.isSet(version))
+        return answer(
+            QStringLiteral("Velmor Trip Counter %1\n").arg(QStringLiteral(VELMOR_VERSION)));
     if (const QString problem = unreachableDisplay(parser); !problem.isEmpty()) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(problem));
         return 1;

@@ -17,6 +17,9 @@ run() { # expected-status expected-output-pattern arguments...
 run 0 '^Velmor Trip Counter 1\.00$' --version
 run 0 'vacation\.txt' --help
 run 0 '^Usage: velmor-counter' -h
+"$program" --help >/dev/full 2>/dev/null && fail "velmor-counter --help into a full disk exited 0"
+[ "$(env -u DISPLAY "$program" --help | awk 'length($0) > 79')" = "" ] || fail "--help is wider than 79 columns"
+
 run 2 "velmor-counter: Unknown option 'frobnicate'" --frobnicate
 run 2 "velmor-counter: unexpected argument 'today'" today
 run 1 '^velmor-counter: there is no display' 
