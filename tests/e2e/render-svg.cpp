@@ -1,5 +1,5 @@
-// Renders an SVG to a PNG of the given size: the icon theme's fixed sizes, and the banner as
-// the end-to-end test expects to see it on screen.
+// Renders an SVG to a PNG of the given size as Qt draws it: the banner as the end-to-end
+// test expects to see it on screen.
 // usage: render-svg SOURCE.svg WIDTH HEIGHT OUTPUT.png
 
 #include <QGuiApplication>
