@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
-#include "runtime/palette.h"
+#include "assets/palette.h"
+#include "runtime/windowmanager.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     setPalette(purpleOnWhite(palette()));
     setFixedSize(kSize);
     setModal(false);
+    keepOutOfTaskbar(this);
 
     auto *frame = new QGroupBox(title, this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -46,9 +48,16 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void AboutWindow::showInFront()
+QPoint AboutWindow::placeUnder(const QRect &mainClientArea, const QRect &mainFrame)
 {
-    move(kTopLeft);
+    if (mainClientArea.bottom() < kTopLeft.y())
+        return kTopLeft;
+    return {0, mainFrame.bottom() + 1};
+}
+
+void AboutWindow::showInFront(QPoint topLeft)
+{
+    move(topLeft);
     show();
     raise();
     activateWindow();

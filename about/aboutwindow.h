@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-// The About window: a borderless white card with the credits and a Close button, placed
-// right under the main window. It is not modal; Close hides it and keeps it for next time.
+// The About window: a borderless white card with the credits and a Close button, under the
+// main window. It is not modal; Close hides it and keeps it for next time.
 class AboutWindow : public QDialog
 {
     Q_OBJECT
@@ -14,6 +14,12 @@ public:
 
     explicit AboutWindow(QWidget *parent = nullptr);
 
-    // Shows the window at its place, or brings it to the front when it is already shown.
-    void showInFront();
+    // Where the window goes under a main window whose client area and frame lie where the
+    // window manager put them: at kTopLeft where the main window ends at or above it, as it
+    // does under a frame like the one the program expects; directly under the main window's
+    // frame where the window manager put it lower, so that it never covers the countdown.
+    static QPoint placeUnder(const QRect &mainClientArea, const QRect &mainFrame);
+
+    // Shows the window at `topLeft`, or brings it to the front when it is already shown.
+    void showInFront(QPoint topLeft);
 };

@@ -3,7 +3,8 @@
 #include "about/aboutwindow.h"
 #include "app/banner.h"
 #include "app/secondticker.h"
-#include "runtime/palette.h"
+#include "assets/palette.h"
+#include "runtime/windowmanager.h"
 #include "tripdate/tripdateentry.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace {
 
@@ -50,7 +52,9 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // Fixed size, and the area under the menu bar at its place on the screen.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
-    setGeometry(QRect(kClientTopLeft - m_banner->pos(), size()));
+    m_place = kClientTopLeft - m_banner->pos();
+    setGeometry(QRect(m_place, size()));
+    keepOutOfTaskbar(this);
 
     m_ticker = new SecondTicker(m_services.clock, this);
     connect(m_ticker, &SecondTicker::ticked, this, &MainWindow::showCountdown);
@@ -165,7 +169,22 @@ void MainWindow::showAbout()
 {
     if (!m_about)
         m_about = new AboutWindow(this);
-    m_about->showInFront();
+    const WindowPlace here = placeOnScreen(this);
+    m_about->showInFront(AboutWindow::placeUnder(here.clientArea, here.frame));
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager may move the window as it maps it (to keep its title bar on the
+    // screen, or by a placement rule of its own) and still honour a later request: ask once
+    // more, before the window is first shown on the screen, and never again, so as not to
+    // fight one that refuses, nor the user who moves the window later.
+    if (!m_askedForPlace && windowHandle() && !windowHandle()->isExposed()
+        && geometry().topLeft() != m_place) {
+        m_askedForPlace = true;
+        setGeometry(QRect(m_place, size()));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -42,6 +42,7 @@ public:
     const std::optional<TripDate> &tripDate() const { return m_tripDate; }
 
 protected:
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -68,4 +69,6 @@ private:
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
+    QPoint m_place;                 // where the window asks to be
+    bool m_askedForPlace = false;   // once more, after the window manager moved it
 };

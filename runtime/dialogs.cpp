@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "runtime/windowmanager.h"
+
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -37,6 +39,8 @@ std::optional<QString> DialogPrompt::ask(const QString &message, const QString &
         label->setFixedWidth(std::max(
             kMessageWidth, label->fontMetrics().horizontalAdvance(firstPhrase(message)) + 1));
     }
+    if (m_parent)
+        placeOver(&dialog, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -8,7 +8,7 @@ set -euo pipefail
 program=$(realpath "$1")
 render=$(realpath "$2")
 banner=$(realpath "$3")
-tools=(faketime xdotool import convert compare)
+tools=(faketime xdotool import convert compare xprop)
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
@@ -81,6 +81,9 @@ about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Velmor Tri
     || fail "About did not show its window"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [ "$X,$Y ${WIDTH}x$HEIGHT" = "0,105 312x118" ] || fail "the About window is ${WIDTH}x$HEIGHT at $X,$Y, not 312x118 at 0,105"
+for shown in "$window" "$about"; do
+    xprop -id "$shown" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "a window asks for a taskbar button"
+done
 wait_for_purple 16 137 273 16
 [ "$(ink 0 105 8 118)" = "0 0 0 0 0 0" ] || fail "the About window's margin is not white"
 for line in 137 153 169; do
