@@ -39,8 +39,6 @@ public:
 
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
-    const std::optional<TripDate> &tripDate() const { return m_tripDate; }
-
 protected:
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -4,9 +4,9 @@ CountdownFigures countdownTo(QDate tripDay, const QDateTime &now)
 {
     const QTime time = now.time();
     return {
-        .daysLeft = static_cast<qint32>(now.date().daysTo(tripDay) - 1),
+        .daysLeft = int(now.date().daysTo(tripDay) - 1),
         .hoursLeft = 23 - time.hour(),
         .minutesLeft = 59 - time.minute(),
-        .secondsLeft = static_cast<qint16>(60 - time.second()),
+        .secondsLeft = 60 - time.second(),
     };
 }

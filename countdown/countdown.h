@@ -11,12 +11,10 @@
 // three go on counting down to the next midnight.
 struct CountdownFigures
 {
-    qint32 daysLeft = 0;
+    int daysLeft = 0; // at most 3,652,059, from 1 January 1 to 31 December 9999
     int hoursLeft = 0;
     int minutesLeft = 0;
-    qint16 secondsLeft = 0;
-
-    friend bool operator==(const CountdownFigures &, const CountdownFigures &) = default;
+    int secondsLeft = 0;
 };
 
 // All four figures come from the one reading of the clock, `now` (local time), so that a

@@ -2,18 +2,24 @@
 # Starts the real program under a virtual X server, in a directory of its own with a trip
 # date file, and checks what a user sees on screenshots: the window's client area at its
 # place with the banner, the four figures purple on white and centred in their slots, and
-# the About window under it; then "Close" ends the program, leaving the date file as it was.
-# usage: run_under_xvfb.sh PROGRAM RENDER-SVG BANNER.svg
+# the About window under it; neither window with a taskbar button; the prompt's whole frame on
+# the screen over the main window; then "Close" ends the program, leaving the date file as it
+# was. With no window manager every place is exact. Under xfwm4, whose title bar is taller
+# than the frame the counter's place assumes and is kept on the screen, the counter lands
+# lower and the About window goes directly under its frame.
+# usage: run_under_xvfb.sh PROGRAM RENDER-SVG BANNER.svg [xfwm4]
 set -euo pipefail
 program=$(realpath "$1")
 render=$(realpath "$2")
 banner=$(realpath "$3")
-tools=(faketime xdotool import convert compare xprop)
+wm=${4:-}
+tools=(faketime xdotool import convert compare xprop xwininfo ${wm:+xfwm4 dbus-run-session})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
 pid=
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+wm_pid=
+trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 mkdir "$work/run"
 cd "$work/run"
 printf '"12/24/2030"\r\n' > vacation.txt
@@ -51,44 +57,78 @@ purple_text_centred() { # name x y width height middle-x middle-y
         || fail "$1 is not centred at $6,$7: its text spans x $left-$right, y $top-$bottom"
 }
 
+# Where a window's client area is on the screen ("left top width height"), and its frame's
+# margins ("left right top bottom"), as the X server has them: xdotool counts a reparenting
+# window manager's frame twice.
+place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+                                  /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'; }
+margins() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , | grep . || echo 0 0 0 0; }
+
+if [ -n "$wm" ]; then
+    dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+    sleep 1 # xfwm4 reads its settings over D-Bus after it takes the screen
+fi
 unset QT_QPA_PLATFORM
 LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' | head -n 1) \
     || fail "the window did not map"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$X,$((Y + HEIGHT - 61)) ${WIDTH}" = "3,41 542" ] \
-    || fail "window at $X,$Y size ${WIDTH}x$HEIGHT: the area under the menu should be 542x61 at 3,41"
+[ -z "$wm" ] || for _ in $(seq 50); do [ "$(margins "$window")" != "0 0 0 0" ] && break; sleep 0.1; done
+[ -z "$wm" ] || sleep 0.5 # the window manager's last word on the place
+read -r X Y WIDTH HEIGHT <<<"$(place "$window")"
+read -r _ _ _ frame_bottom <<<"$(margins "$window")"
 menu=$((HEIGHT - 61))
+x=$X y=$((Y + menu)) # the banner's top-left on the screen
+if [ -z "$wm" ]; then
+    [ "$x,$y $WIDTH" = "3,41 542" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT: the area under the menu should be 542x61 at 3,41"
+else
+    [ "$((Y + HEIGHT))" -gt 105 ] || fail "$wm left the counter at $X,$Y, where the About window's own place is right"
+fi
 
 # The figures appear on the first tick, about a second after start, in their slots over the
 # banner. Apart from their ink, the client area at 3,41 is the banner as drawn from its SVG.
-wait_for_purple 435 50 41 20
+wait_for_purple $((x + 432)) $((y + 9)) 41 20
 "$render" "$banner" 600 61 "$work/banner.png"
 convert "$work/banner.png" -crop 542x61+0+0 +repage -background white -flatten "$work/expected.png"
-convert "$shot" -crop 542x61+3+41 +repage "$work/client.png"
+convert "$shot" -crop 542x61+$x+$y +repage "$work/client.png"
 differing=$(compare -metric AE -fuzz 5% "$work/client.png" "$work/expected.png" null: 2>&1 || true)
 [ "$differing" -le 800 ] || fail "the client area differs from the banner in $differing pixels"
-for figure in days:219:240.5 hours:291:312.5 minutes:363:384.5 seconds:435:454.5; do
+for figure in days:216:237.5 hours:288:309.5 minutes:360:381.5 seconds:432:451.5; do
     IFS=: read -r name left middle <<<"$figure" # the label's left edge, its slot's middle
-    purple_text_centred "the $name figure" "$left" 50 41 20 "$middle" 61
+    purple_text_centred "the $name figure" $((x + left)) $((y + 9)) 41 20 "$(awk "BEGIN { print $x + $middle }")" $((y + 20))
 done
 
-# "About" (the third entry) shows the About window under the main window: white, with its
-# three lines purple and centred.
+# "About" (the third entry) shows the About window under the main window, at 0,105 where the
+# main window ends above it, else directly under its frame: white, with its three lines
+# purple and centred.
 xdotool mousemove --window "$window" 160 $((menu / 2)) click 1
 about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Velmor Trip Counter$' | head -n 1) \
     || fail "About did not show its window"
-eval "$(xdotool getwindowgeometry --shell "$about")"
-[ "$X,$Y ${WIDTH}x$HEIGHT" = "0,105 312x118" ] || fail "the About window is ${WIDTH}x$HEIGHT at $X,$Y, not 312x118 at 0,105"
+about_top=105
+[ "$((Y + HEIGHT))" -le 105 ] || about_top=$((Y + HEIGHT + frame_bottom))
+[ "$(place "$about")" = "0 $about_top 312 118" ] || fail "the About window is at $(place "$about"), not 0 $about_top 312 118"
 for shown in "$window" "$about"; do
     xprop -id "$shown" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "a window asks for a taskbar button"
 done
-wait_for_purple 16 137 273 16
-[ "$(ink 0 105 8 118)" = "0 0 0 0 0 0" ] || fail "the About window's margin is not white"
-for line in 137 153 169; do
-    purple_text_centred "the About line at $line" 16 "$line" 273 16 152.5 $((line + 8))
+wait_for_purple 16 $((about_top + 32)) 273 16
+[ "$(ink 0 "$about_top" 8 118)" = "0 0 0 0 0 0" ] || fail "the About window's margin is not white"
+for line in 32 48 64; do
+    purple_text_centred "the About line at $line" 16 $((about_top + line)) 273 16 152.5 $((about_top + line + 8))
 done
+
+# "Setup Date" (the second entry) shows the prompt over the main window, title bar and all on
+# the screen; Escape leaves it.
+xdotool mousemove --window "$window" 80 $((menu / 2)) click 1
+prompt=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zorvia Date$' | head -n 1) \
+    || fail "Setup Date did not show the prompt"
+sleep 0.5
+read -r prompt_x prompt_y prompt_width _ <<<"$(place "$prompt")"
+read -r _ _ prompt_title _ <<<"$(margins "$prompt")"
+[ "$((prompt_y - prompt_title))" -ge 0 ] && [ "$prompt_x" -lt "$((X + WIDTH))" ] && [ "$((prompt_x + prompt_width))" -gt "$X" ] \
+    || fail "the prompt at $prompt_x,$prompt_y under a title bar of $prompt_title is not on the screen over the main window"
+xdotool key Escape
 
 # "Close" is the first entry of the menu bar.
 xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
@@ -96,4 +136,4 @@ timeout 10 tail --pid="$pid" -f /dev/null || fail "Close did not end the program
 wait "$pid" || fail "the program exited with $?"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
-echo "e2e: window and About window at their places, figures purple and centred, closed cleanly"
+echo "e2e${wm:+ under $wm}: window and About window at their places, figures purple and centred, closed cleanly"
