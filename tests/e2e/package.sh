@@ -9,8 +9,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 "$root/scripts/package" "$out" >/dev/null
-deb=$(ls "$out"/velmor-counter_1.00-1_"$(dpkg --print-architecture)".deb)
-ls "$out"/velmor-counter-dbgsym_1.00-1_*.deb >/dev/null || fail "no package with the debug symbols"
+deb=$(ls "$out"/velmor-counter_1.00_"$(dpkg --print-architecture)".deb)
+ls "$out"/velmor-counter-dbgsym_1.00_*.deb >/dev/null || fail "no package with the debug symbols"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation' || fail "the package does not depend on fonts-liberation"
 
 id=org.example.VelmorCounter
