@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "assets/name.h"
 #include "assets/palette.h"
 #include "runtime/windowmanager.h"
 
@@ -25,7 +26,7 @@ QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &te
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    const QString title = tr("About %1").arg(QStringLiteral("Velmor Trip Counter"));
+    const QString title = tr("About %1").arg(programName());
     setWindowTitle(title);
     setAutoFillBackground(true);
     setPalette(purpleOnWhite(palette()));

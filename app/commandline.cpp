@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "assets/name.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -42,13 +44,15 @@ QString helpText()
         "Qt's own options, such as -platform and -display, are taken as well.\n");
 }
 
-// Qt's options that take a value, and those that do not (QGuiApplication's and QApplication's).
+// Qt's options that take a value, and those that do not (QGuiApplication's, the X11
+// platform's and QApplication's).
 const char *const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "platformtheme",   "plugin",
                                        "qwindowgeometry", "qwindowicon",
                                        "qwindowtitle",    "session",
                                        "display",         "name",
                                        "title",           "visual",
+                                       "geometry",        "icon",
                                        "style",           "stylesheet",
                                        "qmljsdebugger"};
 const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
@@ -108,8 +112,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     if (parser.isSet(help))
         return answer(helpText());
     if (parser.isSet(version))
-        return answer(
-            QStringLiteral("Velmor Trip Counter %1\n").arg(QStringLiteral(VELMOR_VERSION)));
+        return answer(QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)));
     if (const QString problem = unreachableDisplay(parser); !problem.isEmpty()) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(problem));
         return 1;

@@ -3,6 +3,7 @@
 #include "about/aboutwindow.h"
 #include "app/banner.h"
 #include "app/secondticker.h"
+#include "assets/name.h"
 #include "assets/palette.h"
 #include "runtime/windowmanager.h"
 #include "tripdate/tripdateentry.h"
@@ -32,7 +33,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
       m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmor Trip Counter"));
+    setWindowTitle(programName());
 
     m_figureFont = QFont(QStringLiteral("Arial"));
     m_figureFont.setPointSizeF(11.25);

@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include "assets/name.h"
 #include "runtime/windowmanager.h"
 
 #include <QInputDialog>
@@ -9,7 +10,7 @@
 
 void MessageBoxErrorReport::report(const QString &message)
 {
-    QMessageBox::warning(m_parent, QStringLiteral("Velmor Trip Counter"), message);
+    QMessageBox::warning(m_parent, programName(), message);
 }
 
 namespace {

@@ -24,4 +24,5 @@ run 2 "velmor-counter: Unknown option 'frobnicate'" --frobnicate
 run 2 "velmor-counter: unexpected argument 'today'" today
 run 1 '^velmor-counter: there is no display' 
 run 1 '^velmor-counter: cannot open the display :97$' -display :97
+run 1 '^velmor-counter: there is no display' -geometry 100x100+0+0 -icon counter.png
 echo "arguments: help, version, wrong arguments and no display answered"
