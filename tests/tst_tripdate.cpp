@@ -5,7 +5,6 @@
 #include "tripdate/tripdatefile.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,9 +13,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <sys/xattr.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -396,47 +393,6 @@ private slots:
         // A link stays a link, and its file keeps its permissions.
         QCOMPARE(S_ISLNK(status.st_mode), shape != u"hard");
         QCOMPARE(::stat(target, &status) == 0 ? status.st_mode & 07777 : 0, 0640u);
-    }
-
-    // A save killed at any moment leaves the old record or the new one, whole, and nothing
-    // behind that is more open than the file or in a later save's way: through an unnamed copy,
-    // and through a named one where the file system has no unnamed copies.
-    void killedMidSave_leavesOneWholeRecord()
-    {
-        writeFile(m_path, kOldRecord);
-        QCOMPARE(::chmod(QFile::encodeName(m_path), 0640), 0);
-        const QList<QByteArray> whole{kOldRecord, "\"12/12/2005\"\r\n", "\"Dec 24, 2030\"\r\n"};
-        QRandomGenerator random(20261206); // the same moments on every run
-        for (int kill = 0; kill < 200; ++kill) {
-            int started[2];
-            QCOMPARE(::pipe(started), 0);
-            const pid_t saver = ::fork();
-            if (saver == 0) { // saves in a loop until it is killed
-                Fakes::install(kill % 2 ? QStringLiteral("no O_TMPFILE") : QString());
-                (void)!::write(started[1], "s", 1);
-                for (unsigned i = 0;; ++i)
-                    writeTripDateFile(m_path, i % 2 ? QStringLiteral("12/12/2005")
-                                                    : QStringLiteral("Dec 24, 2030"));
-            }
-            char c = 0;
-            const bool began = ::read(started[0], &c, 1) == 1;
-            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(3000)));
-            ::kill(saver, SIGKILL);
-            ::waitpid(saver, nullptr, 0);
-            ::close(started[0]);
-            ::close(started[1]);
-            QVERIFY(began);
-            QVERIFY2(whole.contains(contents(m_path)), qPrintable(QString::number(kill)));
-            for (const QString &name : entries()) {
-                struct stat status = {};
-                QCOMPARE(::stat(QFile::encodeName(m_dir->filePath(name)), &status), 0);
-                QVERIFY(name == tripDateFileName() || name.startsWith(tripDateFileName() + u'.'));
-                QCOMPARE(status.st_mode & 07777 & ~0640u, 0u);
-            }
-        }
-        // Saving still works.
-        QCOMPARE(saveProblem(m_path, QStringLiteral("1/1/2001")), QString());
-        QCOMPARE(contents(m_path), kOldRecord);
     }
 };
 
