@@ -203,21 +203,19 @@ private slots:
         QCOMPARE(shown == doubled, ratio == 1);
     }
 
-    // Every language the program speaks has its own words for the menu, the prompt and the
-    // messages, and writes the example date its own way; English and the C locale keep
-    // the program's words exactly.
+    // Every language the program speaks has its own words for the menu, the prompt, the
+    // messages and the banner's captions; English and the C locale keep the program's words
+    // exactly.
     void words_inTheUsersLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("example");
         for (const char *locale : {"C", "en_US", "de_DE", "fr_FR", "es_ES"})
-            QTest::newRow(locale) << locale << (locale[0] == 'd' ? "12.12.2005" : "12/12/2005");
+            QTest::newRow(locale) << locale;
     }
 
     void words_inTheUsersLanguage()
     {
         QFETCH(QString, locale);
-        QFETCH(QString, example);
         // The banner's captions: the strip under the slots, as English shows it.
         const auto captions = [this] {
             const QImage banner = m_window->centralWidget()->grab().toImage();
@@ -250,7 +248,6 @@ private slots:
         QCOMPARE(words.size(), english.size());
         for (qsizetype i = 0; i < words.size(); ++i)
             QVERIFY2((words[i] == english[i]) == inEnglish, qPrintable(words[i]));
-        QVERIFY2(words[4].endsWith(example), qPrintable(words[4]));
         QCOMPARE(captions() == englishCaptions, inEnglish);
     }
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package as scripts/package does (which fails on any lintian error or
-# warning) and checks what a user gets from it: the program, the desktop entry, metainfo,
-# icons, manual page and copyright where the desktop and man find them, all of them valid;
-# the font the labels need; debug symbols apart; the packaged binary stripped and answering.
+# Builds the Debian source and binary packages as scripts/package does (which fails on any
+# lintian error or warning) and checks what a user gets from them: the program, the desktop
+# entry, metainfo, icons, manual page and copyright where the desktop and man find them, all
+# of them valid; the packaged binary answering.
 set -euo pipefail
 root=$(cd "$(dirname "$(realpath "$0")")/../.." && pwd)
 out=$(mktemp -d)
@@ -10,8 +10,6 @@ trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 "$root/scripts/package" "$out" >/dev/null
 deb=$(ls "$out"/velmor-counter_1.00_"$(dpkg --print-architecture)".deb)
-ls "$out"/velmor-counter-dbgsym_1.00_*.deb >/dev/null || fail "no package with the debug symbols"
-dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation' || fail "the package does not depend on fonts-liberation"
 
 id=org.example.VelmorCounter
 files=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
@@ -22,7 +20,6 @@ for file in bin/velmor-counter share/applications/$id.desktop share/metainfo/$id
 done
 dpkg-deb -x "$deb" "$out/root"
 usr=$out/root/usr
-file "$usr/bin/velmor-counter" | grep -q ', stripped' || fail "the packaged binary is not stripped"
 [ "$("$usr/bin/velmor-counter" --version)" = "Velmor Trip Counter 1.00" ] || fail "the packaged binary does not answer --version"
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
