@@ -29,15 +29,13 @@ struct RecordingErrorReport final : ErrorReport
 // for Cancel; when the answers run out it cancels.
 struct ScriptedPrompt final : Prompt
 {
-    std::optional<QString> ask(const QString &message, const QString &title) override
+    std::optional<QString> ask(const QString &message, const QString &) override
     {
         messages.append(message);
-        titles.append(title);
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
     QList<std::optional<QString>> answers;
     QStringList messages;
-    QStringList titles;
 };
 
 inline QDateTime localTime(int y, int mo, int d, int h, int mi, int s, int ms = 0)
