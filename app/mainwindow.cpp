@@ -171,7 +171,7 @@ void MainWindow::showAbout()
     if (!m_about)
         m_about = new AboutWindow(this);
     const WindowPlace here = placeOnScreen(this);
-    m_about->showInFront(AboutWindow::placeUnder(here.clientArea, here.frame));
+    m_about->showInFront(AboutWindow::placeUnder(here.clientArea, here.frame()));
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)

@@ -62,8 +62,14 @@ std::optional<QList<Token>> tokenize(QStringView text)
                 return at + 1 < text.size() && (text[at] == u'\u2019' || text[at] == u'\'')
                        && letterAt(text, at + 1) > 0;
             };
-            while (i < text.size() && (letterAt(text, i) > 0 || apostrophe(i)))
-                i += apostrophe(i) ? 1 : letterAt(text, i);
+            while (i < text.size()) {
+                if (const qsizetype letter = letterAt(text, i))
+                    i += letter;
+                else if (apostrophe(i))
+                    ++i;
+                else
+                    break;
+            }
             if (i < text.size() && text[i] == u'.')
                 ++i;
             tokens.append({Token::Word, text.sliced(start, i - start)});
@@ -82,17 +88,10 @@ std::optional<QList<Token>> tokenize(QStringView text)
 // ("٢٤\u200F/١٢\u200F/٢٠٢٦" is 24/12/2026).
 QString withAsciiDigits(QStringView text, const QLocale &locale)
 {
-    const QString zero = locale.zeroDigit();
-    const char32_t zeroPoint =
-        zero.size() == 2 ? QChar::surrogateToUcs4(zero[0], zero[1]) : char32_t(zero[0].unicode());
+    const char32_t zeroPoint = locale.zeroDigit().toUcs4().value(0, U'0');
     QString result;
     result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
+    for (const char32_t c : text.toUcs4()) {
         if (c >= zeroPoint && c <= zeroPoint + 9)
             result += QChar(u'0' + (c - zeroPoint));
         else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
@@ -465,22 +464,23 @@ std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &loc
 // around today like any other, and a weekday must then still fit.
 std::optional<QDate> localeFormDate(QStringView text, const DateContext &context)
 {
-    for (const auto type : {QLocale::LongFormat, QLocale::ShortFormat, QLocale::NarrowFormat}) {
-        const QString format = context.locale.dateFormat(type);
-        QDate date = context.locale.toDate(text.toString(), format);
-        if (!date.isValid())
-            continue;
-        if (format.contains(QStringLiteral("yy")) && !format.contains(QStringLiteral("yyyy"))) {
-            const int year = yearAroundToday(date.year() % 100, context.today);
-            date = QDate(year, date.month(), date.day());
-            const bool weekday = format.contains(QStringLiteral("ddd"));
-            if (!date.isValid()
-                || (weekday
-                    && context.locale.toString(date, format).compare(text, Qt::CaseInsensitive)
-                           != 0))
-                continue;
+    const QLocale &locale = context.locale;
+    QStringList formats{locale.dateFormat(QLocale::LongFormat),
+                        locale.dateFormat(QLocale::ShortFormat),
+                        locale.dateFormat(QLocale::NarrowFormat)};
+    formats.removeDuplicates(); // the narrow form is mostly the short one
+    const QString whole = text.toString();
+    for (const QString &format : std::as_const(formats)) {
+        QDate date = locale.toDate(whole, format);
+        if (date.isValid() && format.contains(QStringLiteral("yy"))
+            && !format.contains(QStringLiteral("yyyy"))) {
+            date =
+                QDate(yearAroundToday(date.year() % 100, context.today), date.month(), date.day());
+            if (format.contains(QStringLiteral("ddd")) && date.isValid()
+                && locale.toString(date, format).compare(text, Qt::CaseInsensitive) != 0)
+                continue; // the weekday was 19xx's
         }
-        if (date.year() >= 1 && date.year() <= kLatestYear)
+        if (date.isValid() && date.year() >= 1 && date.year() <= kLatestYear)
             return date;
     }
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -46,9 +47,10 @@ void keepOutOfTaskbar(QWidget *window)
 
 WindowPlace placeOnScreen(const QWidget *window)
 {
-    WindowPlace place{window->geometry(), window->frameGeometry()};
+    const QWindow *handle = window->windowHandle();
+    WindowPlace place{window->geometry(), handle ? handle->frameMargins() : QMargins()};
     xcb_connection_t *connection = x11Connection();
-    if (!connection || !window->windowHandle())
+    if (!connection || !handle)
         return place;
     const auto id = xcb_window_t(window->winId());
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -62,11 +64,11 @@ WindowPlace placeOnScreen(const QWidget *window)
     const qreal ratio = window->devicePixelRatioF(); // X speaks in device pixels
     if (origin)
         place.clientArea.moveTopLeft(QPoint(origin->dst_x, origin->dst_y) / ratio);
-    place.frame = place.clientArea;
+    place.frameMargins = {};
     if (extents && extents->format == 32 && xcb_get_property_value_length(extents) == 16) {
         const auto *margin = static_cast<const uint32_t *>(xcb_get_property_value(extents));
-        place.frame.adjust(-int(margin[0] / ratio), -int(margin[2] / ratio), int(margin[1] / ratio),
-                           int(margin[3] / ratio));
+        place.frameMargins = QMargins(int(margin[0] / ratio), int(margin[2] / ratio),
+                                      int(margin[1] / ratio), int(margin[3] / ratio));
     }
     std::free(origin);
     std::free(extents);
@@ -76,13 +78,10 @@ WindowPlace placeOnScreen(const QWidget *window)
 void placeOver(QWidget *dialog, const QWidget *window)
 {
     const WindowPlace over = placeOnScreen(window->window());
-    const QMargins frame(over.clientArea.left() - over.frame.left(),
-                         over.clientArea.top() - over.frame.top(),
-                         over.frame.right() - over.clientArea.right(),
-                         over.frame.bottom() - over.clientArea.bottom());
+    const QMargins frame = over.frameMargins; // the dialog's, as near as can be known
     dialog->adjustSize();
     QRect place(QPoint(), dialog->size().grownBy(frame));
-    place.moveCenter(over.frame.center());
+    place.moveCenter(over.frame().center());
     const QRect screen = window->screen()->availableGeometry();
     place.moveLeft(std::clamp(place.left(), screen.left(),
                               std::max(screen.left(), screen.right() - place.width() + 1)));

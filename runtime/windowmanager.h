@@ -18,7 +18,8 @@ void keepOutOfTaskbar(QWidget *window);
 struct WindowPlace
 {
     QRect clientArea;
-    QRect frame;
+    QMargins frameMargins;
+    QRect frame() const { return clientArea.marginsAdded(frameMargins); }
 };
 WindowPlace placeOnScreen(const QWidget *window);
 

@@ -14,11 +14,12 @@ std::optional<TripDate> TripDate::fromText(const QString &text, const DateContex
 StoredTripDate loadTripDate(const QString &path, const DateContext &context)
 {
     const TripDateFileContents contents = readTripDateFile(path);
-    if (contents.problem.missing()
-        || (!contents.problem && contents.field.value_or(QString()).isEmpty()))
+    if (contents.problem.missing())
         return {};
     if (contents.problem)
         return {.problem = FileMessages::cannotRead(path, contents.problem)};
+    if (!contents.field || contents.field->isEmpty())
+        return {}; // no date at all: nothing to tell
     if (contents.fieldTooLong)
         return {.problem = FileMessages::tooLong(path)};
     if (auto tripDate = TripDate::fromText(*contents.field, context))
