@@ -431,7 +431,8 @@ std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &loc
             R"((?:^|\s*,\s*|\s+|(?<=\d)[Tt])(\d{1,2})(?::(\d{2})(?::(\d{2})(?:[.,]\d+)?)?)?)"
             R"(\s*(?:(Z|[+-]\d{2}(?::?\d{2})?)|(\p{L}\.?(?:\s?\p{L}\.?)*))?$)"),
         QRegularExpression::UseUnicodePropertiesOption);
-    const QRegularExpressionMatch match = clockTime.match(text);
+    // Matched on a copy: Qt 6.8 names the view's overload matchView, which Qt 6.4 lacks.
+    const QRegularExpressionMatch match = clockTime.match(text.toString());
     const bool minutes = match.hasCaptured(2), zone = match.hasCaptured(4),
                suffix = match.hasCaptured(5);
     if (!match.hasMatch() || (!minutes && !suffix))
