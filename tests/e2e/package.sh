@@ -8,7 +8,9 @@ root=$(cd "$(dirname "$(realpath "$0")")/../.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-"$root/scripts/package" "$out" >/dev/null
+# Quiet when it builds; when it fails, all it said (lintian's tags among it) and where.
+"$root/scripts/package" "$out" >"$out/package.log" 2>&1 \
+    || { cat "$out/package.log" >&2; fail "scripts/package failed"; }
 deb=$(ls "$out"/velmor-counter_1.00_"$(dpkg --print-architecture)".deb)
 
 id=org.example.VelmorCounter
