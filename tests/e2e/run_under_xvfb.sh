@@ -10,13 +10,14 @@
 set -euo pipefail
 program=$(realpath "$1")
 wm=${2:-}
-tools=(faketime xdotool import convert xprop xwininfo ${wm:+xfwm4 dbus-run-session})
+tools=(faketime xdotool import convert xprop xwininfo ${wm:+xfwm4 dbus-daemon})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
 pid=
 wm_pid=
-trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+bus_pid=
+trap 'kill $pid $wm_pid $bus_pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
 mkdir "$work/run"
 cd "$work/run"
 printf '"12/24/2030"\r\n' > vacation.txt
@@ -62,7 +63,10 @@ place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute 
 margins() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , | grep . || echo 0 0 0 0; }
 
 if [ -n "$wm" ]; then
-    dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 &
+    # A session bus of its own, which it reads its settings from, ended with it.
+    { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS
+    xfwm4 --compositor=off >"$work/wm.log" 2>&1 &
     wm_pid=$!
     for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
     sleep 1 # xfwm4 reads its settings over D-Bus after it takes the screen
