@@ -1,490 +1,154 @@
 #include "datereader.h"
 
-#include <QRegularExpression>
+#include "datereader/cldrforms.h"
+#include "datereader/loosedate.h"
+
+#include <QHash>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kLatestYear = 9999;
-// A name cut short still names a month or a weekday from this many letters on ("Sept").
-constexpr qsizetype kShortestCut = 3;
-
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-struct Token
+// A day further from today than this is more likely a year counted in another calendar than a
+// trip: Thai 2569 is 2026.
+bool withinACentury(QDate day, QDate today)
 {
-    enum Kind
-    {
-        Number,
-        Word,
-        Separator
-    } kind;
-    QStringView text;
-    bool ordinal = false; // a number written as an ordinal: 24th, 1er, 1º
-};
-
-// How many UTF-16 units the letter (with the marks that follow it: "गु") at `i` takes; 0 when
-// there is none. Letters outside the Basic Multilingual Plane take two.
-qsizetype letterAt(QStringView text, qsizetype i)
-{
-    const auto codePointAt = [&](qsizetype at) -> std::pair<char32_t, qsizetype> {
-        if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
-            return {QChar::surrogateToUcs4(text[at], text[at + 1]), 2};
-        return {text[at].unicode(), 1};
-    };
-    auto [c, size] = codePointAt(i);
-    if (!QChar::isLetter(c))
-        return 0;
-    for (qsizetype at = i + size; at < text.size();) {
-        const auto [mark, width] = codePointAt(at);
-        if (!QChar::isMark(mark))
-            break;
-        at += width;
-        size += width;
-    }
-    return size;
+    return day >= today.addYears(-100) && day <= today.addYears(100);
 }
 
-// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez.") and
-// single separator characters; nullopt on any character that has no place in a date.
-std::optional<QList<Token>> tokenize(QStringView text)
+// A Gregorian date as the locale writes it: first as Qt writes it and as people type it, which
+// is how the program has always read dates, then in CLDR's other common forms.
+std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, NumericOrder order,
+                                   QDate today)
 {
-    QList<Token> tokens;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype start = i;
-        if (isAsciiDigit(text[i])) {
-            while (i < text.size() && isAsciiDigit(text[i]))
-                ++i;
-            tokens.append({Token::Number, text.sliced(start, i - start)});
-        } else if (letterAt(text, i) > 0) {
-            // An apostrophe between letters belongs to the word: "Ang’wen", "d’abril".
-            const auto apostrophe = [&](qsizetype at) {
-                return at + 1 < text.size() && (text[at] == u'\u2019' || text[at] == u'\'')
-                       && letterAt(text, at + 1) > 0;
-            };
-            while (i < text.size()) {
-                if (const qsizetype letter = letterAt(text, i))
-                    i += letter;
-                else if (apostrophe(i))
-                    ++i;
-                else
-                    break;
-            }
-            if (i < text.size() && text[i] == u'.')
-                ++i;
-            tokens.append({Token::Word, text.sliced(start, i - start)});
-        } else if (text[i].isSpace() || QStringView(u",/-.").contains(text[i])) {
-            ++i;
-            tokens.append({Token::Separator, text.sliced(start, 1)});
-        } else {
+    if (const auto date = readQtForm(text, locale, today))
+        return date;
+    if (const auto date = readLooseDate(text, locale, order, today))
+        return date;
+    return readCldrForm(text, locale, "gregorian", order, today);
+}
+
+// The day the text names in the calendars the locale's people count years in, if they agree.
+std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, NumericOrder order,
+                                      QDate today)
+{
+    std::optional<QDate> found;
+    for (const QByteArray &calendar : yearCalendars(locale)) {
+        const auto day = readCldrForm(text, locale, calendar.constData(), order, today);
+        if (day && found && *day != *found)
             return std::nullopt;
-        }
+        found = day ? day : found;
     }
-    return tokens;
+    return found;
 }
 
-// The text with the locale's own digits as ASCII digits, the commas of other scripts as
-// commas, and without the marks that only set the direction of right-to-left text
-// ("٢٤\u200F/١٢\u200F/٢٠٢٦" is 24/12/2026).
-QString withAsciiDigits(QStringView text, const QLocale &locale)
-{
-    const char32_t zeroPoint = locale.zeroDigit().toUcs4().value(0, U'0');
-    QString result;
-    result.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
-        if (c >= zeroPoint && c <= zeroPoint + 9)
-            result += QChar(u'0' + (c - zeroPoint));
-        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
-            result += u',';
-        else if (c != 0x200E && c != 0x200F && c != 0x061C)
-            result += QStringView(QChar::fromUcs4(c));
-    }
-    return result;
-}
-
-QStringView withoutFinalDot(QStringView word)
-{
-    return word.endsWith(u'.') ? word.chopped(1) : word;
-}
-
-bool sameWord(QStringView a, QStringView b)
-{
-    return withoutFinalDot(a).compare(withoutFinalDot(b), Qt::CaseInsensitive) == 0;
-}
-
-// The words of dates in the user's language and in English, which everybody's dates may use.
-class DateWords
+// Which languages each word of a month's name belongs to: one locale for each language and
+// script Qt knows that has the word among its names. A date names its month; a weekday alone, or
+// a word of one or two letters ("de", "Ma"), says too little of the language to try it.
+class NameIndex
 {
 public:
-    explicit DateWords(const QLocale &locale)
-        : m_languages{locale, QLocale::c()}, m_literals(literalWords(locale))
+    static const NameIndex &instance()
     {
-        for (const QLocale &names : m_languages) {
-            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                for (int n = 1; n <= 12; ++n) {
-                    m_spacedNames << names.monthName(n, format)
-                                  << names.standaloneMonthName(n, format);
-                    if (n <= 7)
-                        m_spacedNames << names.dayName(n, format)
-                                      << names.standaloneDayName(n, format);
-                }
+        static const NameIndex index;
+        return index;
+    }
+
+    // The locales of other languages than the user's, one for each language and script, whose
+    // month names hold a word of the text that is no month's or weekday's name in the user's
+    // language or in English, which the user's reading knows already.
+    QList<QLocale> localesNamedIn(QStringView text, const QLocale &user) const
+    {
+        const QStringList known = wordsOf(namesOf(user, true) + u' ' + namesOf(QLocale::c(), true));
+        QList<QLocale> found;
+        for (const QString &word : wordsOf(text)) {
+            if (known.contains(word))
+                continue;
+            for (const QLocale &locale : m_locales.value(word)) {
+                const auto same = [&](const QLocale &other) {
+                    return languageKey(other) == languageKey(locale);
+                };
+                if (!same(user) && std::none_of(found.begin(), found.end(), same))
+                    found.append(locale);
             }
         }
-        m_spacedNames.removeIf(
-            [](const QString &name) { return !name.contains(u' ') && !name.contains(u'-'); });
-        std::sort(m_spacedNames.begin(), m_spacedNames.end(),
-                  [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        return found;
     }
 
-    std::optional<int> month(QStringView word) const
+    static int languageKey(const QLocale &locale)
     {
-        return find(word, 12, [](const QLocale &names, int month, QLocale::FormatType format) {
-            return QStringList{names.monthName(month, format),
-                               names.standaloneMonthName(month, format)};
-        });
-    }
-
-    std::optional<int> weekday(QStringView word) const
-    {
-        return find(word, 7, [](const QLocale &names, int day, QLocale::FormatType format) {
-            return QStringList{names.dayName(day, format), names.standaloneDayName(day, format)};
-        });
-    }
-
-    // Words that only join the parts of a date: "the 24th of December", "den 24.",
-    // "le 24 décembre", "24 de diciembre de 2026".
-    // The locale's own literal words count too: "'de'", "'den'", "'г'." in its formats.
-    bool joins(QStringView word) const
-    {
-        for (const QLocale &names : m_languages) {
-            for (const QString &joining : joiningWords(names.language())) {
-                if (word.compare(joining, Qt::CaseInsensitive) == 0)
-                    return true;
-            }
-        }
-        for (const QString &literal : m_literals) {
-            if (literal.endsWith(u'.') ? sameWord(word, literal)
-                                       : word.compare(literal, Qt::CaseInsensitive) == 0)
-                return true;
-        }
-        return false;
-    }
-
-    // Whether `suffix` is an ordinal ending in these languages and, if so, whether it fits
-    // the number `n`: 1st, 2nd, 3rd, 11th, 24th; 1er; 1º.
-    std::optional<bool> ordinalFits(int n, QStringView suffix) const
-    {
-        std::optional<bool> fits;
-        for (const QLocale &names : m_languages) {
-            for (const auto &[ending, fitting] : ordinalEndings(names.language(), n)) {
-                if (suffix.compare(ending, Qt::CaseInsensitive) == 0)
-                    fits = fits.value_or(false) || fitting;
-            }
-        }
-        return fits;
-    }
-
-    // The length of the longest month or weekday name that holds blanks or hyphens
-    // ("quinta-feira", "Lapa le tomon") and begins the text as a whole word; 0 when none does.
-    qsizetype spacedNameAt(QStringView text) const
-    {
-        for (const QString &name : m_spacedNames) {
-            const bool whole = name.size() == text.size()
-                               || (name.size() < text.size() && letterAt(text, name.size()) == 0
-                                   && !text[name.size()].isMark());
-            if (whole && text.startsWith(name, Qt::CaseInsensitive))
-                return name.size();
-        }
-        return 0;
+        return int(locale.language()) * 1000 + int(locale.script());
     }
 
 private:
-    // The quoted words of the locale's date formats, with the dot that follows one ("'г'.").
-    static QStringList literalWords(const QLocale &locale)
+    NameIndex()
     {
-        QStringList words;
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            const QStringList parts = locale.dateFormat(format).split(u'\'');
-            for (qsizetype i = 1; i < parts.size(); i += 2) {
-                const bool dot = i + 1 < parts.size() && parts[i + 1].startsWith(u'.');
-                if (!parts[i].trimmed().isEmpty())
-                    words.append(parts[i].trimmed() + (dot ? QStringLiteral(".") : QString()));
+        const QList<QLocale> all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                            QLocale::AnyTerritory);
+        for (const QLocale &locale : all) {
+            for (const QString &word : wordsOf(namesOf(locale, false))) {
+                QList<QLocale> &locales = m_locales[word];
+                if (std::none_of(locales.begin(), locales.end(), [&](const QLocale &known) {
+                        return languageKey(known) == languageKey(locale);
+                    }))
+                    locales.append(locale);
             }
         }
+    }
+
+    // The locale's month names, and with `weekdays` its weekday names, parted by blanks.
+    static QString namesOf(const QLocale &locale, bool weekdays)
+    {
+        QStringList names;
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            for (int n = 1; n <= 12; ++n)
+                names << locale.monthName(n, format) << locale.standaloneMonthName(n, format);
+            for (int n = 1; weekdays && n <= 7; ++n)
+                names << locale.dayName(n, format) << locale.standaloneDayName(n, format);
+        }
+        return names.join(u' ');
+    }
+
+    // The words of a text, folded: runs of three or more letters, with their marks.
+    static QStringList wordsOf(QStringView text)
+    {
+        QStringList words;
+        QString word;
+        const auto end = [&] {
+            if (word.size() >= 3)
+                words.append(word.toCaseFolded());
+            word.clear();
+        };
+        for (const QChar c : text) {
+            if (c.isLetter() || (c.isMark() && !word.isEmpty()))
+                word += c;
+            else
+                end();
+        }
+        end();
         return words;
     }
 
-    static QStringList joiningWords(QLocale::Language language)
-    {
-        switch (language) {
-        case QLocale::German:
-            return {QStringLiteral("den"), QStringLiteral("am")};
-        case QLocale::French:
-            return {QStringLiteral("le")};
-        case QLocale::Spanish:
-            return {QStringLiteral("de"), QStringLiteral("del")};
-        default:
-            return {QStringLiteral("the"), QStringLiteral("of")};
-        }
-    }
-
-    static QList<std::pair<QString, bool>> ordinalEndings(QLocale::Language language, int n)
-    {
-        switch (language) {
-        case QLocale::German:
-            return {}; // "24." is written with a dot, which parts the date anyway
-        case QLocale::French:
-            return {{QStringLiteral("er"), n == 1}};
-        case QLocale::Spanish:
-            return {{QStringLiteral("º"), n == 1}};
-        default: {
-            const int last = n % 100 >= 11 && n % 100 <= 13 ? 0 : n % 10;
-            return {{QStringLiteral("st"), last == 1},
-                    {QStringLiteral("nd"), last == 2},
-                    {QStringLiteral("rd"), last == 3},
-                    {QStringLiteral("th"), last == 0 || last > 3}};
-        }
-        }
-    }
-
-    // The number (from 1) of the name that `word` is: a full or short name, with or without
-    // its final dot, or else one full name cut short after at least three letters ("jui" cuts
-    // both juin and juillet: it names neither).
-    template <typename Names>
-    std::optional<int> find(QStringView word, int count, Names names) const
-    {
-        const QStringView cut = withoutFinalDot(word);
-        std::optional<int> cutFrom;
-        bool ambiguous = false;
-        for (const QLocale &language : m_languages) {
-            for (int n = 1; n <= count; ++n) {
-                for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                    for (const QString &name : names(language, n, format)) {
-                        if (sameWord(name, word))
-                            return n;
-                    }
-                }
-                const QString full = names(language, n, QLocale::LongFormat).first();
-                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive)) {
-                    ambiguous = ambiguous || (cutFrom && *cutFrom != n);
-                    cutFrom = n;
-                }
-            }
-        }
-        return ambiguous ? std::nullopt : cutFrom;
-    }
-
-    QLocale m_languages[2];
-    QStringList m_literals;
-    QStringList m_spacedNames; // longest first
+    QHash<QString, QList<QLocale>> m_locales;
 };
 
-std::optional<int> smallNumber(const Token &token)
+// A date whose month is named in another language than the user's, in one of that language's
+// own forms that name the month (as Qt and CLDR write them; the looser reading is for the user's
+// own language): a date saved under one language still counts under another. Where the text
+// names the month in several languages, they must agree.
+std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &locale,
+                                          NumericOrder order, QDate today)
 {
-    if (token.kind != Token::Number || token.text.size() > 2)
-        return std::nullopt;
-    return token.text.toInt();
-}
-
-// The year that ends in these two digits, from 50 years before today to 49 after.
-int yearAroundToday(int lastTwoDigits, QDate today)
-{
-    const int earliest = today.year() - 50;
-    const int candidate = earliest - earliest % 100 + lastTwoDigits;
-    return candidate < earliest ? candidate + 100 : candidate;
-}
-
-// A year as written: in full, or as its last two digits.
-std::optional<int> fullYear(const Token &token, QDate today)
-{
-    if (token.kind != Token::Number || token.ordinal || token.text.size() > 4)
-        return std::nullopt;
-    const int year = token.text.toInt();
-    return token.text.size() > 2 ? year : yearAroundToday(year, today);
-}
-
-enum class NumericOrder
-{
-    MonthDayYear,
-    DayMonthYear,
-    YearMonthDay
-};
-
-// The order of the locale's own numeric dates. A locale whose short dates name the month
-// (the C locale's "d MMM yyyy") has no numeric order of its own: it gets month first.
-NumericOrder numericOrder(const QLocale &locale)
-{
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    const qsizetype day = format.indexOf(u'd');
-    const qsizetype month = format.indexOf(u'M');
-    const qsizetype year = format.indexOf(u'y');
-    if (month < 0 || format.indexOf(QStringLiteral("MMM")) >= 0)
-        return NumericOrder::MonthDayYear;
-    if (year >= 0 && year < month && year < day)
-        return NumericOrder::YearMonthDay;
-    if (day >= 0 && day < month)
-        return NumericOrder::DayMonthYear;
-    return NumericOrder::MonthDayYear;
-}
-
-std::optional<QDate> makeDate(std::optional<int> year, std::optional<int> month,
-                              std::optional<int> day)
-{
-    if (!year || !month || !day || *year < 1 || *year > kLatestYear)
-        return std::nullopt;
-    const QDate date(*year, *month, *day);
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
-// 12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12: three numbers parted by the same mark
-// (blanks after it aside).
-std::optional<QDate> numericDate(const QList<Token> &tokens, const DateContext &context)
-{
-    QList<Token> numbers;
-    QStringList marks{QString()}; // before, between and after the numbers
-    for (const Token &token : tokens) {
-        if (token.kind != Token::Separator) {
-            numbers.append(token);
-            marks.append(QString());
-        } else if (!token.text.front().isSpace()) {
-            marks.last() += token.text;
-        }
-    }
-    if (numbers.size() != 3 || marks != QStringList{QString(), marks[1], marks[1], QString()}
-        || marks[1].size() != 1 || marks[1] == u",")
-        return std::nullopt;
-    const Token &a = numbers[0], &b = numbers[1], &c = numbers[2];
-    if (a.kind != Token::Number || b.kind != Token::Number || c.kind != Token::Number || a.ordinal
-        || b.ordinal)
-        return std::nullopt;
-    if (a.text.size() > 2) // a year written in full comes first only in year-month-day order
-        return makeDate(fullYear(a, context.today), smallNumber(b), smallNumber(c));
-    switch (numericOrder(context.locale)) {
-    case NumericOrder::MonthDayYear:
-        return makeDate(fullYear(c, context.today), smallNumber(a), smallNumber(b));
-    case NumericOrder::DayMonthYear:
-        return makeDate(fullYear(c, context.today), smallNumber(b), smallNumber(a));
-    case NumericOrder::YearMonthDay:
-        return makeDate(fullYear(a, context.today), smallNumber(b), smallNumber(c));
-    }
-    return std::nullopt;
-}
-
-// Dec 12, 2005; 24th December 2026; 2005-Dec-12.
-std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateContext &context,
-                                    const DateWords &words)
-{
-    QList<Token> parts;
-    for (const Token &token : tokens) {
-        if (token.kind != Token::Separator)
-            parts.append(token);
-    }
-    if (parts.size() != 3)
-        return std::nullopt;
-    if (parts[0].kind == Token::Word && parts[1].kind == Token::Number)
-        return makeDate(fullYear(parts[2], context.today), words.month(parts[0].text),
-                        smallNumber(parts[1]));
-    if (parts[0].kind == Token::Number && parts[1].kind == Token::Word) {
-        const auto month = words.month(parts[1].text);
-        if (parts[0].text.size() > 2)
-            return makeDate(fullYear(parts[0], context.today), month, smallNumber(parts[2]));
-        return makeDate(fullYear(parts[2], context.today), month, smallNumber(parts[0]));
-    }
-    return std::nullopt;
-}
-
-std::optional<QDate> dateOf(const QList<Token> &tokens, const DateContext &context,
-                            const DateWords &words)
-{
-    if (auto numeric = numericDate(tokens, context))
-        return numeric;
-    return namedMonthDate(tokens, context, words);
-}
-
-// The weekday named at the start (or end) of the date's parts, and the parts without it and
-// the separators between it and the date.
-std::pair<std::optional<int>, QList<Token>> withoutWeekday(QList<Token> parts, bool atEnd,
-                                                           const DateWords &words)
-{
-    const std::optional<int> weekday = words.weekday((atEnd ? parts.back() : parts.front()).text);
-    if (!weekday)
-        return {};
-    if (atEnd) {
-        do
-            parts.removeLast();
-        while (!parts.isEmpty() && parts.back().kind == Token::Separator);
-    } else {
-        do
-            parts.removeFirst();
-        while (!parts.isEmpty() && parts.front().kind == Token::Separator);
-    }
-    return {weekday, parts};
-}
-
-// Removes a valid time of day from the end of the text: "6:00 PM", "6 p. m.", ", 18:30",
-// "T18:00:30.25Z", "T18:00+01:00". Returns nullopt when the text ends in something that
-// looks like a time but is not one.
-std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &locale)
-{
-    static const QRegularExpression clockTime(
-        QStringLiteral(
-            R"((?:^|\s*,\s*|\s+|(?<=\d)[Tt])(\d{1,2})(?::(\d{2})(?::(\d{2})(?:[.,]\d+)?)?)?)"
-            R"(\s*(?:(Z|[+-]\d{2}(?::?\d{2})?)|(\p{L}\.?(?:\s?\p{L}\.?)*))?$)"),
-        QRegularExpression::UseUnicodePropertiesOption);
-    // Matched on a copy: Qt 6.8 names the view's overload matchView, which Qt 6.4 lacks.
-    const QRegularExpressionMatch match = clockTime.match(text.toString());
-    const bool minutes = match.hasCaptured(2), zone = match.hasCaptured(4),
-               suffix = match.hasCaptured(5);
-    if (!match.hasMatch() || (!minutes && !suffix))
-        return text; // no time of day: "12 Dec 2005" ends in a plain number
-    const int hour = match.capturedView(1).toInt();
-    const int minute = minutes ? match.capturedView(2).toInt() : 0;
-    const int second = match.hasCaptured(3) ? match.capturedView(3).toInt() : 0;
-    if (suffix) {
-        const auto blankless = [](QStringView word) { return word.toString().remove(u' '); };
-        const QString said = blankless(match.capturedView(5));
-        bool meridiem = false;
-        for (const QString &word :
-             {QStringLiteral("am"), QStringLiteral("pm"), QStringLiteral("a.m."),
-              QStringLiteral("p.m."), blankless(locale.amText()), blankless(locale.pmText())})
-            meridiem = meridiem || said.compare(word, Qt::CaseInsensitive) == 0;
-        if (!meridiem)
-            return minutes ? std::nullopt : std::optional(text); // "12 Dec": a day and a month
-        if (hour > 12)
+    std::optional<QDate> found;
+    for (const QLocale &other : NameIndex::instance().localesNamedIn(text, locale)) {
+        auto day = readQtForm(text, other, today, true);
+        if (!day)
+            day = readCldrForm(text, other, "gregorian", order, today, true);
+        if (day && found && *day != *found)
             return std::nullopt;
+        found = day ? day : found;
     }
-    if (zone && (!minutes || match.capturedView(4).mid(1, 2).toInt() > 14))
-        return std::nullopt;
-    if (hour > 23 || minute > 59 || second > 59)
-        return std::nullopt;
-    return text.first(match.capturedStart(0)).trimmed();
-}
-
-// The locale's own forms, as Qt reads them: with its month and weekday names, its words and
-// its digits, exactly in the locale's order. Qt reads a two-digit year as 19xx; it is placed
-// around today like any other, and a weekday must then still fit.
-std::optional<QDate> localeFormDate(QStringView text, const DateContext &context)
-{
-    const QLocale &locale = context.locale;
-    QStringList formats{locale.dateFormat(QLocale::LongFormat),
-                        locale.dateFormat(QLocale::ShortFormat),
-                        locale.dateFormat(QLocale::NarrowFormat)};
-    formats.removeDuplicates(); // the narrow form is mostly the short one
-    const QString whole = text.toString();
-    for (const QString &format : std::as_const(formats)) {
-        QDate date = locale.toDate(whole, format);
-        if (date.isValid() && format.contains(QStringLiteral("yy"))
-            && !format.contains(QStringLiteral("yyyy"))) {
-            date =
-                QDate(yearAroundToday(date.year() % 100, context.today), date.month(), date.day());
-            if (format.contains(QStringLiteral("ddd")) && date.isValid()
-                && locale.toString(date, format).compare(text, Qt::CaseInsensitive) != 0)
-                continue; // the weekday was 19xx's
-        }
-        if (date.isValid() && date.year() >= 1 && date.year() <= kLatestYear)
-            return date;
-    }
-    return std::nullopt;
+    return found;
 }
 
 } // namespace
@@ -492,58 +156,18 @@ std::optional<QDate> localeFormDate(QStringView text, const DateContext &context
 std::optional<QDate> readDate(QStringView text, const DateContext &context)
 {
     const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
-    if (const auto date = localeFormDate(normal, context))
-        return date;
-    const QString ascii = withAsciiDigits(normal, context.locale);
-    auto date = withoutTimeOfDay(ascii, context.locale);
-    if (!date)
+    if (normal.isEmpty())
         return std::nullopt;
-    if (date->endsWith(u'.'))
-        date = date->chopped(1).trimmed();
-    auto tokens = tokenize(*date);
-    if (!tokens || tokens->isEmpty())
-        return std::nullopt;
-
-    // An ordinal suffix joins its number; the words that only join the parts go.
-    const DateWords words(context.locale);
-    QList<Token> parts;
-    bool joinedInFront = false;
-    for (qsizetype i = 0; i < tokens->size(); ++i) {
-        Token token = tokens->at(i);
-        // A name that holds blanks or hyphens is one word.
-        if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(
-                                         QStringView(token.text.begin(), date->end()))
-                                                               : 0;
-            spaced > token.text.size()) {
-            token.text = QStringView(token.text.begin(), spaced);
-            while (i + 1 < tokens->size() && tokens->at(i + 1).text.begin() < token.text.end())
-                ++i;
-        }
-        const bool suffix = token.kind == Token::Word && !parts.isEmpty()
-                            && parts.last().kind == Token::Number
-                            && parts.last().text.end() == token.text.begin();
-        if (const auto fits =
-                suffix ? words.ordinalFits(parts.last().text.toInt(), token.text) : std::nullopt) {
-            if (!*fits)
-                return std::nullopt; // "24st"
-            parts.last().ordinal = true;
-        } else if (token.kind == Token::Word && words.joins(token.text)) {
-            joinedInFront = joinedInFront || parts.isEmpty();
-        } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
-            parts.append(token); // the blank after "le" or "am" in front goes with it
-        }
-    }
-    if (parts.isEmpty())
-        return std::nullopt;
-
-    // A weekday before or after the date must be the date's own: "Friday, December 24, 2026"
-    // is a mistake. A word that may be a weekday or a month ("mar.") is a month where it must
-    // be one.
-    for (const bool atEnd : {false, true}) {
-        if (const auto [weekday, rest] = withoutWeekday(parts, atEnd, words); weekday) {
-            if (const auto found = dateOf(rest, context, words))
-                return found->dayOfWeek() == *weekday ? found : std::nullopt;
-        }
-    }
-    return dateOf(parts, context, words);
+    const QLocale &locale = context.locale;
+    const NumericOrder order = numericOrder(locale);
+    const std::optional<QDate> gregorian = readGregorian(normal, locale, order, context.today);
+    if (gregorian && withinACentury(*gregorian, context.today))
+        return gregorian;
+    // Only what would be far from today, or no date at all, is read in another calendar.
+    if (const auto counted = readCountedYears(normal, locale, order, context.today);
+        counted && (!gregorian || withinACentury(*counted, context.today)))
+        return counted;
+    if (gregorian)
+        return gregorian;
+    return readInOtherLanguages(normal, locale, order, context.today);
 }

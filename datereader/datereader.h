@@ -14,17 +14,20 @@ struct DateContext
     QDate today;
 };
 
-// Reads a calendar date from text the way the user would write it in their locale, in any
-// locale's language or in English. First the locale's own forms as Qt reads them, with its
-// names, its words and its digits ("2026年12月24日木曜日", "٢٤‏/١٢‏/٢٠٢٦"); then looser ones:
-//   12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12   (day and month in the locale's order)
-//   Dec 12, 2005; December 24th, 2026; 24 Dezember 2026; 1er janvier 2027; 24 de diciembre de 2026
-//   Thursday, December 24, 2026; Do., 24.12.2026; 24 Aralık 2026 Perşembe
-//                                                    (a weekday must fit the date)
-// in ASCII digits or the locale's own, with the words of the locale's long and short forms
-// ("den", "de", "г.") and weekday names that hold hyphens or blanks ("quinta-feira").
-// A time of day after the date ("6:00 PM", ", 18:30", "T18:00:30.5+01:00") is checked and then
-// ignored, as are blanks around the text and one final dot. A two-digit year is the year
-// ending in those digits from 50 years before today to 49 after. Anything else is not a
-// date: ambiguous, partial, contradictory or impossible text, and years after 9999.
+// Reads a calendar date from text the way people write it, and returns it in the Gregorian
+// calendar. In this order:
+//  1. In the user's locale, Gregorian: the forms Qt writes ("2026年12月24日木曜日"), then the
+//     looser ones people type (datereader/loosedate.h: "12/12/2005", "Dec 12, 2005",
+//     "12/12/2005 6:00 PM", "December 24th, 2026", with the locale's names and digits or English
+//     ones), then CLDR's other common forms ("2026年12月24日", "24 בדצמבר 2026",
+//     datereader/cldrforms.h). A day within a century of today is the answer.
+//  2. In the calendars the locale's people count years in: Thai "24/12/2569", Persian
+//     "۱۴۰۵/۱۰/۳", "١٥ رجب ١٤٤٨ هـ", "民國115年12月24日" or "115/12/24", "令和8年12月24日". Taken
+//     where the Gregorian reading is far from today, or there is none.
+//  3. With the month and weekday names of another language, and the user's order of day and
+//     month, where all the languages whose names the text holds read the same day:
+//     "jueves, 24 de diciembre de 2026" under German.
+// A weekday must fit the date, and a two-digit year is the year ending in those digits from 50
+// years before today to 49 after. Anything else is not a date: ambiguous, partial,
+// contradictory or impossible text, and years after 9999.
 std::optional<QDate> readDate(QStringView text, const DateContext &context);

@@ -1,7 +1,16 @@
+#include "datereader/cldrforms.h"
 #include "datereader/datereader.h"
 #include "tripdate/tripdateentry.h"
 
 #include <QTest>
+
+#include <unicode/calendar.h>
+#include <unicode/dtptngen.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+
+#include <memory>
+#include <span>
 
 namespace {
 const QDate kToday(2026, 12, 6); // two-digit years lie from 1976 to 2075
@@ -33,7 +42,7 @@ private slots:
                 row(locale, text, dec12);
             for (const char *text : {"", "   ", "holiday", "2/30/2005", "30/2/2005", "12/12/2005 24:00", "12/12/2005 6:60 PM",
                                      "12/12/2005 13:00 PM", "12/12/2005 soon", "12/12", "12/12/2005/1", "12/12-2005", "12 12 2005",
-                                     "12/12/10000", "12/12/0000", "Dec 32, 2005", "Decembre 12, 2005", "12\n12\n2005",
+                                     "12/12/10000", "12/12/0000", "Dec 32, 2005", "Decemberr 12, 2005", "12\n12\n2005",
                                      "١٢/١٢/٢٠٠٥", "Tuesday, December 12, 2005", "December 12st, 2005", "12th/12/2005",
                                      "2005-12-12T18Z", "2005-12-12T18:00+15:00", "12.12.2005..", "Dec 2005", "Monday", "Ju 12, 2005"})
                 row(locale, text, none);
@@ -81,6 +90,41 @@ private slots:
         rows("hu_HU", {"2026. dec. 24., csütörtök"}, dec24);
         rows("ar_EG", {"\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666"}, dec24); // no direction marks
         rows("fa_IR", {"\u06F2\u06F0\u06F2\u06F6-\u06F1\u06F2-\u06F2\u06F4"}, dec24);
+        // Where the year comes first, a year in full at the end leaves day and month open: the
+        // same number twice is the one date either way.
+        for (const char *locale : {"zh_CN", "zh_TW", "hu_HU", "sv_SE", "lt_LT", "fa_IR", "af_ZA", "eu_ES", "ja_JP"})
+            rows(locale, {"12/12/2005", "Dec 12, 2005", "12/12/2005 6:00 PM"}, dec12);
+        rows("zh_CN", {"12/13/2005", "13/12/2005"}, none);
+        // CLDR's common forms, without the weekday or with one that must fit.
+        rows("ja_JP", {"2026年12月24日", "2026年12月24日(木)"}, dec24);
+        rows("ko_KR", {"2026년 12월 24일"}, dec24);
+        rows("he_IL", {"24 בדצמבר 2026"}, dec24);
+        rows("hi_IN", {"24 दिस॰ 2026"}, dec24);
+        rows("lv_LV", {"2026. gada 24. decembris"}, dec24);
+        rows("kk_KZ", {"2026 ж. 24 желтоқсан"}, dec24);
+        rows("hy_AM", {"24 դեկտեմբերի, 2026 թ."}, dec24);
+        rows("eu_ES", {"2026(e)ko abenduaren 24(a)"}, dec24);
+        rows("ja_JP", {"2026年12月24日(金)"}, none);
+        // Years of the calendar the locale's people count in, where the Gregorian year would be
+        // far from today; the Gregorian reading where it is near.
+        rows("th_TH", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026"}, dec24);
+        rows("th_TH", {"1/1/2513"}, QDate(1970, 1, 1));
+        rows("fa_IR", {"۱۴۰۵/۱۰/۳"}, dec24);
+        rows("ar_SA", {"١٥ رجب ١٤٤٨ هـ", "الخميس، ١٥ رجب ١٤٤٨ هـ"}, dec24);
+        rows("ar_SA", {"الجمعة، ١٥ رجب ١٤٤٨ هـ"}, none);
+        rows("zh_TW", {"民國115年12月24日", "115/12/24"}, dec24);
+        rows("ja_JP", {"令和8年12月24日", "R8/12/24"}, dec24);
+        rows("ja_JP", {"平成30年12月24日"}, QDate(2018, 12, 24));
+        rows("ja_JP", {"30/12/24"}, QDate(2030, 12, 24)); // no era: the Gregorian year
+        // Month names of another language, with the user's order of day and month, where all
+        // the languages that know the name agree: "listopad" is November in Polish, October in
+        // Croatian.
+        rows("de_DE", {"jueves, 24 de diciembre de 2026"}, dec24);
+        rows("ja_JP", {"24 décembre 2026"}, dec24);
+        rows("de_DE", {"24. listopad 2026"}, none);
+        // A name that ends in a digit takes no digit after it.
+        rows("vi_VN", {"24 tháng 12, 2026"}, dec24);
+        rows("vi_VN", {"24 tháng 13, 2026", "2 tháng 2014 8"}, none);
         // clang-format on
     }
 
@@ -108,6 +152,44 @@ private slots:
                     const QString text = locale.toString(date, format);
                     QVERIFY2(readDate(text, {locale, kToday}) == date,
                              qPrintable(locale.name() + u' ' + text));
+                }
+            }
+        }
+    }
+
+    // In every locale ICU and Qt both know, CLDR's common forms of a date read back as that date,
+    // in the Gregorian calendar and in the locale's own: with the month in figures or named,
+    // short or long, with the weekday or without. Forms in figures whose order Qt disputes are
+    // left out, as the reader leaves them out.
+    void readsEveryLocalesCldrForms()
+    {
+        int32_t count = 0;
+        const icu::Locale *locales = icu::Locale::getAvailableLocales(count);
+        for (const icu::Locale &where : std::span(locales, count)) {
+            const QLocale locale(QString::fromLatin1(where.getName()));
+            if (QLocale::languageToCode(locale.language()) != QLatin1String(where.getLanguage()))
+                continue;
+            UErrorCode status = U_ZERO_ERROR;
+            const std::unique_ptr<icu::Calendar> own(icu::Calendar::createInstance(where, status));
+            for (const char *calendar : {"gregorian", own->getType()}) {
+                icu::Locale in(where);
+                in.setKeywordValue("calendar", calendar, status);
+                const std::unique_ptr<icu::DateTimePatternGenerator> patterns(
+                    icu::DateTimePatternGenerator::createInstance(in, status));
+                for (const char *skeleton : {"yMd", "yMMMd", "yMMMMEEEEd", "yMMMEd"}) {
+                    const icu::UnicodeString pattern = patterns->getBestPattern(skeleton, status);
+                    icu::SimpleDateFormat format(pattern, in, status);
+                    format.setTimeZone(*icu::TimeZone::getGMT());
+                    if (orderDisputed(QString(reinterpret_cast<const QChar *>(pattern.getBuffer()), pattern.length()),
+                                      numericOrder(locale)))
+                        continue;
+                    for (const QDate date : {QDate(1977, 3, 5), QDate(2026, 12, 24), QDate(2074, 8, 31)}) {
+                        icu::UnicodeString written;
+                        format.format((date.toJulianDay() - 2440588 + 0.5) * U_MILLIS_PER_DAY, written);
+                        const QString text(reinterpret_cast<const QChar *>(written.getBuffer()), written.length());
+                        QVERIFY2(readDate(text, {locale, kToday}) == date,
+                                 qPrintable(locale.name() + u' ' + QLatin1String(calendar) + u' ' + text));
+                    }
                 }
             }
         }

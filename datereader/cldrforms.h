@@ -1,0 +1,38 @@
+#pragma once
+
+// The dates a locale writes by CLDR's data, read through ICU, in the Gregorian calendar or in
+// another one. Qt knows only a locale's short, long and narrow formats, and the Gregorian and
+// Jalali calendars; ICU's pattern generator gives each locale's own forms for any choice of
+// fields, with and without the weekday, in any calendar ICU has.
+
+#include "datereader/loosedate.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Reads `text` as one of the locale's common forms of a date in `calendar` ("gregorian",
+// "buddhist", ...): the year, month and day in figures or with the month's name, with or
+// without the weekday, which must then fit. Returns the day in the Gregorian calendar, or no
+// value when no form reads the whole text, when two read it as different days, or when the
+// weekday is another day's. A form in figures whose order differs from `order` is left out:
+// there CLDR and Qt disagree on the locale's order, and Qt's is the one the program shows. With
+// `namedOnly`, only the forms that name the month are tried. Two-digit years lie from 50 years
+// before today to 49 after, as everywhere in the program.
+std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const char *calendar,
+                                  NumericOrder order, QDate today, bool namedOnly = false);
+
+// Whether an ICU date pattern writes the month in figures in another order than `order`: where
+// CLDR and Qt disagree on a locale's order, and readCldrForm leaves the form out.
+bool orderDisputed(const QString &pattern, NumericOrder order);
+
+// The calendars besides the Gregorian in which the locale's people write years: CLDR's own
+// calendar for the locale where that is not the Gregorian (Thai Buddhist years, Persian years,
+// Saudi Arabia's Umm al-Qura), and where CLDR says they are in common use, the Republic of
+// China's years and Japan's eras.
+QList<QByteArray> yearCalendars(const QLocale &locale);
