@@ -13,7 +13,7 @@ std::optional<TripDate> TripDate::fromText(const QString &text, const DateContex
 
 StoredTripDate loadTripDate(const QString &path, const DateContext &context)
 {
-    const TripDateFileContents contents = readTripDateFile(path);
+    const TripDateFileContents contents = readTripDateFile(path, context.locale);
     if (contents.problem.missing())
         return {};
     if (contents.problem)

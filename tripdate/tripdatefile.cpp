@@ -1,7 +1,8 @@
 #include "tripdatefile.h"
 
+#include "tripdate/filetext.h"
+
 #include <QRandomGenerator>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <acl/libacl.h>
@@ -106,7 +107,7 @@ bool sameFile(const struct stat &a, const struct stat &b)
 
 } // namespace
 
-TripDateFileContents readTripDateFile(const QString &path)
+TripDateFileContents readTripDateFile(const QString &path, const QLocale &locale)
 {
     const FileLocation location = locateFile(path);
     struct stat entry = {}, status = {};
@@ -128,9 +129,7 @@ TripDateFileContents readTripDateFile(const QString &path)
     if (status.st_size > kTripDateFileMaxSize)
         return {.problem = tooLarge};
 
-    QStringDecoder decode(QStringConverter::Utf8);
-    LastFieldScanner scanner;
-    qint64 total = 0;
+    QByteArray bytes;
     char buffer[4096];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
@@ -140,11 +139,12 @@ TripDateFileContents readTripDateFile(const QString &path)
             return {.problem = failedAt(Step::Read, errno)};
         if (count == 0)
             break;
-        total += count;
-        if (total > kTripDateFileMaxSize) // it grew while being read
+        bytes.append(buffer, count);
+        if (bytes.size() > kTripDateFileMaxSize) // it grew while being read
             return {.problem = tooLarge};
-        scanner.feed(QString(decode(QByteArrayView(buffer, count))));
     }
+    LastFieldScanner scanner;
+    scanner.feed(decodeFileText(bytes, locale));
     scanner.finish();
     return {.field = scanner.lastField(), .fieldTooLong = scanner.lastFieldTooLong()};
 }

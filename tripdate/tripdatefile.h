@@ -2,6 +2,7 @@
 
 #include "tripdate/filelocation.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -66,10 +67,10 @@ struct TripDateFileContents
 };
 
 // Reads the file without ever blocking or changing it. Only a regular file of at most
-// kTripDateFileMaxSize bytes is read. The file is UTF-8, as Qt 6 takes all 8-bit text on
-// Linux whatever the locale; a byte that is not UTF-8 reads as U+FFFD. Its links are
-// trusted only as tripdate/filelocation.h says.
-TripDateFileContents readTripDateFile(const QString &path);
+// kTripDateFileMaxSize bytes is read. Its text is UTF-8, or else in the 8-bit code page of
+// the locale's language (tripdate/filetext.h). Its links are trusted only as
+// tripdate/filelocation.h says.
+TripDateFileContents readTripDateFile(const QString &path, const QLocale &locale);
 
 // Replaces the file with one record holding `text` exactly as given, or says why it cannot.
 //
