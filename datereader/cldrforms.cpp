@@ -1,12 +1,14 @@
 #include "cldrforms.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <unicode/calendar.h>
 #include <unicode/decimfmt.h>
 #include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
+#include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
@@ -180,6 +182,24 @@ public:
             }
         }
         patterns.removeDuplicates();
+        // ICU reads the digits of every script; the program takes ASCII ones, the locale's own
+        // as Qt and ICU have them, its native ones ("٠١٢" where "012" is the default), and those
+        // its month names hold (Tibetan "ཟླ་༡").
+        m_digits = {U'0', locale.zeroDigit().toUcs4().value(0, U'0')};
+        for (const char *numbers : {"default", "native"}) {
+            icu::Locale digits = where;
+            digits.setKeywordValue("numbers", numbers, status);
+            const std::unique_ptr<icu::NumberingSystem> system(
+                icu::NumberingSystem::createInstance(digits, status));
+            if (U_SUCCESS(status) && !system->isAlgorithmic())
+                m_digits.insert(system->getDescription().char32At(0));
+        }
+        for (int month = 1; month <= 12; ++month) {
+            for (const char32_t c : locale.monthName(month, QLocale::ShortFormat).toUcs4()) {
+                if (QChar::isDigit(c))
+                    m_digits.insert(c - char32_t(QChar::digitValue(c)));
+            }
+        }
         // Two-digit years from 50 years before today's year on, as everywhere in the program.
         const UDate twoDigitYearStart = startOfDay(QDate(today.year() - 50, 1, 1));
         for (const QString &pattern : std::as_const(patterns)) {
@@ -209,6 +229,10 @@ public:
 
     std::optional<QDate> read(QStringView text) const
     {
+        for (const char32_t c : text.toUcs4()) {
+            if (QChar::isDigit(c) && !m_digits.contains(c - char32_t(QChar::digitValue(c))))
+                return std::nullopt;
+        }
         const icu::UnicodeString input = toIcu(text);
         std::optional<QDate> found;
         for (const Form &form : m_forms) {
@@ -265,6 +289,7 @@ private:
     }
 
     std::vector<Form> m_forms;
+    QSet<char32_t> m_digits; // the zero of each kind of digit the text may be written in
 };
 
 // Making a locale's forms takes ICU a few milliseconds, and the program reads its dates in one
@@ -303,27 +328,14 @@ bool orderDisputed(const QString &pattern, NumericOrder order)
 std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const char *calendar,
                                   NumericOrder order, QDate today, bool namedOnly)
 {
-    // ICU reads the digits of every script; the program takes ASCII ones, the locale's own, and
-    // those its month names hold (Tibetan "ཟླ་༡").
-    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
-    const auto allowed = [&](char32_t c) {
-        if ((c >= U'0' && c <= U'9') || (c >= zero && c <= zero + 9))
-            return true;
-        for (int month = 1; month <= 12; ++month) {
-            if (locale.monthName(month, QLocale::ShortFormat).contains(QString::fromUcs4(&c, 1)))
-                return true;
-        }
-        return false;
-    };
-    for (const char32_t c : text.toUcs4()) {
-        if (QChar::isDigit(c) && !allowed(c))
-            return std::nullopt;
-    }
     return formsFor(locale, calendar, order, today, namedOnly).read(withPlainBlanks(text.toString()));
 }
 
 QList<QByteArray> yearCalendars(const QLocale &locale)
 {
+    // Written beside the Gregorian where CLDR says they are in use: the Republic of China's
+    // years, Japan's eras, and Saudi Arabia's calendar (its own in CLDR up to version 43).
+    static const QList<QByteArray> kWrittenBeside{"roc", "japanese", "islamic-umalqura"};
     static QHash<QString, QList<QByteArray>> known;
     const QString key = locale.name() + u' ' + locale.bcp47Name();
     if (const auto it = known.constFind(key); it != known.cend())
@@ -338,7 +350,7 @@ QList<QByteArray> yearCalendars(const QLocale &locale)
         icu::Calendar::getKeywordValuesForLocale("calendar", where, true, status));
     for (const char *name = used ? used->next(nullptr, status) : nullptr; U_SUCCESS(status) && name;
          name = used->next(nullptr, status)) {
-        if ((qstrcmp(name, "roc") == 0 || qstrcmp(name, "japanese") == 0) && !calendars.contains(name))
+        if (kWrittenBeside.contains(QByteArray(name)) && !calendars.contains(name))
             calendars << name;
     }
     known.insert(key, calendars);

@@ -32,7 +32,7 @@ std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const
 bool orderDisputed(const QString &pattern, NumericOrder order);
 
 // The calendars besides the Gregorian in which the locale's people write years: CLDR's own
-// calendar for the locale where that is not the Gregorian (Thai Buddhist years, Persian years,
-// Saudi Arabia's Umm al-Qura), and where CLDR says they are in common use, the Republic of
-// China's years and Japan's eras.
+// calendar for the locale where that is not the Gregorian (Thai Buddhist years, Persian years),
+// and where CLDR says they are in common use, the Republic of China's years, Japan's eras and
+// Saudi Arabia's Umm al-Qura calendar.
 QList<QByteArray> yearCalendars(const QLocale &locale);
