@@ -34,6 +34,9 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
+    // The banner, its figures and the menu keep their places in a language written from right
+    // to left too; only the dialogs follow the language's direction.
+    setLayoutDirection(Qt::LeftToRight);
 
     m_figureFont = QFont(QStringLiteral("Arial"));
     m_figureFont.setPointSizeF(11.25);

@@ -3,6 +3,21 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+namespace {
+
+// Qt's own words that the program's translations carry too, for the languages that Qt's
+// translations (Debian's qt6-translations-l10n) leave out, so that no English button stands
+// beside translated text: the buttons of the prompt and the message boxes, and the direction
+// the language is written in, by which Qt lays out every dialog.
+[[maybe_unused]] const char *const kQtWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    //: "LTR" in a language written from left to right, "RTL" in one written from right to left.
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
+};
+
+} // namespace
+
 Translations::Translations(const QLocale &locale)
 {
     const QString embedded = QStringLiteral(":/i18n");

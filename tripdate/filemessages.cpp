@@ -65,8 +65,15 @@ QString shownText(QString text)
 QString FileMessages::fileNamed(const QString &path)
 {
     const QFileInfo file(path);
-    return QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2")
-        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+    const QString phrase =
+        QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2");
+    // A name or a directory within text written from right to left keeps its own order
+    // ("/home/user", not "home/user/"): each stands apart, as Unicode's isolates set it.
+    const auto apart = [&](const QString &name) {
+        return phrase.isRightToLeft() ? QChar(0x2068) + name + QChar(0x2069) : name;
+    };
+    return phrase.arg(apart(file.fileName()),
+                      apart(QDir::toNativeSeparators(file.absolutePath())));
 }
 
 QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)

@@ -8,11 +8,13 @@
 namespace {
 
 // A phrase, blanks that the dialog's word wrap turns into the end of the line, and the
-// example; a translation may end the line itself.
+// example. A translation may end the line itself, and then needs no blanks: in a language
+// written from right to left they would stand before the phrase and push it out of sight.
 QString message(const char *text, int blanks, const QLocale &locale)
 {
-    return QCoreApplication::translate("TripDatePrompt", text)
-        .arg(QString(blanks, u' '), TripDatePrompt::exampleDate(locale));
+    const QString translated = QCoreApplication::translate("TripDatePrompt", text);
+    return translated.arg(translated.contains(u'\n') ? QString() : QString(blanks, u' '),
+                          TripDatePrompt::exampleDate(locale));
 }
 
 } // namespace
