@@ -1,0 +1,233 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About %1</source>
+        <translation>Tentang %1</translation>
+    </message>
+    <message>
+        <source>Created by the Velmor project</source>
+        <translation>Dibuat oleh proyek Velmor</translation>
+    </message>
+    <message>
+        <source>e-mail: %1</source>
+        <translation>Surel: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versi %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Days</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Menit</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Detik</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Hitung mundur</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No trip date yet: choose Setup Date to set it.</source>
+        <translation>Belum ada tanggal perjalanan: pilih “Atur Tanggal” untuk mengaturnya.</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Hari tersisa</translation>
+    </message>
+    <message>
+        <source>Hours left</source>
+        <translation>Jam tersisa</translation>
+    </message>
+    <message>
+        <source>Minutes left</source>
+        <translation>Menit tersisa</translation>
+    </message>
+    <message>
+        <source>Seconds left</source>
+        <translation>Detik tersisa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Setup Date</source>
+        <translation>Atur Tanggal</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>Counting down to the trip on %1.</source>
+        <translation>Menghitung mundur menuju perjalanan pada %1.</translation>
+    </message>
+    <message>
+        <source>The trip on %1 has begun.</source>
+        <translation>Perjalanan pada %1 telah dimulai.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
+        <translation>Tinggal %1, %2, %3, dan %4 lagi sampai perjalanan pada %5.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n hari</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n jam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n menit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n detik</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; in a language written from left to right, &quot;RTL&quot; in one written from right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>TripDate</name>
+    <message>
+        <source>
+
+Choose Setup Date to set the trip date.</source>
+        <translation>
+
+Pilih “Atur Tanggal” untuk mengatur tanggal perjalanan.</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made, in a directory that others may write to</source>
+        <translation>berkas itu adalah tautan yang dibuat oleh pengguna lain, di dalam folder yang juga boleh ditulisi orang lain</translation>
+    </message>
+    <message>
+        <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
+        <translation>berkas itu adalah tautan keras ke berkas di tempat lain, di dalam folder yang juga boleh ditulisi orang lain</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>berkas itu bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>tautan-tautannya saling merujuk dalam lingkaran</translation>
+    </message>
+    <message>
+        <source>it changed while it was being saved</source>
+        <translation>berkas itu berubah saat sedang disimpan</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>berkas itu berubah saat sedang dibuka</translation>
+    </message>
+    <message>
+        <source>it is too large to be a trip date file</source>
+        <translation>berkas itu terlalu besar untuk berkas tanggal perjalanan</translation>
+    </message>
+    <message>
+        <source>the date is not valid Unicode</source>
+        <translation>tanggalnya bukan teks Unicode yang valid</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>sistem berkasnya tidak menerima apa pun yang ditulis ke dalamnya</translation>
+    </message>
+    <message>
+        <source>The trip date file &quot;%1&quot; in %2</source>
+        <translation>Berkas tanggal perjalanan “%1” di %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.%3</source>
+        <translation>%1 tidak dapat dibaca: %2.%3</translation>
+    </message>
+    <message>
+        <source>%1 holds a text too long to be a date.%2</source>
+        <translation>%1 berisi teks yang terlalu panjang untuk sebuah tanggal.%2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a date.%3</source>
+        <translation>%1 berisi “%2”, yang bukan tanggal.%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.
+
+The trip date stays as it was.</source>
+        <translation>%1 tidak dapat disimpan: %2.
+
+Tanggal perjalanan tetap seperti semula.</translation>
+    </message>
+</context>
+<context>
+    <name>TripDatePrompt</name>
+    <message>
+        <source>Zorvia Date</source>
+        <translation>Tanggal Zorvia</translation>
+    </message>
+    <message>
+        <source>Enter your Zorvia trip date:%1Example: %2</source>
+        <translation>Masukkan tanggal perjalanan Zorvia Anda:%1
+Contoh: %2</translation>
+    </message>
+    <message>
+        <source>Please enter a correct date:%1Example: %2</source>
+        <translation>Silakan masukkan tanggal yang benar:%1
+Contoh: %2</translation>
+    </message>
+    <message>
+        <source>Please enter a valid year:%1Example: %2</source>
+        <translation>Silakan masukkan tahun yang valid:%1
+Contoh: %2</translation>
+    </message>
+</context>
+</TS>

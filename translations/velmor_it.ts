@@ -1,0 +1,237 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Created by the Velmor project</source>
+        <translation>Creato dal progetto Velmor</translation>
+    </message>
+    <message>
+        <source>e-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Ore</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Conto alla rovescia</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No trip date yet: choose Setup Date to set it.</source>
+        <translation>Data del viaggio non ancora impostata: scegli «Imposta data» per inserirla.</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Giorni rimanenti</translation>
+    </message>
+    <message>
+        <source>Hours left</source>
+        <translation>Ore rimanenti</translation>
+    </message>
+    <message>
+        <source>Minutes left</source>
+        <translation>Minuti rimanenti</translation>
+    </message>
+    <message>
+        <source>Seconds left</source>
+        <translation>Secondi rimanenti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Setup Date</source>
+        <translation>Imposta data</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Counting down to the trip on %1.</source>
+        <translation>Conto alla rovescia per il viaggio del %1.</translation>
+    </message>
+    <message>
+        <source>The trip on %1 has begun.</source>
+        <translation>Il viaggio del %1 è iniziato.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
+        <translation>Mancano %1, %2, %3 e %4 al viaggio del %5.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; in a language written from left to right, &quot;RTL&quot; in one written from right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TripDate</name>
+    <message>
+        <source>
+
+Choose Setup Date to set the trip date.</source>
+        <translation>
+
+Scegli «Imposta data» per inserire la data del viaggio.</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made, in a directory that others may write to</source>
+        <translation>è un collegamento creato da un altro utente, in una cartella in cui anche altri possono scrivere</translation>
+    </message>
+    <message>
+        <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
+        <translation>è un collegamento fisico a un file che si trova altrove, in una cartella in cui anche altri possono scrivere</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>i suoi collegamenti formano un ciclo</translation>
+    </message>
+    <message>
+        <source>it changed while it was being saved</source>
+        <translation>è stato modificato durante il salvataggio</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>è stato modificato durante l’apertura</translation>
+    </message>
+    <message>
+        <source>it is too large to be a trip date file</source>
+        <translation>è troppo grande per essere un file della data del viaggio</translation>
+    </message>
+    <message>
+        <source>the date is not valid Unicode</source>
+        <translation>la data non è un testo Unicode valido</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>il suo file system non ha accettato nulla di ciò che vi è stato scritto</translation>
+    </message>
+    <message>
+        <source>The trip date file &quot;%1&quot; in %2</source>
+        <translation>Il file della data del viaggio «%1» in %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.%3</source>
+        <translation>%1 non può essere letto: %2.%3</translation>
+    </message>
+    <message>
+        <source>%1 holds a text too long to be a date.%2</source>
+        <translation>%1 contiene un testo troppo lungo per essere una data.%2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a date.%3</source>
+        <translation>%1 contiene «%2», che non è una data.%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.
+
+The trip date stays as it was.</source>
+        <translation>%1 non può essere scritto: %2.
+
+La data del viaggio resta invariata.</translation>
+    </message>
+</context>
+<context>
+    <name>TripDatePrompt</name>
+    <message>
+        <source>Zorvia Date</source>
+        <translation>Data Zorvia</translation>
+    </message>
+    <message>
+        <source>Enter your Zorvia trip date:%1Example: %2</source>
+        <translation>Inserisci la data del tuo viaggio Zorvia:%1
+Esempio: %2</translation>
+    </message>
+    <message>
+        <source>Please enter a correct date:%1Example: %2</source>
+        <translation>Inserisci una data corretta:%1
+Esempio: %2</translation>
+    </message>
+    <message>
+        <source>Please enter a valid year:%1Example: %2</source>
+        <translation>Inserisci un anno valido:%1
+Esempio: %2</translation>
+    </message>
+</context>
+</TS>

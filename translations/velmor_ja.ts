@@ -1,0 +1,233 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Created by the Velmor project</source>
+        <translation>開発：Velmor プロジェクト</translation>
+    </message>
+    <message>
+        <source>e-mail: %1</source>
+        <translation>メール：%1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Days</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>カウントダウン</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No trip date yet: choose Setup Date to set it.</source>
+        <translation>旅行日がまだ設定されていません。「日付の設定」から設定してください。</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>残り何日</translation>
+    </message>
+    <message>
+        <source>Hours left</source>
+        <translation>残り何時間</translation>
+    </message>
+    <message>
+        <source>Minutes left</source>
+        <translation>残り何分</translation>
+    </message>
+    <message>
+        <source>Seconds left</source>
+        <translation>残り何秒</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Setup Date</source>
+        <translation>日付の設定</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>このアプリについて</translation>
+    </message>
+    <message>
+        <source>Counting down to the trip on %1.</source>
+        <translation>%1の旅行までカウントダウンしています。</translation>
+    </message>
+    <message>
+        <source>The trip on %1 has begun.</source>
+        <translation>%1の旅行が始まりました。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
+        <translation>%5の旅行まで、あと%1%2%3%4です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n秒</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; in a language written from left to right, &quot;RTL&quot; in one written from right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TripDate</name>
+    <message>
+        <source>
+
+Choose Setup Date to set the trip date.</source>
+        <translation>
+
+「日付の設定」を選んで旅行日を設定してください。</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made, in a directory that others may write to</source>
+        <translation>他のユーザーも書き込めるディレクトリにある、別のユーザーが作成したリンクです</translation>
+    </message>
+    <message>
+        <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
+        <translation>他のユーザーも書き込めるディレクトリにある、別の場所のファイルへのハードリンクです</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>リンクが循環しています</translation>
+    </message>
+    <message>
+        <source>it changed while it was being saved</source>
+        <translation>保存中にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>読み込み中にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>it is too large to be a trip date file</source>
+        <translation>旅行日の保存ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>the date is not valid Unicode</source>
+        <translation>日付が有効な Unicode ではありません</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>書き込んだ内容をファイルシステムがまったく受け付けませんでした</translation>
+    </message>
+    <message>
+        <source>The trip date file &quot;%1&quot; in %2</source>
+        <translation>%2 にある旅行日の保存ファイル「%1」</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.%3</source>
+        <translation>%1を読み込めません：%2。%3</translation>
+    </message>
+    <message>
+        <source>%1 holds a text too long to be a date.%2</source>
+        <translation>%1に書かれている文字列は、日付としては長すぎます。%2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a date.%3</source>
+        <translation>%1には「%2」と書かれていますが、これは日付ではありません。%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.
+
+The trip date stays as it was.</source>
+        <translation>%1に書き込めません：%2。
+
+旅行日は元のままです。</translation>
+    </message>
+</context>
+<context>
+    <name>TripDatePrompt</name>
+    <message>
+        <source>Zorvia Date</source>
+        <translation>Zorvia の日付</translation>
+    </message>
+    <message>
+        <source>Enter your Zorvia trip date:%1Example: %2</source>
+        <translation>Zorvia 旅行の日付を入力してください：%1
+例：%2</translation>
+    </message>
+    <message>
+        <source>Please enter a correct date:%1Example: %2</source>
+        <translation>正しい日付を入力してください：%1
+例：%2</translation>
+    </message>
+    <message>
+        <source>Please enter a valid year:%1Example: %2</source>
+        <translation>有効な年を入力してください：%1
+例：%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,233 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About %1</source>
+        <translation>關於 %1</translation>
+    </message>
+    <message>
+        <source>Created by the Velmor project</source>
+        <translation>由 Velmor 專案製作</translation>
+    </message>
+    <message>
+        <source>e-mail: %1</source>
+        <translation>電子郵件：%1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>Banner</name>
+    <message>
+        <source>Days</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>小時</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>倒數計時</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No trip date yet: choose Setup Date to set it.</source>
+        <translation>尚未設定旅行日期：請選擇「設定日期」進行設定。</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>剩餘天數</translation>
+    </message>
+    <message>
+        <source>Hours left</source>
+        <translation>剩餘小時數</translation>
+    </message>
+    <message>
+        <source>Minutes left</source>
+        <translation>剩餘分鐘數</translation>
+    </message>
+    <message>
+        <source>Seconds left</source>
+        <translation>剩餘秒數</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Setup Date</source>
+        <translation>設定日期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Counting down to the trip on %1.</source>
+        <translation>正在為 %1 的旅行倒數計時。</translation>
+    </message>
+    <message>
+        <source>The trip on %1 has begun.</source>
+        <translation>%1 的旅行已經開始。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
+        <translation>距離 %5 的旅行還有 %1 %2 %3 %4。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n 小時</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; in a language written from left to right, &quot;RTL&quot; in one written from right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TripDate</name>
+    <message>
+        <source>
+
+Choose Setup Date to set the trip date.</source>
+        <translation>
+
+請選擇「設定日期」來設定旅行日期。</translation>
+    </message>
+    <message>
+        <source>it is a link that another user made, in a directory that others may write to</source>
+        <translation>它是其他使用者建立的連結，且位於其他人可以寫入的目錄中</translation>
+    </message>
+    <message>
+        <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
+        <translation>它是指向他處某個檔案的硬連結，且位於其他人可以寫入的目錄中</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle</source>
+        <translation>它的連結形成了循環</translation>
+    </message>
+    <message>
+        <source>it changed while it was being saved</source>
+        <translation>它在儲存過程中遭到變更</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>它在開啟過程中遭到變更</translation>
+    </message>
+    <message>
+        <source>it is too large to be a trip date file</source>
+        <translation>它過大，不可能是旅行日期檔案</translation>
+    </message>
+    <message>
+        <source>the date is not valid Unicode</source>
+        <translation>其中的日期不是有效的 Unicode 文字</translation>
+    </message>
+    <message>
+        <source>its file system took nothing that was written to it</source>
+        <translation>它所在的檔案系統沒有接收任何寫入的內容</translation>
+    </message>
+    <message>
+        <source>The trip date file &quot;%1&quot; in %2</source>
+        <translation>位於 %2 的旅行日期檔案「%1」</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.%3</source>
+        <translation>%1無法讀取：%2。%3</translation>
+    </message>
+    <message>
+        <source>%1 holds a text too long to be a date.%2</source>
+        <translation>%1中的文字太長，不可能是日期。%2</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a date.%3</source>
+        <translation>%1的內容是「%2」，這不是日期。%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.
+
+The trip date stays as it was.</source>
+        <translation>%1無法寫入：%2。
+
+旅行日期維持不變。</translation>
+    </message>
+</context>
+<context>
+    <name>TripDatePrompt</name>
+    <message>
+        <source>Zorvia Date</source>
+        <translation>Zorvia 日期</translation>
+    </message>
+    <message>
+        <source>Enter your Zorvia trip date:%1Example: %2</source>
+        <translation>請輸入您的 Zorvia 旅行日期：%1
+範例：%2</translation>
+    </message>
+    <message>
+        <source>Please enter a correct date:%1Example: %2</source>
+        <translation>請輸入正確的日期：%1
+範例：%2</translation>
+    </message>
+    <message>
+        <source>Please enter a valid year:%1Example: %2</source>
+        <translation>請輸入有效的年份：%1
+範例：%2</translation>
+    </message>
+</context>
+</TS>
