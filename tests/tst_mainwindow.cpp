@@ -1,4 +1,5 @@
 #include "about/aboutwindow.h"
+#include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "runtime/dialogs.h"
@@ -9,11 +10,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,68 +103,95 @@ private slots:
         QVERIFY(m_errors.messages.isEmpty());
     }
 
-    // The real dialog, in each language the program speaks, with the menu in that language
-    // too (English keeps the program's words exactly): it asks with the title and the first
-    // message and starts empty; each message is two lines, the phrase whole and then the
-    // example, at one height; the count goes on towards the old date while it is open; Enter
-    // stores, Escape cancels.
-    void setupDate_realPrompt_countGoesOnUntilTheAnswerIsStored_data()
+    // The real dialog, in each language the program speaks, in that language's locale, with the
+    // menu in that language too (English keeps the program's words exactly): it asks with the
+    // title and the first message and starts empty; each message is two lines, the phrase whole
+    // and then the example, at one height; its buttons speak the language and its layout runs
+    // the language's way; the count goes on towards the old date while it is open; a date in
+    // the locale's own long form is taken, Escape cancels. And every text fits its place: the
+    // banner's captions their slots, the menu the menu bar, the About window's lines theirs.
+    void setupDate_realPrompt_inEveryLanguage_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("key");
-        QTest::addColumn<QByteArray>("stored");
-        const QByteArray typed("\"12/24/2005\"\r\n"), old("\"12/13/2005\"\r\n");
-        QTest::newRow("C: Enter stores the typed date") << "C" << int(Qt::Key_Return) << typed;
-        QTest::newRow("German: Escape changes nothing") << "de_DE" << int(Qt::Key_Escape) << old;
-        QTest::newRow("French") << "fr_FR" << int(Qt::Key_Escape) << old;
-        QTest::newRow("Spanish") << "es_ES" << int(Qt::Key_Escape) << old;
+        for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "pt_PT", "nl_NL",
+                                   "pl_PL", "cs_CZ", "sv_SE", "ru_RU", "uk_UA", "tr_TR", "ja_JP",
+                                   "zh_CN", "zh_TW", "ko_KR", "ar_EG", "he_IL", "id_ID"})
+            QTest::newRow(locale) << QString::fromLatin1(locale) << int(Qt::Key_Return);
+        QTest::newRow("German: Escape changes nothing") << "de_DE" << int(Qt::Key_Escape);
     }
 
-    void setupDate_realPrompt_countGoesOnUntilTheAnswerIsStored()
+    void setupDate_realPrompt_inEveryLanguage()
     {
         QFETCH(QString, locale);
         QFETCH(int, key);
-        QFETCH(QByteArray, stored);
-        const Translations translations{QLocale(locale)};
+        const QLocale here(locale);
+        QLocale::setDefault(here);
+        const Translations translations{here};
         DialogPrompt dialogPrompt;
-        makeWindow("\"12/13/2005\"\r\n", &dialogPrompt);
+        makeWindow("\"2005-12-13\"\r\n", &dialogPrompt);
         dialogPrompt.setParent(m_window.get());
+        const QString longForm = here.toString(QDate(2005, 12, 24), QLocale::LongFormat);
         QStringList seen;
         QList<int> heights;
         QTimer answering; // answers each dialog as it comes: a word, 1970, then the date
         QObject::connect(&answering, &QTimer::timeout, [&] {
             auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            if (!dialog || heights.size() > seen.size() / 4)
+            if (!dialog || heights.size() > seen.size() / 6)
                 return;
             const QLabel *message = dialog->findChild<QLabel *>();
-            QLabel twoLines(QStringLiteral("x\nx"));
+            QLabel twoLines(message->text().replace(QRegularExpression(QStringLiteral(" {2,}\n?")),
+                                                    QStringLiteral("\n"))); // phrase, example
             twoLines.setFont(message->font());
             heights << dialog->height() * (message->height() == twoLines.sizeHint().height());
             tick();
+            const auto *buttons = dialog->findChild<QDialogButtonBox *>();
             seen << dialog->windowTitle() << dialog->labelText() << dialog->textValue()
-                 << label("lblDays")->text();
-            const char *answers[] = {"never", "12/12/1970", "12/24/2005"};
-            QTest::keyClicks(dialog->findChild<QLineEdit *>(), answers[heights.size() - 1]);
+                 << label("lblDays")->text() << buttons->button(QDialogButtonBox::Cancel)->text()
+                 << QString::number(dialog->layoutDirection());
+            const QString answers[] = {QStringLiteral("never"), QStringLiteral("12/12/1970"), longForm};
+            for (const char32_t c : answers[heights.size() - 1].toUcs4()) // typed, whatever its script
+                QTest::sendKeyEvent(QTest::Click, dialog->findChild<QLineEdit *>(), Qt::Key_unknown,
+                                    QString::fromUcs4(&c, 1), Qt::NoModifier);
             QTest::keyClick(dialog->findChild<QLineEdit *>(),
                             heights.size() < 3 ? Qt::Key_Return : Qt::Key(key));
         });
         answering.start(0);
         choose("SetupDate");
-        const QLocale c(QLocale::c());
-        QStringList words{seen.first()};
+        QLocale::setDefault(QLocale::c());
+        QStringList words{seen.first(), seen.at(4)};
         for (const QAction *entry : m_window->menuBar()->actions())
             words << entry->text();
-        const QStringList english{"Zorvia Date", "Close", "Setup Date", "About"};
+        const QStringList english{"Zorvia Date", "Cancel", "Close", "Setup Date", "About"};
         for (qsizetype i = 0; i < words.size(); ++i)
             QVERIFY2((words[i] == english[i]) == (locale == u"C"), qPrintable(words[i]));
         QCOMPARE(seen.first(4),
-                 QStringList({TripDatePrompt::title(), TripDatePrompt::firstMessage(c), "", "0"}));
-        QCOMPARE(seen.at(5), TripDatePrompt::correctMessage(c));
-        QCOMPARE(seen.at(9), TripDatePrompt::yearMessage(c));
+                 QStringList({TripDatePrompt::title(), TripDatePrompt::firstMessage(here), "", "0"}));
+        QCOMPARE(seen.at(7), TripDatePrompt::correctMessage(here));
+        QCOMPARE(seen.at(13), TripDatePrompt::yearMessage(here));
+        QCOMPARE(seen.at(5).toInt(), int(here.textDirection()));
         QCOMPARE(heights, QList<int>(3, heights.first() ? heights.first() : -1));
-        QCOMPARE(contents(m_path), stored);
+        const bool stored = key == Qt::Key_Return;
+        QCOMPARE(contents(m_path),
+                 stored ? '"' + longForm.toUtf8() + "\"\r\n" : QByteArray("\"2005-12-13\"\r\n"));
         tick();
-        QCOMPARE(label("lblDays")->text(), QString::number(key == Qt::Key_Return ? 11 : 0));
+        QCOMPARE(label("lblDays")->text(), QString::number(stored ? 11 : 0));
+
+        QFont captions(QStringLiteral("Liberation Sans"));
+        captions.setPixelSize(11); // as the banner's picture writes them
+        for (const char *caption : {"Days", "Hours", "Minutes", "Seconds"})
+            QVERIFY(QFontMetrics(captions).horizontalAdvance(Banner::tr(caption)) <= 58);
+        const QList<QAction *> entries = m_window->menuBar()->actions();
+        QVERIFY(m_window->menuBar()->actionGeometry(entries.last()).right()
+                < m_window->menuBar()->width());
+        choose("web");
+        const auto *about = m_window->findChild<AboutWindow *>();
+        const auto *frame = about->findChild<QGroupBox *>();
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
+        for (const QWidget *line : about->findChildren<QWidget *>()) {
+            if (qobject_cast<const QLabel *>(line) || qobject_cast<const QPushButton *>(line))
+                QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
+        }
     }
 
     // One About window, made when first asked for, hidden by its Close and shown again at its
