@@ -49,16 +49,16 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-QPoint AboutWindow::placeUnder(const QRect &mainClientArea, const QRect &mainFrame)
+QPoint AboutWindow::placeUnder(const QRect &mainFrame)
 {
-    if (mainClientArea.bottom() < kTopLeft.y())
+    if (mainFrame.bottom() < kTopLeft.y())
         return kTopLeft;
     return {0, mainFrame.bottom() + 1};
 }
 
 void AboutWindow::showInFront(QPoint topLeft)
 {
-    move(topLeft);
+    placeExactly(this, topLeft);
     show();
     raise();
     activateWindow();

@@ -14,11 +14,11 @@ public:
 
     explicit AboutWindow(QWidget *parent = nullptr);
 
-    // Where the window goes under a main window whose client area and frame lie where the
-    // window manager put them: at kTopLeft where the main window ends at or above it, as it
-    // does under a frame like the one the program expects; directly under the main window's
-    // frame where the window manager put it lower, so that it never covers the countdown.
-    static QPoint placeUnder(const QRect &mainClientArea, const QRect &mainFrame);
+    // Where the window goes under a main window whose frame, border included, lies where the
+    // window manager put it: at kTopLeft where that frame ends at or above it, as it does
+    // under a frame like the one the program expects; directly under the frame where the
+    // window manager put it lower, so that it never covers the countdown.
+    static QPoint placeUnder(const QRect &mainFrame);
 
     // Shows the window at `topLeft`, or brings it to the front when it is already shown.
     void showInFront(QPoint topLeft);

@@ -56,8 +56,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // Fixed size, and the area under the menu bar at its place on the screen.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
-    m_place = kClientTopLeft - m_banner->pos();
-    setGeometry(QRect(m_place, size()));
+    placeExactly(this, kClientTopLeft - m_banner->pos());
     keepOutOfTaskbar(this);
 
     m_ticker = new SecondTicker(m_services.clock, this);
@@ -173,22 +172,16 @@ void MainWindow::showAbout()
 {
     if (!m_about)
         m_about = new AboutWindow(this);
-    const WindowPlace here = placeOnScreen(this);
-    m_about->showInFront(AboutWindow::placeUnder(here.clientArea, here.frame()));
+    m_about->showInFront(AboutWindow::placeUnder(placeOnScreen(this).frame()));
 }
 
-void MainWindow::moveEvent(QMoveEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
-    QMainWindow::moveEvent(event);
-    // A window manager may move the window as it maps it (to keep its title bar on the
-    // screen, or by a placement rule of its own) and still honour a later request: ask once
-    // more, before the window is first shown on the screen, and never again, so as not to
-    // fight one that refuses, nor the user who moves the window later.
-    if (!m_askedForPlace && windowHandle() && !windowHandle()->isExposed()
-        && geometry().topLeft() != m_place) {
-        m_askedForPlace = true;
-        setGeometry(QRect(m_place, size()));
-    }
+    QMainWindow::changeEvent(event);
+    // The counter has no taskbar button, but a minimised one needs a way back: where the
+    // window manager offers to minimise it anyway, it shows in the taskbar until restored.
+    if (event->type() == QEvent::WindowStateChange)
+        showInTaskbar(this, isMinimized());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -40,7 +40,7 @@ public:
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
 protected:
-    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -67,6 +67,4 @@ private:
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
-    QPoint m_place;                 // where the window asks to be
-    bool m_askedForPlace = false;   // once more, after the window manager moved it
 };
