@@ -204,6 +204,7 @@ private slots:
         choose("web");
         auto *about = m_window->findChild<AboutWindow *>(QStringLiteral("Form2"));
         QVERIFY(about && about->isVisible() && !QApplication::activeModalWidget());
+        const QPoint place = about->pos();
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QVERIFY(!about->isVisible());
@@ -212,13 +213,31 @@ private slots:
         choose("web"); // while shown: still the one window, at its place
         QCOMPARE(m_window->findChildren<AboutWindow *>(), QList<AboutWindow *>{about});
         QVERIFY(about->isVisible());
-        QCOMPARE(about->pos(), QPoint(0, 105));
+        QCOMPARE(about->pos(), place);
 
         QObject guard;
         QTimer::singleShot(0, &guard, [&] { m_window->close(); });
         QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); }); // only if it failed
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!QFileInfo::exists(m_path));
+    }
+
+    // The About window goes at (0, 105), right under a main window whose frame, border and all,
+    // ends there; directly under a frame that reaches lower, never over it.
+    void about_underTheMainWindowsFrame_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("the frame the window asks for") << QRect(0, 0, 548, 105) << QPoint(0, 105);
+        QTest::newRow("its border one pixel lower (icewm)") << QRect(0, 0, 548, 106) << QPoint(0, 106);
+        QTest::newRow("a window put lower (xfwm4)") << QRect(0, 7, 548, 109) << QPoint(0, 116);
+    }
+
+    void about_underTheMainWindowsFrame()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, place);
+        QCOMPARE(AboutWindow::placeUnder(frame), place);
     }
 
     // The banner is drawn at the screen's own pixel ratio, not scaled up from 1x: at twice
