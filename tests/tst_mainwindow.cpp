@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -108,7 +109,7 @@ private slots:
     // title and the first message and starts empty; each message is two lines, the phrase whole
     // and then the example, at one height; its buttons speak the language and its layout runs
     // the language's way; the count goes on towards the old date while it is open; a date in
-    // the locale's own long form is taken, Escape cancels. And every text fits its place: the
+    // the locale's own long form is taken, without the line end pasted after it; Escape cancels. And every text fits its place: the
     // banner's captions their slots, the menu the menu bar, the About window's lines theirs.
     void setupDate_realPrompt_inEveryLanguage_data()
     {
@@ -150,11 +151,13 @@ private slots:
                  << label("lblDays")->text() << buttons->button(QDialogButtonBox::Cancel)->text()
                  << QString::number(dialog->layoutDirection());
             const QString answers[] = {QStringLiteral("never"), QStringLiteral("12/12/1970"), longForm};
+            auto *field = dialog->findChild<QLineEdit *>();
             for (const char32_t c : answers[heights.size() - 1].toUcs4()) // typed, whatever its script
-                QTest::sendKeyEvent(QTest::Click, dialog->findChild<QLineEdit *>(), Qt::Key_unknown,
-                                    QString::fromUcs4(&c, 1), Qt::NoModifier);
-            QTest::keyClick(dialog->findChild<QLineEdit *>(),
-                            heights.size() < 3 ? Qt::Key_Return : Qt::Key(key));
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                    Qt::NoModifier);
+            QGuiApplication::clipboard()->setText(QStringLiteral("\r\n")); // and a line end pasted
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(field, heights.size() < 3 ? Qt::Key_Return : Qt::Key(key));
         });
         answering.start(0);
         choose("SetupDate");
