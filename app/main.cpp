@@ -3,9 +3,11 @@
 #include "app/translations.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
+#include "runtime/oneperfile.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 namespace {
@@ -37,6 +39,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VelmorCounter"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
+    const std::unique_ptr<OneCounterPerFile> counter = OneCounterPerFile::claim(QDir::currentPath());
+    if (!counter)
+        return 0; // the counter of this directory's trip date file shows itself instead
 
     SystemClock clock;
     MessageBoxErrorReport errorReport;
@@ -44,6 +49,7 @@ int main(int argc, char *argv[])
     MainWindow window({clock, errorReport, prompt, tripDateFileName()});
     errorReport.setParent(&window);
     prompt.setParent(&window);
+    QObject::connect(counter.get(), &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
     window.show();
     return QApplication::exec();
 }

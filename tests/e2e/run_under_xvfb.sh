@@ -2,15 +2,18 @@
 # Starts the real program under a virtual X server, in a directory of its own with a trip
 # date file, and checks what a user sees on screenshots: the window's client area at its
 # place with the banner, the four figures purple on white and centred in their slots, and
-# the About window under it; neither window with a taskbar button; then "Close" ends the program, leaving the date file as it
-# was. With no window manager every place is exact. Under xfwm4, whose title bar is taller
-# than the frame the counter's place assumes and is kept on the screen, the counter lands
-# lower and the About window goes directly under its frame.
-# usage: run_under_xvfb.sh PROGRAM [xfwm4]
+# the About window under it; neither window with a taskbar button; then "Close" ends the
+# program, leaving the date file as it was. With no window manager every place is exact, and
+# a second start in the same directory shows the first counter and ends, while one in another
+# directory is a counter of its own. Under a window manager (xfwm4, openbox, icewm), whose
+# frame may be taller than the one the counter's place assumes, the About window goes directly
+# under the main window's frame; a minimised counter shows in the taskbar until restored, and
+# the prompt cannot be minimised, maximised or resized.
+# usage: run_under_xvfb.sh PROGRAM [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
 wm=${2:-}
-tools=(faketime xdotool import convert xprop xwininfo ${wm:+xfwm4 dbus-daemon})
+tools=(faketime xdotool import convert xprop xwininfo ${wm:+$wm dbus-daemon})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 work=$(mktemp -d)
@@ -66,7 +69,10 @@ if [ -n "$wm" ]; then
     # A session bus of its own, which it reads its settings from, ended with it.
     { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS
-    xfwm4 --compositor=off >"$work/wm.log" 2>&1 &
+    case $wm in
+    xfwm4) xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
+    *) "$wm" >"$work/wm.log" 2>&1 & ;;
+    esac
     wm_pid=$!
     for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
     sleep 1 # xfwm4 reads its settings over D-Bus after it takes the screen
@@ -82,11 +88,8 @@ read -r X Y WIDTH HEIGHT <<<"$(place "$window")"
 read -r _ _ _ frame_bottom <<<"$(margins "$window")"
 menu=$((HEIGHT - 61))
 x=$X y=$((Y + menu)) # the banner's top-left on the screen
-if [ -z "$wm" ]; then
-    [ "$x,$y $WIDTH" = "3,41 542" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT: the area under the menu should be 542x61 at 3,41"
-else
-    [ "$((Y + HEIGHT))" -gt 105 ] || fail "$wm left the counter at $X,$Y, where the About window's own place is right"
-fi
+[ -n "$wm" ] || [ "$x,$y $WIDTH" = "3,41 542" ] \
+    || fail "window at $X,$Y size ${WIDTH}x$HEIGHT: the area under the menu should be 542x61 at 3,41"
 
 # The figures appear on the first tick, about a second after start, in their slots over the
 # banner.
@@ -102,8 +105,8 @@ done
 xdotool mousemove --window "$window" 160 $((menu / 2)) click 1
 about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Velmor Trip Counter$' | head -n 1) \
     || fail "About did not show its window"
-about_top=105
-[ "$((Y + HEIGHT))" -le 105 ] || about_top=$((Y + HEIGHT + frame_bottom))
+about_top=$((Y + HEIGHT + frame_bottom)) # where the main window's frame ends
+[ "$about_top" -gt 105 ] || about_top=105
 [ "$(place "$about")" = "0 $about_top 312 118" ] || fail "the About window is at $(place "$about"), not 0 $about_top 312 118"
 for shown in "$window" "$about"; do
     xprop -id "$shown" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "a window asks for a taskbar button"
@@ -114,10 +117,58 @@ for line in 32 48 64; do
     purple_text_centred "the About line at $line" 16 $((about_top + line)) 273 16 152.5 $((about_top + line + 8))
 done
 
+state() { xprop -id "$1" _NET_WM_STATE; }
+if [ -n "$wm" ]; then
+    # Minimised anyway, the counter shows in the taskbar; restored, it goes out of it again.
+    xdotool windowminimize "$window"
+    for _ in $(seq 50); do state "$window" | grep -q HIDDEN && break; sleep 0.1; done
+    if state "$window" | grep -q HIDDEN; then # icewm minimises no window that skips the taskbar
+        state "$window" | grep -q SKIP_TASKBAR && fail "a minimised counter has no way back: $(state "$window")"
+        xdotool windowactivate "$window"
+        for _ in $(seq 50); do state "$window" | grep -q SKIP_TASKBAR && break; sleep 0.1; done
+        state "$window" | grep -q SKIP_TASKBAR || fail "a restored counter stays in the taskbar: $(state "$window")"
+        for _ in $(seq 50); do xwininfo -id "$window" | grep -q IsViewable && break; sleep 0.1; done
+        sleep 0.5
+    fi
+    # The prompt (the second entry) asks for neither minimise nor maximise, and for one size.
+    xdotool mousemove --window "$window" 80 $((menu / 2)) click 1
+    prompt=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zorvia Date$' | head -n 1) || fail "no prompt"
+    sizes=$(xprop -id "$prompt" WM_NORMAL_HINTS | sed -n 's/.*program specified m[a-z]* size: //p')
+    [ "$(wc -l <<<"$sizes")" = 2 ] && [ "$(sort -u <<<"$sizes" | wc -l)" = 1 ] \
+        || fail "the prompt can be resized: its smallest and largest sizes are $sizes"
+    functions=$(xprop -id "$prompt" _MOTIF_WM_HINTS | awk -F'[=,]' '{ print $3 }')
+    (( (functions & 0x18) == 0 )) || fail "the prompt offers to minimise or maximise: functions $functions"
+    xdotool key --window "$prompt" Escape
+else
+    # A second start in the same directory shows this counter and ends; one in another
+    # directory is a counter of its own; neither writes anything in its directory.
+    counters() { xdotool search --onlyvisible --name '^Velmor Trip Counter$' | wc -l; }
+    timeout 10 "$program" || fail "a second start in the same directory exited with $?"
+    [ "$(counters)" = 1 ] || fail "a second start in the same directory opened a window of its own"
+    mkdir "$work/elsewhere"
+    (cd "$work/elsewhere" && exec "$program") &
+    elsewhere=$!
+    for _ in $(seq 100); do [ "$(counters)" = 2 ] && break; sleep 0.1; done
+    [ "$(counters)" = 2 ] || fail "a start in another directory did not show its own counter"
+    kill "$elsewhere"
+    [ -z "$(ls -A "$work/elsewhere")" ] || fail "the counter wrote in its directory: $(ls -A "$work/elsewhere")"
+fi
+
 # "Close" is the first entry of the menu bar.
 xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
 timeout 10 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
 wait "$pid" || fail "the program exited with $?"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
+if [ -z "$wm" ]; then
+    # A counter killed before it could end leaves its socket behind, and the next start runs.
+    "$program" & pid=$!
+    timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' >/dev/null || fail "no counter"
+    kill -KILL "$pid"; wait "$pid" 2>/dev/null || true
+    "$program" & pid=$!
+    timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' >/dev/null \
+        || fail "a counter that was killed keeps the next one from starting"
+    timeout 10 "$program" && [ "$(counters)" = 1 ] \
+        || fail "after a counter was killed, the next one is not the one counter of its directory"
+fi
 echo "e2e${wm:+ under $wm}: window and About window at their places, figures purple and centred, closed cleanly"
