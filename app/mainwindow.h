@@ -2,8 +2,9 @@
 
 // The main window is a fixed strip at the top-left of the screen: the banner with the four
 // figures laid over it, and a menu bar. A SecondTicker drives the update once a second;
-// countdown/ does the arithmetic, tripdate/ reads and keeps the trip date, and the clock and
-// the dialogs come through runtime/, so that tests can stand in for all three.
+// countdown/ does the arithmetic, tripdate/ reads and keeps the trip date, which the window
+// follows as its file changes, and the clock and the dialogs come through runtime/, so that
+// tests can stand in for all three.
 
 #include "countdown/countdown.h"
 #include "runtime/clock.h"
@@ -17,6 +18,7 @@
 
 class AboutWindow;
 class Banner;
+class QFileSystemWatcher;
 class QLabel;
 class SecondTicker;
 
@@ -39,12 +41,18 @@ public:
 
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
+    // Shows the window in front of the others, restored if it was minimised: another start in
+    // the same directory asked for it.
+    void showInFront();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void loadStoredTripDate();
+    void watchTripDateFile();
+    void followTripDateFile();
     void showCountdown(const QDateTime &now);
     void askTripDate();
     void showAbout();
@@ -66,5 +74,6 @@ private:
     QLabel *m_secondsLabel = nullptr;
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
 };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -20,7 +21,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 QList<QAccessible::Event> announced;
@@ -101,6 +105,47 @@ private slots:
         QVERIFY(QFontMetrics(label("lblDays")->font()).horizontalAdvance(QStringLiteral("2919764"))
                 <= label("lblDays")->contentsRect().width());
         QCOMPARE(label("lblSecs")->font().pointSizeF(), size); // the others keep their size
+        QVERIFY(m_errors.messages.isEmpty());
+    }
+
+    // The figures follow the trip date file as something else changes it: another counter's
+    // save or an editor's, which renames a new file over it, or one that rewrites it in place.
+    // A file that is gone or holds no date leaves the date as it was, without a word.
+    void tripDateFile_followedAsItChanges_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("days"); // the days figure afterwards
+        QTest::newRow("renamed over") << QStringList{"rename 2005-12-22"} << "9";
+        QTest::newRow("rewritten in place") << QStringList{"rewrite 2005-12-22"} << "9";
+        QTest::newRow("gone: the date stays") << QStringList{"remove"} << "0";
+        QTest::newRow("gone, then back") << QStringList{"remove", "rename 2005-12-22"} << "9";
+        QTest::newRow("no date in it: the date stays") << QStringList{"rename soon"} << "0";
+    }
+
+    void tripDateFile_followedAsItChanges()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QString, days);
+        makeWindow("\"2005-12-13\"\r\n");
+        QSignalSpy changed(m_window->findChild<QFileSystemWatcher *>(),
+                           &QFileSystemWatcher::directoryChanged);
+        for (const QString &change : changes) {
+            const QString what = change.section(u' ', 0, 0);
+            const QByteArray record = '"' + change.section(u' ', 1).toUtf8() + "\"\r\n";
+            const qsizetype seen = changed.count();
+            if (what == u"remove") {
+                QFile::remove(m_path);
+            } else if (what == u"rewrite") {
+                writeFile(m_path, record);
+            } else {
+                const QString made = m_path + QStringLiteral(".new");
+                writeFile(made, record);
+                QVERIFY(std::rename(QFile::encodeName(made), QFile::encodeName(m_path)) == 0);
+            }
+            if (what != u"rewrite")
+                QTRY_VERIFY(changed.count() > seen); // the counter has seen it
+        }
+        QTRY_COMPARE((tick(), label("lblDays")->text()), days);
         QVERIFY(m_errors.messages.isEmpty());
     }
 
