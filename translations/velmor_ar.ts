@@ -227,6 +227,14 @@ The trip date stays as it was.</source>
 
 يبقى تاريخ الرحلة على حاله.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+اجعله ملفًا عاديًا يمكنك قراءته والكتابة فيه، أو شغّل البرنامج في مجلد آخر.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

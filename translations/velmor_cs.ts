@@ -215,6 +215,14 @@ The trip date stays as it was.</source>
 
 Datum cesty zůstává beze změny.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Udělejte z něj běžný soubor, který můžete číst i měnit, nebo spusťte program v jiné složce.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

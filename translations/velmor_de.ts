@@ -211,6 +211,14 @@ Das Reisedatum bleibt, wie es war.</translation>
         <source>its file system took nothing that was written to it</source>
         <translation>ihr Dateisystem hat nichts von dem angenommen, was hineingeschrieben wurde</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte haben, oder starten Sie das Programm in einem anderen Verzeichnis.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

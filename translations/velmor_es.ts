@@ -211,6 +211,14 @@ La fecha del viaje no cambia.</translation>
         <source>its file system took nothing that was written to it</source>
         <translation>su sistema de archivos no aceptó nada de lo que se escribió en él</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Conviértalo en un archivo normal que pueda leer y escribir, o inicie el programa en otra carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -211,6 +211,14 @@ La date du voyage reste inchangée.</translation>
         <source>its file system took nothing that was written to it</source>
         <translation>son système de fichiers n’a rien accepté de ce qui y a été écrit</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d’écriture, ou lancez le programme dans un autre dossier.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 תאריך הנסיעה נשאר כפי שהיה.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+יש להפוך אותו לקובץ רגיל שיש לך אליו הרשאות קריאה וכתיבה, או להפעיל את התוכנה בתיקייה אחרת.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 Tanggal perjalanan tetap seperti semula.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Jadikan berkas itu berkas biasa yang boleh Anda baca dan tulis, atau jalankan program di folder lain.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 La data del viaggio resta invariata.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il programma in un’altra cartella.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 旅行日は元のままです。</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+読み書きできる通常のファイルにするか、別のディレクトリでプログラムを起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 여행 날짜는 이전 그대로 유지됩니다.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+읽고 쓸 수 있는 일반 파일로 바꾸거나, 다른 디렉터리에서 프로그램을 실행하세요.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

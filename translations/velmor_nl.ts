@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 De reisdatum blijft ongewijzigd.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of start het programma in een andere map.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ The trip date stays as it was.</source>
 
 Data podróży pozostaje bez zmian.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Zrób z niego zwykły plik, do którego masz prawa odczytu i zapisu, albo uruchom program w innym katalogu.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 A data da viagem continua a mesma.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o programa em outra pasta.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

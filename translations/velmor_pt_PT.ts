@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 A data da viagem mantém-se inalterada.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Transforme-o num ficheiro normal que possa ler e escrever, ou inicie o programa noutra pasta.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ The trip date stays as it was.</source>
 
 Дата поездки осталась прежней.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Сделайте его обычным файлом, доступным вам для чтения и записи, или запустите программу в другом каталоге.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -211,6 +211,14 @@ The trip date stays as it was.</source>
 
 Resdatumet förblir oförändrat.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller starta programmet i en annan mapp.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

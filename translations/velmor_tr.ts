@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 Seyahat tarihi olduğu gibi kalıyor.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Okuma ve yazma izniniz olan normal bir dosyaya dönüştürün ya da programı başka bir dizinde başlatın.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

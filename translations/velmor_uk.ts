@@ -215,6 +215,14 @@ The trip date stays as it was.</source>
 
 Дата подорожі залишилася без змін.</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+Зробіть його звичайним файлом, доступним вам для читання й запису, або запустіть програму в іншій теці.</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 旅行日期保持不变。</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+请将其改为您有读写权限的普通文件，或在其他目录中启动本程序。</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -207,6 +207,14 @@ The trip date stays as it was.</source>
 
 旅行日期維持不變。</translation>
     </message>
+    <message>
+        <source>
+
+Make it a regular file that you may read and write, or start the counter in another directory.</source>
+        <translation>
+
+請將其改為您有讀寫權限的一般檔案，或在其他目錄中啟動本程式。</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -13,6 +13,25 @@ QString whatToDo()
     return QCoreApplication::translate("TripDate", "\n\nChoose Setup Date to set the trip date.");
 }
 
+// A file that is too large, not Unicode or changed as it was opened, a save replaces; one that
+// cannot be opened, or stands where no save may go, it cannot: the user has to see to the file
+// or the place first. Once the file holds a date, the running counter follows it.
+QString whatToDoAbout(const FileProblem &problem)
+{
+    using Refusal = FileProblem::Refusal;
+    switch (problem.refusal) {
+    case Refusal::TooLarge:
+    case Refusal::NotUnicode:
+    case Refusal::Changed:
+        return whatToDo();
+    default:
+        return QCoreApplication::translate(
+            "TripDate",
+            "\n\nMake it a regular file that you may read and write, or start the counter in "
+            "another directory.");
+    }
+}
+
 // Why the file cannot be used, as a clause: "it is not a regular file".
 QString reason(const FileProblem &problem, bool saving)
 {
@@ -79,7 +98,7 @@ QString FileMessages::fileNamed(const QString &path)
 QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)
 {
     return QCoreApplication::translate("TripDate", "%1 cannot be read: %2.%3")
-        .arg(fileNamed(path), reason(problem, false), whatToDo());
+        .arg(fileNamed(path), reason(problem, false), whatToDoAbout(problem));
 }
 
 QString FileMessages::tooLong(const QString &path)
