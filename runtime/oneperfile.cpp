@@ -2,56 +2,108 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+// The socket is made by hand rather than through Qt Network's QLocalServer: that library
+// brings Kerberos and a proxy library into the process, more than a megabyte of memory for
+// a socket that carries no data. Being connected to is the whole request.
 
 namespace {
 
-constexpr int kAnswerMsecs = 2000; // a running counter answers at once; a hung one is no counter
-
-QString socketName(const QString &directory)
+QByteArray socketPath(const QString &directory)
 {
     const QByteArray where = QDir(directory).canonicalPath().toUtf8();
-    return QStringLiteral("%1/velmor-counter-%2-%3")
-        .arg(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .arg(::getuid())
-        .arg(QString::fromLatin1(
-            QCryptographicHash::hash(where, QCryptographicHash::Sha256).toHex().left(32)));
+    return QFile::encodeName(
+        QStringLiteral("%1/velmor-counter-%2-%3")
+            .arg(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+            .arg(::getuid())
+            .arg(QString::fromLatin1(
+                QCryptographicHash::hash(where, QCryptographicHash::Sha256).toHex().left(32))));
 }
 
-// Asks the counter listening at `name` to show itself; false when none listens there.
-bool askRunningCounter(const QString &name)
+sockaddr_un addressOf(const QByteArray &path)
 {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kAnswerMsecs))
-        return false;
-    socket.write("show\n");
-    return socket.waitForBytesWritten(kAnswerMsecs);
+    sockaddr_un address{.sun_family = AF_UNIX};
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return address;
+}
+
+// Asks the counter listening at `path` to show itself; false when none listens there.
+bool askRunningCounter(const sockaddr_un &address)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // EAGAIN: a counter so busy that its queue is full is running all the same.
+    const bool asked = fd >= 0
+                       && (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address)
+                               == 0
+                           || errno == EAGAIN);
+    if (fd >= 0)
+        ::close(fd);
+    return asked;
 }
 
 } // namespace
 
 std::unique_ptr<OneCounterPerFile> OneCounterPerFile::claim(const QString &directory)
 {
-    const QString name = socketName(directory);
-    if (askRunningCounter(name))
-        return nullptr;
-    std::unique_ptr<OneCounterPerFile> claimed(new OneCounterPerFile);
-    // The runtime directory is the user's alone (Qt sees to its mode), and so is the socket.
-    QLocalServer &server = claimed->m_server;
-    // No counter answered: a socket there is one that a killed counter left.
-    QLocalServer::removeServer(name);
-    if (!server.listen(name) && server.serverError() == QAbstractSocket::AddressInUseError
-        && askRunningCounter(name))
-        return nullptr; // another start came first, a moment ago
-    connect(&server, &QLocalServer::newConnection, claimed.get(), [counter = claimed.get()] {
-        while (QLocalSocket *asking = counter->m_server.nextPendingConnection()) {
-            connect(asking, &QLocalSocket::disconnected, asking, &QObject::deleteLater);
-            emit counter->askedFor();
-        }
-    });
-    return claimed;
+    const QByteArray path = socketPath(directory);
+    std::unique_ptr<OneCounterPerFile> alone(new OneCounterPerFile(-1, {}));
+    if (path.size() >= qsizetype(sizeof sockaddr_un::sun_path))
+        return alone;
+    const sockaddr_un address = addressOf(path);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (askRunningCounter(address))
+            return nullptr;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0)
+            return alone;
+        if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
+            && ::listen(fd, 8) == 0)
+            return std::unique_ptr<OneCounterPerFile>(new OneCounterPerFile(fd, path));
+        const int error = errno;
+        ::close(fd);
+        if (error != EADDRINUSE)
+            return alone;
+        // A socket that no counter answers at is one that a killed counter left, unless another
+        // start has just made it.
+        if (!askRunningCounter(address))
+            ::unlink(path.constData());
+    }
+    return alone;
+}
+
+OneCounterPerFile::OneCounterPerFile(int socket, QByteArray path)
+    : m_socket(socket), m_path(std::move(path))
+{
+    if (m_socket < 0)
+        return;
+    m_notifier = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &OneCounterPerFile::answer);
+}
+
+OneCounterPerFile::~OneCounterPerFile()
+{
+    if (m_socket < 0)
+        return;
+    ::unlink(m_path.constData());
+    ::close(m_socket);
+}
+
+void OneCounterPerFile::answer()
+{
+    bool asked = false;
+    for (int fd; (fd = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        ::close(fd);
+        asked = true;
+    }
+    if (asked)
+        emit askedFor();
 }

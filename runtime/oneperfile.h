@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
-#include <QString>
 
 #include <memory>
+
+class QSocketNotifier;
 
 // One counter for each trip date file: a start in a directory where the same user's counter
 // already runs asks that one to show itself, and goes. The counters find each other through a
@@ -20,13 +21,17 @@ public:
     // been asked to show itself. Where the runtime directory cannot hold the socket, the run
     // goes on alone, as before there was this rule.
     static std::unique_ptr<OneCounterPerFile> claim(const QString &directory);
+    ~OneCounterPerFile() override;
 
 signals:
     // Another start in the same directory asked for this counter.
     void askedFor();
 
 private:
-    OneCounterPerFile() = default;
+    OneCounterPerFile(int socket, QByteArray path);
+    void answer();
 
-    QLocalServer m_server;
+    int m_socket = -1; // listening; -1 when the run goes on alone
+    QByteArray m_path;
+    QSocketNotifier *m_notifier = nullptr;
 };

@@ -1,0 +1,403 @@
+#include "safefile/safefile.h"
+
+#include <QFile>
+#include <QList>
+#include <QRandomGenerator>
+
+#include <acl/libacl.h>
+#include <attr/libattr.h>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/limits.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <utility>
+
+const SystemCalls &SystemCalls::real()
+{
+    static const SystemCalls calls{
+        .openat = [](int directory, const char *name, int flags,
+                     mode_t mode) { return ::openat(directory, name, flags, mode); },
+        .write = ::write,
+        .linkat = ::linkat,
+        .renameat = ::renameat,
+        .fchmod = ::fchmod,
+        .fsync = ::fsync,
+    };
+    return calls;
+}
+
+namespace {
+
+using Refusal = FileProblem::Refusal;
+
+constexpr int kMostLinks = 40;  // as the kernel follows
+constexpr int kMostTries = 100; // at a name of its own for the new copy
+
+FileProblem failed(int error) { return {.error = error}; }
+FileProblem refused(Refusal refusal) { return {.refusal = refusal}; }
+
+// A file descriptor that closes itself.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(Descriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor &operator=(Descriptor other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+QByteArray procPath(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
+
+// Where a file really is: the directory that holds it, kept open so that every later step
+// works on that very directory, and the file's name there (which may not exist yet).
+struct FileLocation
+{
+    Descriptor directory;
+    QByteArray name;
+    bool sharedDirectory = false; // sticky and writable by others
+    FileProblem problem;          // why the path leads to no usable place
+};
+
+// The names of a path, in order; empty names (from doubled or trailing slashes) and "." say
+// nothing and are left out.
+QList<QByteArray> namesOf(const QByteArray &path)
+{
+    QList<QByteArray> names = path.split('/');
+    names.removeIf([](const QByteArray &name) { return name.isEmpty() || name == "."; });
+    return names;
+}
+
+Descriptor openDirectory(int at, const char *name)
+{
+    return Descriptor(::openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+// By hand: openat2's RESOLVE_NO_SYMLINKS refuses every link, and the kernel's own link rule
+// checks only the last name of each link it follows; the rule wanted here, on every link,
+// needs each name looked at in turn. The kernel never follows a link here itself.
+FileLocation locateFile(const QString &path)
+{
+    const auto failedAt = [](FileProblem problem) { return FileLocation{.problem = problem}; };
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.isEmpty())
+        return failedAt(failed(ENOENT));
+    QList<QByteArray> names = namesOf(encoded);
+    Descriptor directory = openDirectory(AT_FDCWD, encoded.startsWith('/') ? "/" : ".");
+    if (directory.get() < 0)
+        return failedAt(failed(errno));
+    for (int links = 0; !names.isEmpty();) {
+        struct stat folder = {}, entry = {};
+        if (::fstat(directory.get(), &folder) != 0)
+            return failedAt(failed(errno));
+        const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+        const QByteArray name = names.takeFirst();
+        if (::fstatat(directory.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                return failedAt(failed(errno));
+            if (!names.isEmpty()) // a directory on the way is not there
+                return failedAt(refused(Refusal::LeadsNowhere));
+            // The file may not exist yet.
+            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+        }
+        if (S_ISLNK(entry.st_mode)) {
+            if (shared && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid)
+                return failedAt(refused(Refusal::ForeignLink));
+            if (++links > kMostLinks)
+                return failedAt(refused(Refusal::LinkLoop));
+            char target[PATH_MAX];
+            const ssize_t size =
+                ::readlinkat(directory.get(), name.constData(), target, sizeof target);
+            if (size <= 0 || size == sizeof target)
+                return failedAt(failed(size < 0 ? errno : size == 0 ? ENOENT : ENAMETOOLONG));
+            if (target[0] == '/')
+                directory = openDirectory(AT_FDCWD, "/");
+            names = namesOf(QByteArray(target, size)) + names;
+        } else if (names.isEmpty()) {
+            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+        } else {
+            directory = openDirectory(directory.get(), name.constData());
+        }
+        if (directory.get() < 0)
+            return failedAt(failed(errno));
+    }
+    return failedAt(failed(EISDIR)); // the path names a directory, not a file in it
+}
+
+// Looks at what stands at the location without following it, into `status`. A problem when
+// there is nothing (`missing()`), or something the layer must not use: a directory, what is
+// not a regular file, or, in a shared directory, a file with other names (hard links), which
+// may be someone else's file linked in there (the kernel's fs.protected_hardlinks rule, which
+// may be off, stops only its making).
+FileProblem inspectFile(const FileLocation &location, struct stat &status)
+{
+    if (location.problem)
+        return location.problem;
+    if (::fstatat(location.directory.get(), location.name.constData(), &status, AT_SYMLINK_NOFOLLOW)
+        != 0)
+        return failed(errno);
+    if (S_ISDIR(status.st_mode))
+        return failed(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return refused(Refusal::NotRegularFile);
+    if (location.sharedDirectory && status.st_nlink > 1)
+        return refused(Refusal::SharedHardLink);
+    return {};
+}
+
+// Opens the file that inspectFile looked at, and only that one: without blocking, so that a
+// named pipe swapped in meanwhile cannot hang the program, and without following a link
+// swapped in. `status` becomes the open file's.
+std::pair<Descriptor, FileProblem> openInspected(const FileLocation &location, int flags,
+                                                 struct stat &status, const SystemCalls &calls)
+{
+    const struct stat seen = status;
+    Descriptor fd(calls.openat(location.directory.get(), location.name.constData(),
+                               flags | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0));
+    if (fd.get() < 0)
+        return {Descriptor(), errno == ELOOP ? refused(Refusal::Changed) : failed(errno)};
+    if (::fstat(fd.get(), &status) != 0)
+        return {Descriptor(), failed(errno)};
+    if (status.st_dev != seen.st_dev || status.st_ino != seen.st_ino)
+        return {Descriptor(), refused(Refusal::Changed)};
+    return {std::move(fd), FileProblem()};
+}
+
+} // namespace
+
+FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &calls)
+{
+    const FileLocation location = locateFile(path);
+    struct stat status = {};
+    if (const FileProblem problem = inspectFile(location, status))
+        return {.problem = problem};
+    const auto [fd, problem] = openInspected(location, O_RDONLY, status, calls);
+    if (problem)
+        return {.problem = problem};
+    if (status.st_size > maxSize)
+        return {.problem = refused(Refusal::TooLarge)};
+
+    QByteArray bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {.problem = failed(errno)};
+        if (count == 0)
+            return {.bytes = bytes};
+        bytes.append(buffer, count);
+        if (bytes.size() > maxSize) // it grew while being read
+            return {.problem = refused(Refusal::TooLarge)};
+    }
+}
+
+namespace {
+
+bool unsupported(int error) { return error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP; }
+
+// Every byte accounted for: a short write (a full disk) must not commit a cut-off file, and
+// a file system that takes nothing must not keep the save waiting for ever.
+FileProblem writeAll(int fd, QByteArrayView bytes, const SystemCalls &calls)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t count = calls.write(fd, bytes.data(), size_t(bytes.size()));
+        if (count < 0 && errno != EINTR)
+            return failed(errno);
+        if (count == 0)
+            return refused(Refusal::NothingWritten);
+        bytes = bytes.sliced(std::max<ssize_t>(count, 0));
+    }
+    return {};
+}
+
+// The old file, for what it carries: open for reading where the user may read it, else as a
+// bare reference, whose ACL and attributes are reached through /proc.
+struct OldFile
+{
+    Descriptor fd;
+    bool readable = false;
+};
+
+// Whether the user may read every attribute of the file at `path` that a copy would keep
+// (not its ACL, which anyone may read, nor what libattr never copies). libattr itself passes
+// over one it may not read, which would drop it. Without /proc, nothing can be read.
+bool mayReadEveryAttribute(const QByteArray &path)
+{
+    char names[XATTR_LIST_MAX];
+    const ssize_t size = ::listxattr(path, names, sizeof names);
+    if (size < 0)
+        return unsupported(errno);
+    for (const char *name = names; name < names + size; name += std::strlen(name) + 1) {
+        if (attr_copy_check_permissions(name, nullptr) && ::getxattr(path, name, nullptr, 0) < 0
+            && errno == EACCES)
+            return false;
+    }
+    return true;
+}
+
+// Gives the copy what the old file carries. Owner and group are kept where the system
+// allows; libattr copies the extended attributes and libacl the ACL, both knowing which
+// attributes belong to the permissions; the mode is set last, without the set-user-ID and
+// set-group-ID bits. A file system that keeps no modes, ACLs or attributes does not stop the
+// save: it had none to lose. Attributes that the user may not read (of a file they may write
+// but not read) stop it, rather than be dropped.
+FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct stat &status,
+                                   const SystemCalls &calls)
+{
+    if (::fchown(copy, status.st_uid, status.st_gid) != 0)
+        (void)!::fchown(copy, uid_t(-1), status.st_gid);
+    const QByteArray from = procPath(old.fd.get()), to = procPath(copy);
+    if (!old.readable && !mayReadEveryAttribute(from))
+        return failed(EACCES);
+    const int attributes =
+        old.readable ? attr_copy_fd(from, old.fd.get(), to, copy, nullptr, nullptr)
+                     : attr_copy_file(from, to, nullptr, nullptr);
+    if (attributes != 0 && !unsupported(errno) && errno != EPERM)
+        return failed(errno == ENOENT ? EACCES : errno); // ENOENT: no /proc to reach them by
+    const int acl = old.readable ? perm_copy_fd(from, old.fd.get(), to, copy, nullptr)
+                                 : perm_copy_file(from, to, nullptr);
+    if (acl != 0 && !unsupported(errno))
+        return failed(errno == ENOENT ? EACCES : errno);
+    if (calls.fchmod(copy, status.st_mode & 0777) != 0 && !unsupported(errno))
+        return failed(errno);
+    return {};
+}
+
+// "vacation.txt.k3Xq9Z": a name of its own for the new copy, next to the file.
+QByteArray copyName(const QByteArray &name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray copy = name + '.';
+    for (int i = 0; i < 6; ++i)
+        copy += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return copy;
+}
+
+// The directory's real path, for a message that has to name it; empty without /proc.
+QString realPath(int directory)
+{
+    char path[PATH_MAX];
+    const ssize_t size = ::readlink(procPath(directory), path, sizeof path);
+    return size > 0 && size < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, size))
+                                                   : QString();
+}
+
+// A refusal to make or rename a file in the directory blames the directory.
+FileProblem inDirectory(int directory, int error)
+{
+    FileProblem problem = failed(error);
+    if (error == EACCES || error == EPERM || error == EROFS)
+        problem.directory = realPath(directory);
+    return problem;
+}
+
+} // namespace
+
+FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemCalls &calls)
+{
+    const FileLocation location = locateFile(path);
+    struct stat status = {};
+    const FileProblem found = inspectFile(location, status);
+    if (found && !found.missing())
+        return found;
+    const bool exists = !found;
+    const int directory = location.directory.get();
+    const char *name = location.name.constData();
+    // The file's own write permission decides, as it would for writing it in place.
+    if (exists && ::faccessat(directory, name, W_OK, AT_EACCESS) != 0)
+        return failed(errno);
+    OldFile old;
+    if (exists) {
+        auto [fd, problem] = openInspected(location, O_RDONLY, status, calls);
+        if (problem.error == EACCES) // the user may write the file but not read it
+            std::tie(fd, problem) = openInspected(location, O_PATH, status, calls);
+        else
+            old.readable = true;
+        if (problem)
+            return problem;
+        old.fd = std::move(fd);
+    }
+    const auto fill = [&](int fd) -> FileProblem {
+        if (const FileProblem problem = writeAll(fd, bytes, calls))
+            return problem;
+        if (exists)
+            if (const FileProblem problem = keepWhatTheFileCarries(fd, old, status, calls))
+                return problem;
+        if (calls.fsync(fd) != 0)
+            return failed(errno);
+        return {};
+    };
+
+    // The new file goes into a copy that has no name until it is complete on disk, and is then
+    // renamed over the file. Where the file system cannot make such a copy, or /proc is not
+    // there to name it, the copy gets a name no one else can have taken at once, and is open
+    // to the user alone until it is complete. The rename is atomic, and it replaces the name
+    // in this directory only, never a file that the name might point to by then. The old file
+    // stays whole until that moment; a crash before it leaves at most a copy behind, no more
+    // open than the file.
+    const mode_t mode = exists ? 0600 : 0666; // a new file gets the umask's mode
+    QByteArray copy;
+    if (Descriptor fd(calls.openat(directory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+        fd.get() >= 0) {
+        if (const FileProblem problem = fill(fd.get()))
+            return problem;
+        for (int tries = 0; copy.isEmpty() && tries < kMostTries; ++tries) {
+            copy = copyName(location.name);
+            if (calls.linkat(AT_FDCWD, procPath(fd.get()), directory, copy, AT_SYMLINK_FOLLOW) == 0)
+                break;
+            const int error = errno;
+            copy.clear();
+            if (error == ENOENT) // no /proc: a named copy instead
+                break;
+            if (error != EEXIST)
+                return inDirectory(directory, error);
+        }
+    } else if (errno != EOPNOTSUPP && errno != EISDIR) {
+        return inDirectory(directory, errno);
+    }
+    if (copy.isEmpty()) {
+        Descriptor fd;
+        for (int tries = 0; fd.get() < 0 && tries < kMostTries; ++tries) {
+            copy = copyName(location.name);
+            fd = Descriptor(calls.openat(directory, copy,
+                                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+            if (fd.get() < 0 && errno != EEXIST)
+                return inDirectory(directory, errno);
+        }
+        if (fd.get() < 0)
+            return failed(EEXIST);
+        if (const FileProblem problem = fill(fd.get())) {
+            ::unlinkat(directory, copy, 0);
+            return problem;
+        }
+    }
+    if (calls.renameat(directory, copy, directory, name) != 0) {
+        const FileProblem problem = inDirectory(directory, errno);
+        ::unlinkat(directory, copy, 0);
+        return problem;
+    }
+    // The rename made durable, so that a power cut cannot bring the old file back. A directory
+    // that cannot be opened or synced leaves it to the file system's own schedule: the new
+    // file is in place by then, and saying otherwise would mislead.
+    if (const Descriptor folder(::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        folder.get() >= 0)
+        (void)calls.fsync(folder.get());
+    return {};
+}
