@@ -111,14 +111,18 @@ DateContext MainWindow::dateContext() const { return {QLocale(), m_services.cloc
 
 void MainWindow::loadStoredTripDate()
 {
-    StoredTripDate stored = loadTripDate(m_services.tripDateFile, dateContext());
+    TripDateResult stored = loadTripDate(m_services.tripDateFile, dateContext());
     setTripDate(std::move(stored.tripDate));
-    if (!stored.problem.isEmpty()) {
-        // Told once the window is up, so that the message has the window behind it.
-        QMetaObject::invokeMethod(
-            this, [this, problem = stored.problem] { m_services.errorReport.report(problem); },
-            Qt::QueuedConnection);
-    }
+    // Told once the window is up, so that the message has the window behind it.
+    QMetaObject::invokeMethod(this, [this, problem = stored.problem] { report(problem); },
+                              Qt::QueuedConnection);
+}
+
+// The one place where the user hears of a trip date that could not be loaded or saved.
+void MainWindow::report(const QString &problem)
+{
+    if (!problem.isEmpty())
+        m_services.errorReport.report(problem);
 }
 
 // The directory, since a save renames a new file over the old one (the counter's own, an
@@ -141,7 +145,7 @@ void MainWindow::watchTripDateFile()
 void MainWindow::followTripDateFile()
 {
     watchTripDateFile();
-    StoredTripDate stored = loadTripDate(m_services.tripDateFile, dateContext());
+    TripDateResult stored = loadTripDate(m_services.tripDateFile, dateContext());
     if (stored.tripDate && (!m_tripDate || stored.tripDate->text != m_tripDate->text))
         setTripDate(std::move(stored.tripDate));
 }
@@ -202,9 +206,10 @@ void MainWindow::askTripDate()
 {
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
-    if (auto tripDate = enterTripDate(m_services.prompt, m_services.errorReport,
-                                      m_services.tripDateFile, dateContext()))
-        setTripDate(std::move(tripDate));
+    TripDateResult entered = enterTripDate(m_services.prompt, m_services.tripDateFile, dateContext());
+    if (entered.tripDate)
+        setTripDate(std::move(entered.tripDate));
+    report(entered.problem);
 }
 
 void MainWindow::showAbout()

@@ -51,6 +51,7 @@ protected:
 
 private:
     void loadStoredTripDate();
+    void report(const QString &problem);
     void watchTripDateFile();
     void followTripDateFile();
     void showCountdown(const QDateTime &now);

@@ -6,7 +6,8 @@
 #include "runtime/errorreport.h"
 #include "runtime/prompt.h"
 
-#include <QFile>
+#include "files.h"
+
 #include <QStringList>
 #include <QTimer>
 
@@ -45,16 +46,3 @@ inline QDateTime localTime(int y, int mo, int d, int h, int mi, int s, int ms = 
 
 // Makes a timer go off now, as if its time had come.
 inline void fire(QTimer *timer) { QMetaObject::invokeMethod(timer, "timeout"); }
-
-inline QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}

@@ -235,6 +235,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 اجعله ملفًا عاديًا يمكنك قراءته والكتابة فيه، أو شغّل البرنامج في مجلد آخر.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>المجلد الذي يُفترض أن يكون فيه غير موجود</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 في %2، وهو المجلد الذي يؤدي إليه رابطه</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

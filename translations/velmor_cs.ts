@@ -223,6 +223,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Udělejte z něj běžný soubor, který můžete číst i měnit, nebo spusťte program v jiné složce.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>složka, ve které by se měl nacházet, neexistuje</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 ve složce %2, do které vede jeho odkaz</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte haben, oder starten Sie das Programm in einem anderen Verzeichnis.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>das Verzeichnis, in dem sie liegen würde, existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 in %2, dem Verzeichnis, auf das ihre Verknüpfung verweist</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

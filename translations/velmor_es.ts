@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Conviértalo en un archivo normal que pueda leer y escribir, o inicie el programa en otra carpeta.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>la carpeta en la que estaría no existe</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 en %2, la carpeta a la que lleva su enlace</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

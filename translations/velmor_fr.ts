@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d’écriture, ou lancez le programme dans un autre dossier.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>le dossier où il se trouverait n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 dans %2, le dossier vers lequel mène son lien</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

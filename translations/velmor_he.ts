@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 יש להפוך אותו לקובץ רגיל שיש לך אליו הרשאות קריאה וכתיבה, או להפעיל את התוכנה בתיקייה אחרת.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>התיקייה שבה הוא אמור להיות אינה קיימת</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 בתיקייה %2, שאליה מוביל הקישור שלו</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Jadikan berkas itu berkas biasa yang boleh Anda baca dan tulis, atau jalankan program di folder lain.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>folder tempat berkas itu seharusnya berada tidak ada</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 di %2, folder yang dituju tautannya</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

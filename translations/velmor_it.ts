@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il programma in un’altra cartella.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>la cartella in cui si troverebbe non esiste</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 in %2, la cartella a cui porta il suo collegamento</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 読み書きできる通常のファイルにするか、別のディレクトリでプログラムを起動してください。</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>ファイルがあるはずのディレクトリが存在しません</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>リンク先のディレクトリ %2 で%1</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 읽고 쓸 수 있는 일반 파일로 바꾸거나, 다른 디렉터리에서 프로그램을 실행하세요.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>파일이 있어야 할 디렉터리가 존재하지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>링크가 가리키는 디렉터리 %2에서 %1</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

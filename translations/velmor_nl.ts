@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of start het programma in een andere map.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>de map waarin het zou staan bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 in %2, de map waarnaar de koppeling ervan verwijst</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

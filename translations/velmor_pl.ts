@@ -223,6 +223,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Zrób z niego zwykły plik, do którego masz prawa odczytu i zapisu, albo uruchom program w innym katalogu.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>katalog, w którym miałby się znajdować, nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 w katalogu %2, do którego prowadzi jego dowiązanie</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o programa em outra pasta.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>a pasta em que ele estaria não existe</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 em %2, a pasta para onde seu link aponta</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

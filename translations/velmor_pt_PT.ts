@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Transforme-o num ficheiro normal que possa ler e escrever, ou inicie o programa noutra pasta.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>a pasta onde estaria não existe</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 em %2, a pasta para onde aponta a sua ligação</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

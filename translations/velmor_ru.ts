@@ -223,6 +223,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Сделайте его обычным файлом, доступным вам для чтения и записи, или запустите программу в другом каталоге.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>каталога, в котором он должен находиться, не существует</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 в каталоге %2, куда ведёт его ссылка</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

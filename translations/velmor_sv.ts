@@ -219,6 +219,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller starta programmet i en annan mapp.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>mappen som den skulle ligga i finns inte</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 i %2, mappen som dess länk leder till</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

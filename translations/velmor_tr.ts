@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Okuma ve yazma izniniz olan normal bir dosyaya dönüştürün ya da programı başka bir dizinde başlatın.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>içinde bulunacağı dizin mevcut değil</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>bağlantısının işaret ettiği %2 dizininde %1</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -223,6 +223,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 Зробіть його звичайним файлом, доступним вам для читання й запису, або запустіть програму в іншій теці.</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>теки, у якій він має бути, не існує</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>%1 у теці %2, куди веде його посилання</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 请将其改为您有读写权限的普通文件，或在其他目录中启动本程序。</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>本应存放它的目录不存在</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>在它的链接指向的目录 %2 中%1</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

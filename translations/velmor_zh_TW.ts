@@ -215,6 +215,14 @@ Make it a regular file that you may read and write, or start the counter in anot
 
 請將其改為您有讀寫權限的一般檔案，或在其他目錄中啟動本程式。</translation>
     </message>
+    <message>
+        <source>the directory it would be in does not exist</source>
+        <translation>本應存放它的目錄不存在</translation>
+    </message>
+    <message>
+        <source>%1 in %2, the directory its link leads to</source>
+        <translation>在它的連結指向的目錄 %2 中%1</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -21,7 +21,6 @@ QString whatToDoAbout(const FileProblem &problem)
     using Refusal = FileProblem::Refusal;
     switch (problem.refusal) {
     case Refusal::TooLarge:
-    case Refusal::NotUnicode:
     case Refusal::Changed:
         return whatToDo();
     default:
@@ -33,7 +32,7 @@ QString whatToDoAbout(const FileProblem &problem)
 }
 
 // Why the file cannot be used, as a clause: "it is not a regular file".
-QString reason(const FileProblem &problem, bool saving)
+QString reason(const QString &path, const FileProblem &problem, bool saving)
 {
     using Refusal = FileProblem::Refusal;
     switch (problem.refusal) {
@@ -51,6 +50,9 @@ QString reason(const FileProblem &problem, bool saving)
         return QCoreApplication::translate("TripDate", "it is not a regular file");
     case Refusal::LinkLoop:
         return QCoreApplication::translate("TripDate", "its links lead round in a circle");
+    case Refusal::LeadsNowhere:
+        return QCoreApplication::translate("TripDate",
+                                           "the directory it would be in does not exist");
     case Refusal::Changed:
         return saving
                    ? QCoreApplication::translate("TripDate", "it changed while it was being saved")
@@ -58,12 +60,15 @@ QString reason(const FileProblem &problem, bool saving)
                                                  "it changed while it was being opened");
     case Refusal::TooLarge:
         return QCoreApplication::translate("TripDate", "it is too large to be a trip date file");
-    case Refusal::NotUnicode:
-        return QCoreApplication::translate("TripDate", "the date is not valid Unicode");
     case Refusal::NothingWritten:
         return QCoreApplication::translate("TripDate",
                                            "its file system took nothing that was written to it");
     }
+    // Where links put the file in another directory, that directory is the one to see to.
+    if (!problem.directory.isEmpty()
+        && problem.directory != QFileInfo(path).absoluteDir().canonicalPath())
+        return QCoreApplication::translate("TripDate", "%1 in %2, the directory its link leads to")
+            .arg(qt_error_string(problem.error), QDir::toNativeSeparators(problem.directory));
     return qt_error_string(problem.error);
 }
 
@@ -98,7 +103,7 @@ QString FileMessages::fileNamed(const QString &path)
 QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)
 {
     return QCoreApplication::translate("TripDate", "%1 cannot be read: %2.%3")
-        .arg(fileNamed(path), reason(problem, false), whatToDoAbout(problem));
+        .arg(fileNamed(path), reason(path, problem, false), whatToDoAbout(problem));
 }
 
 QString FileMessages::tooLong(const QString &path)
@@ -113,9 +118,22 @@ QString FileMessages::notADate(const QString &path, const QString &text)
         .arg(fileNamed(path), shownText(text), whatToDo());
 }
 
-QString FileMessages::cannotWrite(const QString &path, const FileProblem &problem)
+namespace {
+QString cannotWriteBecause(const QString &path, const QString &why)
 {
     return QCoreApplication::translate(
                "TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.")
-        .arg(fileNamed(path), reason(problem, true));
+        .arg(FileMessages::fileNamed(path), why);
+}
+} // namespace
+
+QString FileMessages::cannotWrite(const QString &path, const FileProblem &problem)
+{
+    return cannotWriteBecause(path, reason(path, problem, true));
+}
+
+QString FileMessages::notUnicode(const QString &path)
+{
+    return cannotWriteBecause(path,
+                              QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
 }

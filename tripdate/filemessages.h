@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tripdate/filelocation.h"
+#include "safefile/safefile.h"
 
 #include <QString>
 
@@ -18,5 +18,6 @@ QString notADate(const QString &path, const QString &text);
 
 // After Setup Date: the new date could not be saved.
 QString cannotWrite(const QString &path, const FileProblem &problem);
+QString notUnicode(const QString &path); // the date has no UTF-8 form
 
 } // namespace FileMessages

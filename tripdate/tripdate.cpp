@@ -1,8 +1,12 @@
 #include "tripdate.h"
 
 #include "datereader/datereader.h"
+#include "safefile/safefile.h"
 #include "tripdate/filemessages.h"
+#include "tripdate/filetext.h"
 #include "tripdate/tripdatefile.h"
+
+#include <QStringEncoder>
 
 std::optional<TripDate> TripDate::fromText(const QString &text, const DateContext &context)
 {
@@ -11,18 +15,34 @@ std::optional<TripDate> TripDate::fromText(const QString &text, const DateContex
     return std::nullopt;
 }
 
-StoredTripDate loadTripDate(const QString &path, const DateContext &context)
+TripDateResult loadTripDate(const QString &path, const DateContext &context)
 {
-    const TripDateFileContents contents = readTripDateFile(path, context.locale);
-    if (contents.problem.missing())
+    const FileRead file = readSmallFile(path, kTripDateFileMaxSize);
+    if (file.problem.missing())
         return {};
-    if (contents.problem)
-        return {.problem = FileMessages::cannotRead(path, contents.problem)};
-    if (!contents.field || contents.field->isEmpty())
+    if (file.problem)
+        return {.problem = FileMessages::cannotRead(path, file.problem)};
+    LastFieldScanner scanner;
+    scanner.feed(decodeFileText(file.bytes, context.locale));
+    scanner.finish();
+    const std::optional<QString> &field = scanner.lastField();
+    if (!field || field->isEmpty())
         return {}; // no date at all: nothing to tell
-    if (contents.fieldTooLong)
+    if (scanner.lastFieldTooLong())
         return {.problem = FileMessages::tooLong(path)};
-    if (auto tripDate = TripDate::fromText(*contents.field, context))
+    if (auto tripDate = TripDate::fromText(*field, context))
         return {.tripDate = std::move(tripDate)};
-    return {.problem = FileMessages::notADate(path, *contents.field)};
+    return {.problem = FileMessages::notADate(path, *field)};
+}
+
+TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
+{
+    // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
+    QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QByteArray record = '"' + encode(tripDate.text) + "\"\r\n";
+    if (encode.hasError())
+        return {.problem = FileMessages::notUnicode(path)};
+    if (const FileProblem problem = replaceFile(path, record))
+        return {.problem = FileMessages::cannotWrite(path, problem)};
+    return {.tripDate = tripDate};
 }

@@ -17,14 +17,20 @@ struct TripDate
     static std::optional<TripDate> fromText(const QString &text, const DateContext &context);
 };
 
-// What the program starts with: the stored trip date, if any, and what to tell the user
-// about a trip date file that could not be used.
-struct StoredTripDate
+// What came of loading or setting the trip date: the date, or what to tell the user about why
+// there is none. Neither, when there is nothing to tell: no file yet, a file that holds no
+// date at all, or a user who cancelled.
+struct TripDateResult
 {
     std::optional<TripDate> tripDate;
-    QString problem; // empty when there is nothing to tell
+    QString problem;
 };
 
-// A missing file, or one that holds no date at all, means no trip date yet and needs no
-// word: the user sets one with Setup Date. The file is never changed by reading it.
-StoredTripDate loadTripDate(const QString &path, const DateContext &context);
+// Reads the trip date file at `path`, which reading never changes. Only a regular file of at
+// most kTripDateFileMaxSize bytes is read, as safefile/ reads it. Its text is UTF-8, or else
+// in the 8-bit code page of the locale's language (tripdate/filetext.h).
+TripDateResult loadTripDate(const QString &path, const DateContext &context);
+
+// Replaces the file at `path` with one record holding the date's text exactly as typed, as
+// safefile/ replaces a file. On failure the old file stays as it was.
+TripDateResult saveTripDate(const QString &path, const TripDate &tripDate);

@@ -1,6 +1,7 @@
 #include "tripdateentry.h"
 
-#include "tripdate/filemessages.h"
+#include "datereader/loosedate.h"
+
 #include "tripdate/tripdatefile.h"
 
 #include <QCoreApplication>
@@ -25,10 +26,8 @@ QString message(const char *text, int blanks, const QLocale &locale)
 QString TripDatePrompt::exampleDate(const QLocale &locale)
 {
     const QDate example(2005, 12, 12);
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (format.contains(QStringLiteral("MMM")))
-        format = QStringLiteral("MM/dd/yyyy");
-    else if (!format.contains(QStringLiteral("yyyy")))
+    QString format = numericDateFormat(locale);
+    if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     const QString text = locale.toString(example, format);
     return readDate(text, {locale, example}) == example ? text : example.toString(Qt::ISODate);
@@ -57,27 +56,20 @@ QString TripDatePrompt::yearMessage(const QLocale &locale)
                    38, locale);
 }
 
-std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
-                                      const DateContext &context)
+TripDateResult enterTripDate(Prompt &prompt, const QString &path, const DateContext &context)
 {
     QString message = TripDatePrompt::firstMessage(context.locale);
     for (;;) {
         const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
         if (!answer)
-            return std::nullopt;
+            return {}; // cancelled: nothing changes, and there is nothing to tell
         const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
         if (!tripDate || !readsBackAsWritten(*answer)) {
             message = TripDatePrompt::correctMessage(context.locale);
-            continue;
-        }
-        if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
+        } else if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
             message = TripDatePrompt::yearMessage(context.locale);
-            continue;
+        } else {
+            return saveTripDate(path, *tripDate);
         }
-        if (const FileProblem problem = writeTripDateFile(path, *answer)) {
-            errorReport.report(FileMessages::cannotWrite(path, problem));
-            return std::nullopt;
-        }
-        return tripDate;
     }
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "runtime/errorreport.h"
 #include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
-
-#include <optional>
 
 // The messages of the trip date prompt: a phrase, blanks, and an example date as the locale
 // writes it. The blanks are part of the text; the dialog's word wrap moves the example onto
@@ -20,9 +17,7 @@ inline constexpr int kEarliestYear = 1971;
 } // namespace TripDatePrompt
 
 // Asks for the trip date until the answer is a date from 1971 on that the file can hold as
-// typed (readsBackAsWritten), then stores it exactly as typed in the trip date file at
-// `path`. Returns the new trip date, or no value when the
-// user cancelled (nothing changes) or the file could not be written (the user is told and
-// the old file stays as it was).
-std::optional<TripDate> enterTripDate(Prompt &prompt, ErrorReport &errorReport, const QString &path,
-                                      const DateContext &context);
+// typed (readsBackAsWritten), then saves it in the trip date file at `path`: the new date, or
+// why it could not be saved (the old file stays as it was). Cancel gives neither, and changes
+// nothing.
+TripDateResult enterTripDate(Prompt &prompt, const QString &path, const DateContext &context);

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "tripdate/filelocation.h"
-
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
-// The trip date file: "vacation.txt" in the directory the program runs in.
+// The trip date file: "vacation.txt" in the directory the program runs in, and its record.
 //
 // The program writes one record, the date exactly as typed between double quotes and a
 // CR LF. A file edited by hand is read as a sequence of fields parted by commas and line
@@ -58,26 +56,3 @@ private:
 // Whether the file, once written with `text`, reads back as that very text: not too long,
 // and with no double quote to end the field early. What the prompt takes, the next start reads.
 bool readsBackAsWritten(const QString &text);
-
-struct TripDateFileContents
-{
-    FileProblem problem;          // `missing()` when there is no file
-    std::optional<QString> field; // the last field; no value when the file holds none
-    bool fieldTooLong = false;
-};
-
-// Reads the file without ever blocking or changing it. Only a regular file of at most
-// kTripDateFileMaxSize bytes is read. Its text is UTF-8, or else in the 8-bit code page of
-// the locale's language (tripdate/filetext.h). Its links are trusted only as
-// tripdate/filelocation.h says.
-TripDateFileContents readTripDateFile(const QString &path, const QLocale &locale);
-
-// Replaces the file with one record holding `text` exactly as given, or says why it cannot.
-//
-// The old file stays whole until the new one is complete on disk, and is replaced only where
-// the user may write it and it is a regular file with no other names in a shared directory.
-// The new file keeps the old one's owner and group (where the system allows), mode (without
-// set-user-ID and set-group-ID), ACL and extended attributes; a link keeps pointing where it
-// did. A crash may leave a copy "vacation.txt.XXXXXX" beside the file, no more open than the
-// file, which is safe to delete.
-FileProblem writeTripDateFile(const QString &path, const QString &text);
