@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     const Translations translations;
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VelmorCounter"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
     const std::unique_ptr<OneCounterPerFile> counter = OneCounterPerFile::claim(QDir::currentPath());
     if (!counter)

@@ -449,13 +449,19 @@ int yearAroundToday(int lastTwoDigits, QDate today)
     return candidate < earliest ? candidate + 100 : candidate;
 }
 
-NumericOrder numericOrder(const QLocale &locale)
+QString numericDateFormat(const QLocale &locale)
 {
     const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.contains(QStringLiteral("MMM")) ? QStringLiteral("MM/dd/yyyy") : format;
+}
+
+NumericOrder numericOrder(const QLocale &locale)
+{
+    const QString format = numericDateFormat(locale);
     const qsizetype day = format.indexOf(u'd');
     const qsizetype month = format.indexOf(u'M');
     const qsizetype year = format.indexOf(u'y');
-    if (month < 0 || format.indexOf(QStringLiteral("MMM")) >= 0)
+    if (month < 0)
         return NumericOrder::MonthDayYear;
     if (year >= 0 && year < month && year < day)
         return NumericOrder::YearMonthDay;

@@ -17,9 +17,11 @@ enum class NumericOrder
     YearMonthDay
 };
 
-// The order of the locale's own numeric dates, from Qt's short format. A locale whose short
-// dates name the month (the C locale's "d MMM yyyy") has no numeric order of its own: it gets
-// month first.
+// The locale's numeric dates, as Qt's short format writes them. A locale whose short dates
+// name the month (the C locale's "d MMM yyyy") has no numeric form of its own: it gets month
+// first, "MM/dd/yyyy".
+QString numericDateFormat(const QLocale &locale);
+// The order of day, month and year in numericDateFormat.
 NumericOrder numericOrder(const QLocale &locale);
 
 // The year that ends in these two digits, from 50 years before today to 49 after.

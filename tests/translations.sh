@@ -5,23 +5,27 @@
 # unfinished); and every language of translations/ has its own words in the desktop entry
 # (GenericName, Comment, Keywords) and in the AppStream metainfo (the summary and each
 # paragraph of the description).
-# usage: translations.sh LUPDATE SOURCE-ROOT
+# usage: translations.sh LUPDATE SOURCE-ROOT APP-ID FOLDER...
 set -euo pipefail
 lupdate=$1
 root=$2
+app_id=$3
+shift 3
+folders=()
+for folder in "$@"; do folders+=("$root/$folder"); done
 fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-desktop=$root/assets/org.example.VelmorCounter.desktop
-metainfo=$root/assets/org.example.VelmorCounter.metainfo.xml
+desktop=$root/assets/$app_id.desktop
+metainfo=$root/assets/$app_id.metainfo.xml
 paragraphs=$(grep -c '<p>' "$metainfo")
 for ts in "$root"/translations/velmor_*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$scratch/"
     only=()
     [[ $name == *_en.ts ]] && only=(-pluralonly)
-    report=$("$lupdate" -locations none "${only[@]}" "$root"/{app,about,tripdate,runtime} \
+    report=$("$lupdate" -locations none "${only[@]}" "${folders[@]}" \
                  -ts "$scratch/$name" 2>&1)
     if { [ ${#only[@]} = 0 ] && grep -q -E '\([1-9][0-9]* new' <<<"$report"; } \
         || grep -q -E 'type="(unfinished|vanished|obsolete)"' "$scratch/$name"; then
