@@ -45,7 +45,9 @@ QString helpText()
 }
 
 // Qt's options that take a value, and those that do not (QGuiApplication's, the X11
-// platform's and QApplication's).
+// platform's and QApplication's). Written out here because Qt takes its own options only as it
+// connects to the window system, and the program answers --help and refuses a wrong argument
+// before that, also where no display can be reached; Qt has no public list of them.
 const char *const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "platformtheme",   "plugin",
                                        "qwindowgeometry", "qwindowicon",
@@ -57,9 +59,9 @@ const char *const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "qmljsdebugger"};
 const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-// Why the window cannot be shown, or an empty text. Without a display QApplication would
-// abort, with a screenful of plugin diagnostics and a core dump.
-QString unreachableDisplay(const QCommandLineParser &parser)
+// Why the window cannot be shown, if it cannot. Without a display QApplication would abort,
+// with a screenful of plugin diagnostics and a core dump.
+std::optional<QString> unreachableDisplay(const QCommandLineParser &parser)
 {
     QString platform = parser.value(QStringLiteral("platform"));
     if (platform.isEmpty())
@@ -69,9 +71,9 @@ QString unreachableDisplay(const QCommandLineParser &parser)
                                 ? parser.value(QStringLiteral("display"))
                                 : qEnvironmentVariable("DISPLAY");
     if (platform.isEmpty() && display.isEmpty() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return {}; // a Wayland session without XWayland: Qt's default platform has it
+        return std::nullopt; // a Wayland session without XWayland: Qt's default platform has it
     if (!platform.isEmpty() && platform != u"xcb")
-        return {}; // the user's choice: offscreen, Wayland, a framebuffer...
+        return std::nullopt; // the user's choice: offscreen, Wayland, a framebuffer...
     if (display.isEmpty())
         return QStringLiteral("there is no display to show the window on (DISPLAY is not set)");
     xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
@@ -79,7 +81,7 @@ QString unreachableDisplay(const QCommandLineParser &parser)
     xcb_disconnect(connection);
     if (!reached)
         return QStringLiteral("cannot open the display %1").arg(display);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -113,8 +115,8 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         return answer(helpText());
     if (parser.isSet(version))
         return answer(QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)));
-    if (const QString problem = unreachableDisplay(parser); !problem.isEmpty()) {
-        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(problem));
+    if (const std::optional<QString> problem = unreachableDisplay(parser)) {
+        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(*problem));
         return 1;
     }
     return std::nullopt;
