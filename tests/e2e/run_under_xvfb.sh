@@ -138,7 +138,10 @@ if [ -n "$wm" ]; then
         || fail "the prompt can be resized: its smallest and largest sizes are $sizes"
     functions=$(xprop -id "$prompt" _MOTIF_WM_HINTS | awk -F'[=,]' '{ print $3 }')
     (( (functions & 0x18) == 0 )) || fail "the prompt offers to minimise or maximise: functions $functions"
-    xdotool key --window "$prompt" Escape
+    # The prompt closes on the key's press, so that the release may find it gone already.
+    xdotool key --window "$prompt" Escape 2>/dev/null || true
+    for _ in $(seq 50); do xwininfo -id "$prompt" >/dev/null 2>&1 || break; sleep 0.1; done
+    xwininfo -id "$prompt" >/dev/null 2>&1 && fail "Escape did not close the prompt"
 else
     # A second start in the same directory shows this counter and ends; one in another
     # directory is a counter of its own; neither writes anything in its directory.
