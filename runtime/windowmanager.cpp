@@ -190,7 +190,7 @@ void showInTaskbar(QWidget *window, bool shown)
 
 void placeExactly(QWidget *window, QPoint topLeft)
 {
-    delete window->findChild<PlaceKeeper *>(QStringLiteral("PlaceKeeper"), Qt::FindDirectChildrenOnly);
+    delete window->findChild<QObject *>(QStringLiteral("PlaceKeeper"), Qt::FindDirectChildrenOnly);
     window->setGeometry(QRect(topLeft, window->size())); // the client area's place, not the frame's
     new PlaceKeeper(window, topLeft);
 }
