@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Created by the Velmor project</source>
-        <translation>Velmor projesi tarafından geliştirildi</translation>
+        <translation>Geliştiren: Velmor projesi</translation>
     </message>
     <message>
         <source>e-mail: %1</source>
