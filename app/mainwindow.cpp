@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QWindow>
 
 namespace {
 

@@ -461,8 +461,6 @@ NumericOrder numericOrder(const QLocale &locale)
     const qsizetype day = format.indexOf(u'd');
     const qsizetype month = format.indexOf(u'M');
     const qsizetype year = format.indexOf(u'y');
-    if (month < 0)
-        return NumericOrder::MonthDayYear;
     if (year >= 0 && year < month && year < day)
         return NumericOrder::YearMonthDay;
     if (day >= 0 && day < month)

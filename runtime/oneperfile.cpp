@@ -1,10 +1,12 @@
 #include "oneperfile.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -14,13 +16,17 @@
 
 // The socket is made by hand rather than through Qt Network's QLocalServer: that library
 // brings Kerberos and a proxy library into the process, more than a megabyte of memory for
-// a socket that carries no data. Being connected to is the whole request.
+// a socket that carries no data. Being connected to is the whole request. Which counter owns
+// the socket, QLockFile decides: it knows a lock whose process has died.
 
 namespace {
 
+constexpr int kStartingMsecs = 2000; // how long a counter that holds the lock may take to listen
+
 QByteArray socketPath(const QString &directory)
 {
-    const QByteArray where = QDir(directory).canonicalPath().toUtf8();
+    const QByteArray where = qgetenv("DISPLAY") + qgetenv("WAYLAND_DISPLAY") + '\0'
+                             + QDir(directory).canonicalPath().toUtf8();
     return QFile::encodeName(
         QStringLiteral("%1/velmor-counter-%2-%3")
             .arg(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
@@ -37,8 +43,9 @@ sockaddr_un addressOf(const QByteArray &path)
 }
 
 // Asks the counter listening at `path` to show itself; false when none listens there.
-bool askRunningCounter(const sockaddr_un &address)
+bool askRunningCounter(const QByteArray &path)
 {
+    const sockaddr_un address = addressOf(path);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     // EAGAIN: a counter so busy that its queue is full is running all the same.
     const bool asked = fd >= 0
@@ -55,55 +62,72 @@ bool askRunningCounter(const sockaddr_un &address)
 std::unique_ptr<OneCounterPerFile> OneCounterPerFile::claim(const QString &directory)
 {
     const QByteArray path = socketPath(directory);
-    std::unique_ptr<OneCounterPerFile> alone(new OneCounterPerFile(-1, {}));
+    std::unique_ptr<OneCounterPerFile> counter(new OneCounterPerFile(path));
     if (path.size() >= qsizetype(sizeof sockaddr_un::sun_path))
-        return alone;
-    const sockaddr_un address = addressOf(path);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (askRunningCounter(address))
-            return nullptr;
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-        if (fd < 0)
-            return alone;
-        if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
-            && ::listen(fd, 8) == 0)
-            return std::unique_ptr<OneCounterPerFile>(new OneCounterPerFile(fd, path));
-        const int error = errno;
-        ::close(fd);
-        if (error != EADDRINUSE)
-            return alone;
-        // A socket that no counter answers at is one that a killed counter left, unless another
-        // start has just made it.
-        if (!askRunningCounter(address))
-            ::unlink(path.constData());
+        return counter; // alone
+    counter->m_lock.setStaleLockTime(0); // stale only when its process is gone
+    if (counter->m_lock.tryLock(0)) {
+        counter->listen();
+        return counter;
     }
-    return alone;
+    if (counter->m_lock.error() != QLockFile::LockFailedError)
+        return counter; // alone: the runtime directory takes no lock
+    // Another counter holds the lock; it may be starting still, a moment from listening.
+    for (QDeadlineTimer starting(kStartingMsecs); !starting.hasExpired(); QThread::msleep(20)) {
+        if (askRunningCounter(path))
+            return nullptr;
+    }
+    return counter; // a counter that does not answer is hung: this one runs alone
 }
 
-OneCounterPerFile::OneCounterPerFile(int socket, QByteArray path)
-    : m_socket(socket), m_path(std::move(path))
+OneCounterPerFile::OneCounterPerFile(const QByteArray &path)
+    : m_path(path), m_lock(QFile::decodeName(path + ".lock"))
 {
-    if (m_socket < 0)
-        return;
-    m_notifier = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &OneCounterPerFile::answer);
 }
 
-OneCounterPerFile::~OneCounterPerFile()
+// Listens at the socket, which this counter may now own: one left there is a killed counter's.
+void OneCounterPerFile::listen()
 {
-    if (m_socket < 0)
-        return;
     ::unlink(m_path.constData());
-    ::close(m_socket);
+    const sockaddr_un address = addressOf(m_path);
+    m_socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_socket < 0
+        || ::bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+        || ::listen(m_socket, 8) != 0) {
+        stopListening();
+        return;
+    }
+    auto *notifier = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &OneCounterPerFile::answer);
 }
+
+void OneCounterPerFile::stopListening()
+{
+    if (auto *notifier = findChild<QSocketNotifier *>()) {
+        notifier->setEnabled(false);
+        notifier->deleteLater(); // it may be the one calling
+    }
+    if (m_socket >= 0) {
+        ::unlink(m_path.constData());
+        ::close(m_socket);
+    }
+    m_socket = -1;
+}
+
+OneCounterPerFile::~OneCounterPerFile() { stopListening(); }
 
 void OneCounterPerFile::answer()
 {
     bool asked = false;
-    for (int fd; (fd = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+    int fd;
+    while ((fd = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
         ::close(fd);
         asked = true;
     }
+    // Out of descriptors, a connection would wait to be taken and wake the program without
+    // end: the counter stops listening, and a later start runs alone.
+    if (errno != EAGAIN && errno != EINTR && errno != ECONNABORTED)
+        stopListening();
     if (asked)
         emit askedFor();
 }

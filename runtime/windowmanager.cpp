@@ -37,11 +37,13 @@ xcb_window_t rootWindow(xcb_connection_t *connection)
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
-// A shown window's X11 id, through its QWindow: QWidget::winId() would make the widgets beside
-// a window that has a parent native windows of their own.
+// A shown window's X11 id, through its QWindow, or 0 while it has none: QWidget::winId() would
+// make the widgets beside a window that has a parent native windows of their own, and
+// QWindow::winId() would make the native window before QWidget has set it up.
 xcb_window_t nativeWindow(const QWidget *window)
 {
-    return window->windowHandle() ? xcb_window_t(window->windowHandle()->winId()) : 0;
+    const QWindow *handle = window->windowHandle();
+    return handle && handle->handle() ? xcb_window_t(handle->winId()) : 0;
 }
 
 // Out of the taskbar and the pager from the start: set on the window as soon as it exists and

@@ -235,21 +235,29 @@ struct OldFile
     bool readable = false;
 };
 
-// Whether the user may read every attribute of the file at `path` that a copy would keep
-// (not its ACL, which anyone may read, nor what libattr never copies). libattr itself passes
-// over one it may not read, which would drop it. Without /proc, nothing can be read.
-bool mayReadEveryAttribute(const QByteArray &path)
+// The extended attributes of a file the user may write but not read, reached through its
+// /proc link: libattr's attr_copy_file looks at the link itself, not at the file behind it.
+// What libattr leaves out is left out here too (the ACL, copied with the mode, and what
+// /etc/xattr.conf skips). An attribute the user may not read refuses the save rather than be
+// dropped; without /proc none can be reached, and the save is refused as well.
+FileProblem copyAttributesThrough(const QByteArray &path, int copy)
 {
-    char names[XATTR_LIST_MAX];
-    const ssize_t size = ::listxattr(path, names, sizeof names);
+    QByteArray names(XATTR_LIST_MAX, Qt::Uninitialized), value(XATTR_SIZE_MAX, Qt::Uninitialized);
+    const ssize_t size = ::listxattr(path, names.data(), size_t(names.size()));
     if (size < 0)
-        return unsupported(errno);
-    for (const char *name = names; name < names + size; name += std::strlen(name) + 1) {
-        if (attr_copy_check_permissions(name, nullptr) && ::getxattr(path, name, nullptr, 0) < 0
-            && errno == EACCES)
-            return false;
+        return unsupported(errno) ? FileProblem() : failed(EACCES);
+    for (const char *name = names.constData(); name < names.constData() + size;
+         name += std::strlen(name) + 1) {
+        if (attr_copy_action(name, nullptr) != 0)
+            continue;
+        const ssize_t length = ::getxattr(path, name, value.data(), size_t(value.size()));
+        if (length < 0 && errno != ENODATA) // ENODATA: removed meanwhile
+            return failed(errno);
+        if (length >= 0 && ::fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
+            && errno != EPERM && !unsupported(errno))
+            return failed(errno);
     }
-    return true;
+    return {};
 }
 
 // Gives the copy what the old file carries. Owner and group are kept where the system
@@ -264,13 +272,13 @@ FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct st
     if (::fchown(copy, status.st_uid, status.st_gid) != 0)
         (void)!::fchown(copy, uid_t(-1), status.st_gid);
     const QByteArray from = procPath(old.fd.get()), to = procPath(copy);
-    if (!old.readable && !mayReadEveryAttribute(from))
-        return failed(EACCES);
-    const int attributes =
-        old.readable ? attr_copy_fd(from, old.fd.get(), to, copy, nullptr, nullptr)
-                     : attr_copy_file(from, to, nullptr, nullptr);
-    if (attributes != 0 && !unsupported(errno) && errno != EPERM)
-        return failed(errno == ENOENT ? EACCES : errno); // ENOENT: no /proc to reach them by
+    if (!old.readable) {
+        if (const FileProblem problem = copyAttributesThrough(from, copy))
+            return problem;
+    } else if (attr_copy_fd(from, old.fd.get(), to, copy, nullptr, nullptr) != 0
+               && !unsupported(errno) && errno != EPERM) {
+        return failed(errno);
+    }
     const int acl = old.readable ? perm_copy_fd(from, old.fd.get(), to, copy, nullptr)
                                  : perm_copy_file(from, to, nullptr);
     if (acl != 0 && !unsupported(errno))

@@ -28,6 +28,7 @@ QString describe(const FileProblem &problem)
     static const char *const refusals[] = {"",         "ForeignLink",  "SharedHardLink",
                                            "NotRegularFile", "LinkLoop", "LeadsNowhere",
                                            "Changed",  "TooLarge",     "NothingWritten"};
+    static_assert(std::size(refusals) == int(FileProblem::Refusal::NothingWritten) + 1);
     QString said = problem.refusal != FileProblem::Refusal::None
                        ? QString::fromLatin1(refusals[int(problem.refusal)])
                    : problem.error ? QString::fromLatin1(strerrorname_np(problem.error))
@@ -280,18 +281,6 @@ private slots:
         if (make == u"carrying") {
             char value[16] = {};
             QCOMPARE(::getxattr(path, "user.trip", value, sizeof value), 6);
-        }
-    }
-
-    // A file up to the size asked for is read; one byte more is not, nor is a file that grows
-    // past it.
-    void readsNoMoreThanItWasAskedFor()
-    {
-        for (const qint64 size : {4096, 4097}) {
-            writeFile(m_path, QByteArray(size, 'x'));
-            const FileRead read = readSmallFile(m_path, 4096);
-            QCOMPARE(describe(read.problem), size > 4096 ? QStringLiteral("TooLarge") : QString());
-            QCOMPARE(read.bytes.size(), size > 4096 ? 0 : size);
         }
     }
 

@@ -13,7 +13,7 @@ QString whatToDo()
     return QCoreApplication::translate("TripDate", "\n\nChoose Setup Date to set the trip date.");
 }
 
-// A file that is too large, not Unicode or changed as it was opened, a save replaces; one that
+// A file that is too large, or changed as it was opened, a save replaces; one that
 // cannot be opened, or stands where no save may go, it cannot: the user has to see to the file
 // or the place first. Once the file holds a date, the running counter follows it.
 QString whatToDoAbout(const FileProblem &problem)

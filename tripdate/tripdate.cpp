@@ -39,7 +39,7 @@ TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
 {
     // Only broken UTF-16 (a lone surrogate) has no UTF-8 form; no date holds one.
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QByteArray record = '"' + encode(tripDate.text) + "\"\r\n";
+    const QByteArray record = encode(tripDateRecord(tripDate.text));
     if (encode.hasError())
         return {.problem = FileMessages::notUnicode(path)};
     if (const FileProblem problem = replaceFile(path, record))

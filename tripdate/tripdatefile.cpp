@@ -73,10 +73,12 @@ void LastFieldScanner::endLine()
         endField();
 }
 
+QString tripDateRecord(const QString &text) { return u'"' + text + QStringLiteral("\"\r\n"); }
+
 bool readsBackAsWritten(const QString &text)
 {
     LastFieldScanner scanner;
-    scanner.feed(u'"' + text + QStringLiteral("\"\r\n"));
+    scanner.feed(tripDateRecord(text));
     scanner.finish();
     return scanner.lastField() == text && !scanner.lastFieldTooLong();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -52,6 +51,9 @@ private:
     std::optional<QString> m_last;
     bool m_lastTooLong = false;
 };
+
+// The one record the program writes: `text` between double quotes, and a CR LF.
+QString tripDateRecord(const QString &text);
 
 // Whether the file, once written with `text`, reads back as that very text: not too long,
 // and with no double quote to end the field early. What the prompt takes, the next start reads.
