@@ -16,18 +16,16 @@ wm=${2:-}
 tools=(faketime xdotool import convert xprop xwininfo ${wm:+$wm dbus-daemon})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
-work=$(mktemp -d)
 pid=
 wm_pid=
 bus_pid=
-trap 'kill $pid $wm_pid $bus_pid 2>/dev/null || true; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+at_exit 'kill $pid $wm_pid $bus_pid 2>/dev/null'
 mkdir "$work/run"
 cd "$work/run"
 printf '"12/24/2030"\r\n' > vacation.txt
 before=$(sha256sum vacation.txt)
 shot=$work/screen.png
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # The ink in a part of the screenshot: "left right top bottom solid stray", where solid
 # counts pure purple pixels and stray those that are neither purple, white, nor a blend.
 ink() { # x y width height
@@ -40,15 +38,11 @@ ink() { # x y width height
         { left = x < left ? x : left; right = x > right ? x : right; top = y < top ? y : top; bottom = y > bottom ? y : bottom }
         END { printf "%d %d %d %d %d %d\n", left, right, top, bottom, solid, stray }'
 }
-# Takes screenshots until some purple shows in that part of the screen, for five seconds.
-wait_for_purple() { # x y width height
-    for _ in $(seq 50); do
-        import -window root "$shot"
-        [ "$(ink "$@" | cut -d' ' -f5)" -gt 0 ] && return 0
-        sleep 0.1
-    done
-    fail "nothing purple at $*"
+# Takes screenshots until some purple shows in that part of the screen.
+purple_at() { # x y width height
+    import -window root "$shot" && [ "$(ink "$@" | cut -d' ' -f5)" -gt 0 ]
 }
+wait_for_purple() { wait_until purple_at "$@" || fail "nothing purple at $*"; }
 # Purple text on white, its middle within 2 pixels of (x, y).
 purple_text_centred() { # name x y width height middle-x middle-y
     read -r left right top bottom solid stray <<<"$(ink "$2" "$3" "$4" "$5")"
@@ -74,16 +68,18 @@ if [ -n "$wm" ]; then
     *) "$wm" >"$work/wm.log" 2>&1 & ;;
     esac
     wm_pid=$!
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-    sleep 1 # xfwm4 reads its settings over D-Bus after it takes the screen
+    wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "$wm did not take the screen"
 fi
 unset QT_QPA_PLATFORM
-LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" &
+LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" 2>>"$log" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' | head -n 1) \
-    || fail "the window did not map"
-# Under a window manager, its frame, and its last word on the place.
-[ -z "$wm" ] || { for _ in $(seq 50); do [ "$(margins "$window")" != "0 0 0 0" ] && break; sleep 0.1; done; sleep 0.5; }
+shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
+wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"
+window=$(shown '^Velmor Trip Counter$')
+# Under a window manager, its frame.
+if [ -n "$wm" ]; then
+    wait_until eval '[ "$(margins "$window")" != "0 0 0 0" ]' || fail "$wm gave the window no frame"
+fi
 read -r X Y WIDTH HEIGHT <<<"$(place "$window")"
 read -r _ _ _ frame_bottom <<<"$(margins "$window")"
 menu=$((HEIGHT - 61))
@@ -103,11 +99,12 @@ done
 # main window ends above it, else directly under its frame: white, with its three lines
 # purple and centred.
 xdotool mousemove --window "$window" 160 $((menu / 2)) click 1
-about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Velmor Trip Counter$' | head -n 1) \
-    || fail "About did not show its window"
-about_top=$((Y + HEIGHT + frame_bottom)) # where the main window's frame ends
-[ "$about_top" -gt 105 ] || about_top=105
-[ "$(place "$about")" = "0 $about_top 312 118" ] || fail "the About window is at $(place "$about"), not 0 $about_top 312 118"
+wait_until shown '^About Velmor Trip Counter$' || fail "About did not show its window"
+about=$(shown '^About Velmor Trip Counter$')
+# Where the main window's frame ends, as it stands now.
+frame_end() { read -r _ y _ h <<<"$(place "$window")"; read -r _ _ _ b <<<"$(margins "$window")"; echo $((y + h + b)); }
+about_in_place() { about_top=$(frame_end); [ "$about_top" -gt 105 ] || about_top=105; [ "$(place "$about")" = "0 $about_top 312 118" ]; }
+wait_until about_in_place || fail "the About window is at $(place "$about"), not 0 $about_top 312 118"
 for shown in "$window" "$about"; do
     xprop -id "$shown" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "a window asks for a taskbar button"
 done
@@ -120,19 +117,22 @@ done
 state() { xprop -id "$1" _NET_WM_STATE; }
 if [ -n "$wm" ]; then
     # Minimised anyway, the counter shows in the taskbar; restored, it goes out of it again.
+    # icewm minimises no window that skips the taskbar: it keeps the window as it was.
     xdotool windowminimize "$window"
-    for _ in $(seq 50); do state "$window" | grep -q HIDDEN && break; sleep 0.1; done
-    if state "$window" | grep -q HIDDEN; then # icewm minimises no window that skips the taskbar
+    if [ "$wm" != icewm ]; then
+        wait_until eval 'state "$window" | grep -q HIDDEN' || fail "$wm did not minimise the counter"
         state "$window" | grep -q SKIP_TASKBAR && fail "a minimised counter has no way back: $(state "$window")"
         xdotool windowactivate "$window"
-        for _ in $(seq 50); do state "$window" | grep -q SKIP_TASKBAR && break; sleep 0.1; done
-        state "$window" | grep -q SKIP_TASKBAR || fail "a restored counter stays in the taskbar: $(state "$window")"
-        for _ in $(seq 50); do xwininfo -id "$window" | grep -q IsViewable && break; sleep 0.1; done
-        sleep 0.5
+        wait_until eval 'state "$window" | grep -q SKIP_TASKBAR' \
+            || fail "a restored counter stays in the taskbar: $(state "$window")"
+        # Back where it was: openbox draws it on its way there from the bottom of the screen.
+        wait_until eval '[ "$(place "$window")" = "$X $Y $WIDTH $HEIGHT" ]' \
+            || fail "the restored counter is at $(place "$window"), not $X $Y $WIDTH $HEIGHT"
     fi
     # The prompt (the second entry) asks for neither minimise nor maximise, and for one size.
     xdotool mousemove --window "$window" 80 $((menu / 2)) click 1
-    prompt=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zorvia Date$' | head -n 1) || fail "no prompt"
+    wait_until shown '^Zorvia Date$' || fail "no prompt"
+    prompt=$(shown '^Zorvia Date$')
     sizes=$(xprop -id "$prompt" WM_NORMAL_HINTS | sed -n 's/.*program specified m[a-z]* size: //p')
     [ "$(wc -l <<<"$sizes")" = 2 ] && [ "$(sort -u <<<"$sizes" | wc -l)" = 1 ] \
         || fail "the prompt can be resized: its smallest and largest sizes are $sizes"
@@ -140,38 +140,39 @@ if [ -n "$wm" ]; then
     (( (functions & 0x18) == 0 )) || fail "the prompt offers to minimise or maximise: functions $functions"
     # The prompt closes on the key's press, so that the release may find it gone already.
     xdotool key --window "$prompt" Escape 2>/dev/null || true
-    for _ in $(seq 50); do xwininfo -id "$prompt" >/dev/null 2>&1 || break; sleep 0.1; done
-    xwininfo -id "$prompt" >/dev/null 2>&1 && fail "Escape did not close the prompt"
+    wait_until eval '! xwininfo -id "$prompt"' || fail "Escape did not close the prompt"
 else
     # A second start in the same directory shows this counter and ends; one in another
     # directory is a counter of its own; neither writes anything in its directory.
     counters() { xdotool search --onlyvisible --name '^Velmor Trip Counter$' | wc -l; }
-    timeout 10 "$program" || fail "a second start in the same directory exited with $?"
+    timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
     [ "$(counters)" = 1 ] || fail "a second start in the same directory opened a window of its own"
     mkdir "$work/elsewhere"
-    (cd "$work/elsewhere" && exec "$program") &
+    (cd "$work/elsewhere" && exec "$program" 2>>"$log") &
     elsewhere=$!
-    for _ in $(seq 100); do [ "$(counters)" = 2 ] && break; sleep 0.1; done
-    [ "$(counters)" = 2 ] || fail "a start in another directory did not show its own counter"
+    wait_until eval '[ "$(counters)" = 2 ]' || fail "a start in another directory did not show its own counter"
+    # Ended, and its window gone, before the clicks below, which would land on it.
     kill "$elsewhere"
+    wait "$elsewhere" || true
+    wait_until eval '[ "$(counters)" = 1 ]' || fail "the counter in another directory left its window behind"
     [ -z "$(ls -A "$work/elsewhere")" ] || fail "the counter wrote in its directory: $(ls -A "$work/elsewhere")"
 fi
 
 # "Close" is the first entry of the menu bar.
 xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
-timeout 10 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
+timeout 60 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
 wait "$pid" || fail "the program exited with $?"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
 if [ -z "$wm" ]; then
     # A counter killed before it could end leaves its socket behind, and the next start runs.
-    "$program" & pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' >/dev/null || fail "no counter"
+    "$program" 2>>"$log" & pid=$!
+    wait_until shown '^Velmor Trip Counter$' || fail "no counter"
     kill -KILL "$pid"; wait "$pid" 2>/dev/null || true
-    "$program" & pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name '^Velmor Trip Counter$' >/dev/null \
-        || fail "a counter that was killed keeps the next one from starting"
-    timeout 10 "$program" && [ "$(counters)" = 1 ] \
+    wait_until eval '[ "$(counters)" = 0 ]' || fail "the killed counter's window stays"
+    "$program" 2>>"$log" & pid=$!
+    wait_until shown '^Velmor Trip Counter$' || fail "a counter that was killed keeps the next one from starting"
+    timeout 60 "$program" 2>>"$log" && [ "$(counters)" = 1 ] \
         || fail "after a counter was killed, the next one is not the one counter of its directory"
 fi
 echo "e2e${wm:+ under $wm}: window and About window at their places, figures purple and centred, closed cleanly"

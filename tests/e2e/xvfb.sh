@@ -1,12 +1,52 @@
-# Sourced by the end-to-end scripts, with their arguments, after they name the tools they
-# need in `tools`: says which one is missing, then runs the script again under a virtual X
-# server of its own and gives Qt a private runtime directory there.
-for tool in xvfb-run "${tools[@]}"; do
+# Sourced by the end-to-end scripts after they name the tools they need in `tools`: says which
+# one is missing, then starts a virtual X server of the script's own, with a private runtime
+# directory and a scratch directory `work`, all taken away again when the script ends.
+#
+# The server never resets: by default an X server starts afresh whenever its last client goes,
+# and drops a client that connects meanwhile, such as a counter started just after another one
+# ended, or the window manager while the script asks the server whether one runs yet. It picks a
+# free display itself (-displayfd), and the script waits for it to end, so that the next test's
+# server does not come up beside it on the same display.
+for tool in Xvfb xauth mcookie "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/setup --test installs it)" >&2; exit 1; }
 done
-if [ -z "${VELMOR_E2E_INNER:-}" ]; then
-    export VELMOR_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp" "$0" "$@"
-fi
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+
+work=$(mktemp -d)
+exit_hooks=()
+at_exit() { exit_hooks=("$*" "${exit_hooks[@]}"); } # the last added runs first
+trap 'for hook in "${exit_hooks[@]}"; do eval "$hook" || true; done; rm -rf "$work"' EXIT
+
+# Fails the test; what the programs under test said (into $log) goes with it.
+log=$work/program.log
+fail() {
+    echo "FAIL: $*" >&2
+    [ ! -s "$log" ] || { echo "--- what the programs said:" >&2; tail -n 40 "$log" >&2; }
+    [ ! -s "$work/xvfb.log" ] || { echo "--- what the X server said:" >&2; tail -n 20 "$work/xvfb.log" >&2; }
+    exit 1
+}
+# Waits until the command succeeds, looking again every tenth of a second; fails after a
+# minute. The bound is a safety net for a machine that other jobs load, not a time anything
+# should take.
+wait_until() { # command...
+    for _ in $(seq 600); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A cookie for any display (family "wild", no number), since the display is known only once the
+# server runs.
+export XAUTHORITY=$work/xauthority
+: >"$XAUTHORITY"
+echo "ffff 0000  0000  0012 $(printf MIT-MAGIC-COOKIE-1 | od -An -tx1 | tr -d ' \n') 0010 $(mcookie)" \
+    | xauth -q -f "$XAUTHORITY" nmerge - || fail "xauth cannot write a cookie"
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+x_server=$!
+at_exit 'kill $x_server 2>/dev/null; wait $x_server 2>/dev/null'
+wait_until test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
