@@ -6,12 +6,11 @@
 #include "assets/name.h"
 #include "assets/palette.h"
 #include "runtime/windowmanager.h"
+#include "safefile/filewatch.h"
 #include "tripdate/tripdateentry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -65,10 +64,8 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_ticker->start();
 
     loadStoredTripDate();
-    m_watcher = new QFileSystemWatcher(this);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &MainWindow::followTripDateFile);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &MainWindow::followTripDateFile);
-    watchTripDateFile();
+    connect(new FileWatch(m_services.tripDateFile, this), &FileWatch::changed, this,
+            &MainWindow::followTripDateFile);
 }
 
 void MainWindow::showInFront()
@@ -124,26 +121,12 @@ void MainWindow::report(const QString &problem)
         m_services.errorReport.report(problem);
 }
 
-// The directory, since a save renames a new file over the old one (the counter's own, an
-// editor's, a restored backup's), which takes the file's own watch with it; and the file, which
-// an editor may also rewrite in place. Neither wakes the program while nothing changes.
-void MainWindow::watchTripDateFile()
-{
-    const QFileInfo file(m_services.tripDateFile);
-    for (const QString &path : {file.absolutePath(), file.absoluteFilePath()}) {
-        if (!m_watcher->files().contains(path) && !m_watcher->directories().contains(path)
-            && QFileInfo::exists(path))
-            m_watcher->addPath(path);
-    }
-}
-
 // A trip date file that another counter, an editor or a backup changed: the figures count
 // towards its date from the next second. A file that is gone, cannot be read or holds no date
 // leaves the date as it is, without a word: the next start says what is wrong with it. The
 // counter's own save holds the date it has already.
 void MainWindow::followTripDateFile()
 {
-    watchTripDateFile();
     TripDateResult stored = loadTripDate(m_services.tripDateFile, dateContext());
     if (stored.tripDate && (!m_tripDate || stored.tripDate->text != m_tripDate->text))
         setTripDate(std::move(stored.tripDate));

@@ -18,7 +18,6 @@
 
 class AboutWindow;
 class Banner;
-class QFileSystemWatcher;
 class QLabel;
 class SecondTicker;
 
@@ -52,7 +51,6 @@ protected:
 private:
     void loadStoredTripDate();
     void report(const QString &problem);
-    void watchTripDateFile();
     void followTripDateFile();
     void showCountdown(const QDateTime &now);
     void askTripDate();
@@ -75,6 +73,5 @@ private:
     QLabel *m_secondsLabel = nullptr;
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
-    QFileSystemWatcher *m_watcher = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
 };

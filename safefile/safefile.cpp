@@ -15,16 +15,39 @@
 #include <unistd.h>
 #include <utility>
 
+Descriptor::~Descriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
 const SystemCalls &SystemCalls::real()
 {
     static const SystemCalls calls{
+        .fstat = ::fstat,
+        .fstatat = ::fstatat,
+        .readlinkat = ::readlinkat,
+        .faccessat = ::faccessat,
         .openat = [](int directory, const char *name, int flags,
                      mode_t mode) { return ::openat(directory, name, flags, mode); },
+        .read = ::read,
         .write = ::write,
+        .fsync = ::fsync,
         .linkat = ::linkat,
         .renameat = ::renameat,
+        .unlinkat = ::unlinkat,
+        .fchown = ::fchown,
         .fchmod = ::fchmod,
-        .fsync = ::fsync,
+        .listxattr = ::listxattr,
+        .getxattr = ::getxattr,
+        .fsetxattr = ::fsetxattr,
+        .copyAttributes = [](const char *fromPath, int from, const char *toPath, int to) {
+            return attr_copy_fd(fromPath, from, toPath, to, nullptr, nullptr);
+        },
+        .copyAcl = [](const char *fromPath, int from, const char *toPath, int to) {
+            return from >= 0 ? perm_copy_fd(fromPath, from, toPath, to, nullptr)
+                             : perm_copy_file(fromPath, toPath, nullptr);
+        },
     };
     return calls;
 }
@@ -38,29 +61,6 @@ constexpr int kMostTries = 100; // at a name of its own for the new copy
 
 FileProblem failed(int error) { return {.error = error}; }
 FileProblem refused(Refusal refusal) { return {.refusal = refusal}; }
-
-// A file descriptor that closes itself.
-class Descriptor
-{
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(Descriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Descriptor &operator=(Descriptor other) noexcept
-    {
-        std::swap(m_fd, other.m_fd);
-        return *this;
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-
-private:
-    int m_fd = -1;
-};
 
 QByteArray procPath(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
 
@@ -83,31 +83,33 @@ QList<QByteArray> namesOf(const QByteArray &path)
     return names;
 }
 
-Descriptor openDirectory(int at, const char *name)
+Descriptor openDirectory(int at, const char *name, const SystemCalls &calls)
 {
-    return Descriptor(::openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    return Descriptor(calls.openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0));
 }
 
 // By hand: openat2's RESOLVE_NO_SYMLINKS refuses every link, and the kernel's own link rule
 // checks only the last name of each link it follows; the rule wanted here, on every link,
-// needs each name looked at in turn. The kernel never follows a link here itself.
-FileLocation locateFile(const QString &path)
+// needs each name looked at in turn. The kernel never follows a link here itself. Without
+// `followLast`, a link that is the last name is the location itself: the name a save renames
+// a new file over.
+FileLocation locateFile(const QString &path, const SystemCalls &calls, bool followLast = true)
 {
     const auto failedAt = [](FileProblem problem) { return FileLocation{.problem = problem}; };
     const QByteArray encoded = QFile::encodeName(path);
     if (encoded.isEmpty())
         return failedAt(failed(ENOENT));
     QList<QByteArray> names = namesOf(encoded);
-    Descriptor directory = openDirectory(AT_FDCWD, encoded.startsWith('/') ? "/" : ".");
+    Descriptor directory = openDirectory(AT_FDCWD, encoded.startsWith('/') ? "/" : ".", calls);
     if (directory.get() < 0)
         return failedAt(failed(errno));
     for (int links = 0; !names.isEmpty();) {
         struct stat folder = {}, entry = {};
-        if (::fstat(directory.get(), &folder) != 0)
+        if (calls.fstat(directory.get(), &folder) != 0)
             return failedAt(failed(errno));
         const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
         const QByteArray name = names.takeFirst();
-        if (::fstatat(directory.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (calls.fstatat(directory.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return failedAt(failed(errno));
             if (!names.isEmpty()) // a directory on the way is not there
@@ -115,23 +117,25 @@ FileLocation locateFile(const QString &path)
             // The file may not exist yet.
             return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
         }
-        if (S_ISLNK(entry.st_mode)) {
+        if (S_ISLNK(entry.st_mode) && !followLast && names.isEmpty()) {
+            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+        } else if (S_ISLNK(entry.st_mode)) {
             if (shared && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid)
                 return failedAt(refused(Refusal::ForeignLink));
             if (++links > kMostLinks)
                 return failedAt(refused(Refusal::LinkLoop));
             char target[PATH_MAX];
             const ssize_t size =
-                ::readlinkat(directory.get(), name.constData(), target, sizeof target);
+                calls.readlinkat(directory.get(), name.constData(), target, sizeof target);
             if (size <= 0 || size == sizeof target)
                 return failedAt(failed(size < 0 ? errno : size == 0 ? ENOENT : ENAMETOOLONG));
             if (target[0] == '/')
-                directory = openDirectory(AT_FDCWD, "/");
+                directory = openDirectory(AT_FDCWD, "/", calls);
             names = namesOf(QByteArray(target, size)) + names;
         } else if (names.isEmpty()) {
             return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
         } else {
-            directory = openDirectory(directory.get(), name.constData());
+            directory = openDirectory(directory.get(), name.constData(), calls);
         }
         if (directory.get() < 0)
             return failedAt(failed(errno));
@@ -144,11 +148,12 @@ FileLocation locateFile(const QString &path)
 // not a regular file, or, in a shared directory, a file with other names (hard links), which
 // may be someone else's file linked in there (the kernel's fs.protected_hardlinks rule, which
 // may be off, stops only its making).
-FileProblem inspectFile(const FileLocation &location, struct stat &status)
+FileProblem inspectFile(const FileLocation &location, struct stat &status, const SystemCalls &calls)
 {
     if (location.problem)
         return location.problem;
-    if (::fstatat(location.directory.get(), location.name.constData(), &status, AT_SYMLINK_NOFOLLOW)
+    if (calls.fstatat(location.directory.get(), location.name.constData(), &status,
+                      AT_SYMLINK_NOFOLLOW)
         != 0)
         return failed(errno);
     if (S_ISDIR(status.st_mode))
@@ -171,7 +176,7 @@ std::pair<Descriptor, FileProblem> openInspected(const FileLocation &location, i
                                flags | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0));
     if (fd.get() < 0)
         return {Descriptor(), errno == ELOOP ? refused(Refusal::Changed) : failed(errno)};
-    if (::fstat(fd.get(), &status) != 0)
+    if (calls.fstat(fd.get(), &status) != 0)
         return {Descriptor(), failed(errno)};
     if (status.st_dev != seen.st_dev || status.st_ino != seen.st_ino)
         return {Descriptor(), refused(Refusal::Changed)};
@@ -182,9 +187,9 @@ std::pair<Descriptor, FileProblem> openInspected(const FileLocation &location, i
 
 FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &calls)
 {
-    const FileLocation location = locateFile(path);
+    const FileLocation location = locateFile(path, calls);
     struct stat status = {};
-    if (const FileProblem problem = inspectFile(location, status))
+    if (const FileProblem problem = inspectFile(location, status, calls))
         return {.problem = problem};
     const auto [fd, problem] = openInspected(location, O_RDONLY, status, calls);
     if (problem)
@@ -195,7 +200,7 @@ FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &c
     QByteArray bytes;
     char buffer[4096];
     for (;;) {
-        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t count = calls.read(fd.get(), buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -206,6 +211,17 @@ FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &c
         if (bytes.size() > maxSize) // it grew while being read
             return {.problem = refused(Refusal::TooLarge)};
     }
+}
+
+WatchPoints openToWatch(const QString &path, const SystemCalls &calls)
+{
+    WatchPoints points;
+    points.directory = std::move(locateFile(path, calls, false).directory);
+    const FileLocation location = locateFile(path, calls);
+    struct stat status = {};
+    if (!inspectFile(location, status, calls))
+        points.file = std::move(openInspected(location, O_PATH, status, calls).first);
+    return points;
 }
 
 namespace {
@@ -240,20 +256,20 @@ struct OldFile
 // What libattr leaves out is left out here too (the ACL, copied with the mode, and what
 // /etc/xattr.conf skips). An attribute the user may not read refuses the save rather than be
 // dropped; without /proc none can be reached, and the save is refused as well.
-FileProblem copyAttributesThrough(const QByteArray &path, int copy)
+FileProblem copyAttributesThrough(const QByteArray &path, int copy, const SystemCalls &calls)
 {
     QByteArray names(XATTR_LIST_MAX, Qt::Uninitialized), value(XATTR_SIZE_MAX, Qt::Uninitialized);
-    const ssize_t size = ::listxattr(path, names.data(), size_t(names.size()));
+    const ssize_t size = calls.listxattr(path, names.data(), size_t(names.size()));
     if (size < 0)
         return unsupported(errno) ? FileProblem() : failed(EACCES);
     for (const char *name = names.constData(); name < names.constData() + size;
          name += std::strlen(name) + 1) {
         if (attr_copy_action(name, nullptr) != 0)
             continue;
-        const ssize_t length = ::getxattr(path, name, value.data(), size_t(value.size()));
+        const ssize_t length = calls.getxattr(path, name, value.data(), size_t(value.size()));
         if (length < 0 && errno != ENODATA) // ENODATA: removed meanwhile
             return failed(errno);
-        if (length >= 0 && ::fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
+        if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
             && errno != EPERM && !unsupported(errno))
             return failed(errno);
     }
@@ -269,18 +285,17 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy)
 FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct stat &status,
                                    const SystemCalls &calls)
 {
-    if (::fchown(copy, status.st_uid, status.st_gid) != 0)
-        (void)!::fchown(copy, uid_t(-1), status.st_gid);
+    if (calls.fchown(copy, status.st_uid, status.st_gid) != 0)
+        (void)!calls.fchown(copy, uid_t(-1), status.st_gid);
     const QByteArray from = procPath(old.fd.get()), to = procPath(copy);
     if (!old.readable) {
-        if (const FileProblem problem = copyAttributesThrough(from, copy))
+        if (const FileProblem problem = copyAttributesThrough(from, copy, calls))
             return problem;
-    } else if (attr_copy_fd(from, old.fd.get(), to, copy, nullptr, nullptr) != 0
-               && !unsupported(errno) && errno != EPERM) {
+    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0 && !unsupported(errno)
+               && errno != EPERM) {
         return failed(errno);
     }
-    const int acl = old.readable ? perm_copy_fd(from, old.fd.get(), to, copy, nullptr)
-                                 : perm_copy_file(from, to, nullptr);
+    const int acl = calls.copyAcl(from, old.readable ? old.fd.get() : -1, to, copy);
     if (acl != 0 && !unsupported(errno))
         return failed(errno == ENOENT ? EACCES : errno);
     if (calls.fchmod(copy, status.st_mode & 0777) != 0 && !unsupported(errno))
@@ -299,20 +314,20 @@ QByteArray copyName(const QByteArray &name)
 }
 
 // The directory's real path, for a message that has to name it; empty without /proc.
-QString realPath(int directory)
+QString realPath(int directory, const SystemCalls &calls)
 {
     char path[PATH_MAX];
-    const ssize_t size = ::readlink(procPath(directory), path, sizeof path);
+    const ssize_t size = calls.readlinkat(AT_FDCWD, procPath(directory), path, sizeof path);
     return size > 0 && size < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, size))
                                                    : QString();
 }
 
 // A refusal to make or rename a file in the directory blames the directory.
-FileProblem inDirectory(int directory, int error)
+FileProblem inDirectory(int directory, int error, const SystemCalls &calls)
 {
     FileProblem problem = failed(error);
     if (error == EACCES || error == EPERM || error == EROFS)
-        problem.directory = realPath(directory);
+        problem.directory = realPath(directory, calls);
     return problem;
 }
 
@@ -320,16 +335,16 @@ FileProblem inDirectory(int directory, int error)
 
 FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemCalls &calls)
 {
-    const FileLocation location = locateFile(path);
+    const FileLocation location = locateFile(path, calls);
     struct stat status = {};
-    const FileProblem found = inspectFile(location, status);
+    const FileProblem found = inspectFile(location, status, calls);
     if (found && !found.missing())
         return found;
     const bool exists = !found;
     const int directory = location.directory.get();
     const char *name = location.name.constData();
     // The file's own write permission decides, as it would for writing it in place.
-    if (exists && ::faccessat(directory, name, W_OK, AT_EACCESS) != 0)
+    if (exists && calls.faccessat(directory, name, W_OK, AT_EACCESS) != 0)
         return failed(errno);
     OldFile old;
     if (exists) {
@@ -375,10 +390,10 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemC
             if (error == ENOENT) // no /proc: a named copy instead
                 break;
             if (error != EEXIST)
-                return inDirectory(directory, error);
+                return inDirectory(directory, error, calls);
         }
     } else if (errno != EOPNOTSUPP && errno != EISDIR) {
-        return inDirectory(directory, errno);
+        return inDirectory(directory, errno, calls);
     }
     if (copy.isEmpty()) {
         Descriptor fd;
@@ -387,24 +402,24 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemC
             fd = Descriptor(calls.openat(directory, copy,
                                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (fd.get() < 0 && errno != EEXIST)
-                return inDirectory(directory, errno);
+                return inDirectory(directory, errno, calls);
         }
         if (fd.get() < 0)
             return failed(EEXIST);
         if (const FileProblem problem = fill(fd.get())) {
-            ::unlinkat(directory, copy, 0);
+            calls.unlinkat(directory, copy, 0);
             return problem;
         }
     }
     if (calls.renameat(directory, copy, directory, name) != 0) {
-        const FileProblem problem = inDirectory(directory, errno);
-        ::unlinkat(directory, copy, 0);
+        const FileProblem problem = inDirectory(directory, errno, calls);
+        calls.unlinkat(directory, copy, 0);
         return problem;
     }
     // The rename made durable, so that a power cut cannot bring the old file back. A directory
     // that cannot be opened or synced leaves it to the file system's own schedule: the new
     // file is in place by then, and saying otherwise would mislead.
-    if (const Descriptor folder(::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (const Descriptor folder(calls.openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
         folder.get() >= 0)
         (void)calls.fsync(folder.get());
     return {};

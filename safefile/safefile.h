@@ -24,6 +24,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <utility>
 
 // Why a file cannot be read or replaced: the system's error number, or the layer's own
 // reason for refusing the file. A default FileProblem is no problem at all.
@@ -53,6 +54,25 @@ struct FileProblem
     bool missing() const { return refusal == Refusal::None && error == ENOENT; }
 };
 
+// A file descriptor that closes itself.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(Descriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor &operator=(Descriptor other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~Descriptor();
+    int get() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
 // A file's bytes, or why they could not be read.
 struct FileRead
 {
@@ -69,3 +89,15 @@ FileRead readSmallFile(const QString &path, qint64 maxSize,
 // "NAME.XXXXXX" beside the file, no more open than the file, which is safe to delete.
 FileProblem replaceFile(const QString &path, QByteArrayView bytes,
                         const SystemCalls &calls = SystemCalls::real());
+
+// What to watch to see the file at `path` change, opened without reading (O_PATH): the
+// directory that holds the path's own name, where a save renames a new file over it, and the
+// file it leads to, which an editor may rewrite in place, where the layer would read it. No
+// file where nothing stands there or the layer refuses what does: another user's link in a
+// shared directory leads the watch nowhere, as it leads reading nowhere.
+struct WatchPoints
+{
+    Descriptor directory;
+    Descriptor file;
+};
+WatchPoints openToWatch(const QString &path, const SystemCalls &calls = SystemCalls::real());

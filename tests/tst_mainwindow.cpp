@@ -2,6 +2,7 @@
 #include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "safefile/filewatch.h"
 #include "runtime/dialogs.h"
 #include "support.h"
 #include "tripdate/tripdateentry.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,9 +25,12 @@
 #include <QTest>
 
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 QList<QAccessible::Event> announced;
+// How long a test waits for what it expects at most: a safety net for a loaded machine.
+constexpr int kPatience = 60000;
 } // namespace
 
 // The main window as the user meets it: the figures, the menu, the prompt and the About
@@ -109,17 +112,23 @@ private slots:
     }
 
     // The figures follow the trip date file as something else changes it: another counter's
-    // save or an editor's, which renames a new file over it, or one that rewrites it in place.
-    // A file that is gone or holds no date leaves the date as it was, without a word.
+    // save or an editor's, which renames a new file over it, or one that rewrites it in place,
+    // also after the path named a directory for a while or a link was pointed elsewhere. A file
+    // that is gone or holds no date leaves the date as it was, without a word.
     void tripDateFile_followedAsItChanges_data()
     {
         QTest::addColumn<QStringList>("changes");
         QTest::addColumn<QString>("days"); // the days figure afterwards
+        // clang-format off
         QTest::newRow("renamed over") << QStringList{"rename 2005-12-22"} << "9";
         QTest::newRow("rewritten in place") << QStringList{"rewrite 2005-12-22"} << "9";
+        QTest::newRow("renamed over, then rewritten in place") << QStringList{"rename 2005-12-22", "rewrite 2005-12-23"} << "10";
         QTest::newRow("gone: the date stays") << QStringList{"remove"} << "0";
         QTest::newRow("gone, then back") << QStringList{"remove", "rename 2005-12-22"} << "9";
         QTest::newRow("no date in it: the date stays") << QStringList{"rename soon"} << "0";
+        QTest::newRow("a directory in its place and away, then written twice") << QStringList{"aside", "mkdir", "aside", "rewrite 2005-12-22", "rewrite 2005-12-23"} << "10";
+        QTest::newRow("a link pointed elsewhere, then its file rewritten") << QStringList{"link 2005-12-22", "link 2005-12-23", "rewrite 2005-12-24"} << "11";
+        // clang-format on
     }
 
     void tripDateFile_followedAsItChanges()
@@ -127,25 +136,32 @@ private slots:
         QFETCH(QStringList, changes);
         QFETCH(QString, days);
         makeWindow("\"2005-12-13\"\r\n");
-        QSignalSpy changed(m_window->findChild<QFileSystemWatcher *>(),
-                           &QFileSystemWatcher::directoryChanged);
+        QSignalSpy seen(m_window->findChild<FileWatch *>(), &FileWatch::changed);
+        const QByteArray path = QFile::encodeName(m_path);
+        int made = 0; // files and directories made beside it
         for (const QString &change : changes) {
             const QString what = change.section(u' ', 0, 0);
             const QByteArray record = '"' + change.section(u' ', 1).toUtf8() + "\"\r\n";
-            const qsizetype seen = changed.count();
+            const QByteArray beside = path + ".new" + QByteArray::number(++made);
             if (what == u"remove") {
-                QFile::remove(m_path);
+                QVERIFY(QFile::remove(m_path));
             } else if (what == u"rewrite") {
                 writeFile(m_path, record);
+            } else if (what == u"aside") {
+                QCOMPARE(std::rename(path, beside), 0);
+            } else if (what == u"mkdir") {
+                QVERIFY(::mkdir(beside, 0700) == 0 && std::rename(beside, path) == 0);
+            } else if (what == u"link") {
+                writeFile(QFile::decodeName(beside), record);
+                QVERIFY(::symlink(beside, beside + ".link") == 0 && std::rename(beside + ".link", path) == 0);
             } else {
-                const QString made = m_path + QStringLiteral(".new");
-                writeFile(made, record);
-                QVERIFY(std::rename(QFile::encodeName(made), QFile::encodeName(m_path)) == 0);
+                writeFile(QFile::decodeName(beside), record);
+                QCOMPARE(std::rename(beside, path), 0);
             }
-            if (what != u"rewrite")
-                QTRY_VERIFY(changed.count() > seen); // the counter has seen it
+            const qsizetype before = seen.count();
+            QTRY_VERIFY_WITH_TIMEOUT(seen.count() > before, kPatience); // the counter has seen it
         }
-        QTRY_COMPARE((tick(), label("lblDays")->text()), days);
+        QCOMPARE((tick(), label("lblDays")->text()), days);
         QVERIFY(m_errors.messages.isEmpty());
     }
 

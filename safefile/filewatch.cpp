@@ -1,0 +1,53 @@
+#include "filewatch.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// How long after the first change of a burst the file is read: the rest of the burst comes
+// within it, and the figures still follow within the second.
+constexpr int kSettlingMsecs = 250;
+
+// The name through which the watcher reaches what a descriptor holds open: the very directory
+// or file the file layer opened, whatever the path names by the time the watcher looks.
+QString reachedThrough(const Descriptor &fd)
+{
+    return QStringLiteral("/proc/self/fd/%1").arg(fd.get());
+}
+
+} // namespace
+
+FileWatch::FileWatch(QString path, QObject *parent, const SystemCalls &calls)
+    : QObject(parent), m_path(std::move(path)), m_calls(calls)
+{
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(kSettlingMsecs);
+    connect(&m_settling, &QTimer::timeout, this, [this] {
+        renew(); // before the news, so that a change after the reading is watched for
+        emit changed();
+    });
+    const auto settle = [this] {
+        if (!m_settling.isActive())
+            m_settling.start();
+    };
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, settle);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
+    renew();
+}
+
+void FileWatch::renew()
+{
+    if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
+        m_watcher.removePaths(watched);
+    // Without /proc the directory is watched by its name, as the path has it.
+    static const bool proc = QFileInfo::exists(QStringLiteral("/proc/self/fd"));
+    if (!proc) {
+        m_watcher.addPath(QFileInfo(m_path).absolutePath());
+        return;
+    }
+    const WatchPoints points = openToWatch(m_path, m_calls);
+    for (const Descriptor *fd : {&points.directory, &points.file}) {
+        if (fd->get() >= 0)
+            m_watcher.addPath(reachedThrough(*fd));
+    }
+}
