@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QIcon>
 
+#include <cstdio>
+
 namespace {
 
 // Platform choices the user has not made in the environment themselves.
@@ -26,6 +28,30 @@ void choosePlatform()
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+// Why another start in this directory will not find this counter, said once on standard error.
+QString whyAlone(OneCounterPerFile::Alone why)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    switch (why) {
+    case OneCounterPerFile::Alone::NoPrivateDirectory:
+        return runtime.isEmpty()
+                   ? QStringLiteral("velmor-counter: XDG_RUNTIME_DIR is not set, so a second start in "
+                                    "this directory will not find this counter\n")
+                   : QStringLiteral("velmor-counter: %1 is not a directory of yours alone, so a second "
+                                    "start in this directory will not find this counter\n")
+                         .arg(runtime);
+    case OneCounterPerFile::Alone::NameTooLong:
+    case OneCounterPerFile::Alone::NoLock:
+        return QStringLiteral("velmor-counter: %1 takes no lock, so a second start in this "
+                              "directory will not find this counter\n")
+            .arg(runtime);
+    case OneCounterPerFile::Alone::Unanswered:
+        return QStringLiteral("velmor-counter: the counter already running in this directory does "
+                              "not answer; this one runs beside it\n");
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,15 +59,26 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = handleCommandLine(argc, argv))
         return *status;
     choosePlatform();
+    // The launcher's startup notification, which Qt takes out of the environment as it starts.
+    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     const Translations translations;
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
-    const std::unique_ptr<OneCounterPerFile> counter = OneCounterPerFile::claim(QDir::currentPath());
-    if (!counter)
+    OneCounterPerFile counter;
+    switch (counter.claim(QDir::currentPath(), startupId)) {
+    case OneCounterPerFile::Claim::HandedOver:
         return 0; // the counter of this directory's trip date file shows itself instead
+    case OneCounterPerFile::Claim::Alone:
+        std::fputs(qPrintable(whyAlone(counter.aloneBecause())), stderr);
+        break;
+    case OneCounterPerFile::Claim::Counter:
+        // A counter that closes lets a start in the same moment become the counter.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &counter, &OneCounterPerFile::release);
+        break;
+    }
 
     SystemClock clock;
     MessageBoxErrorReport errorReport;
@@ -49,7 +86,7 @@ int main(int argc, char *argv[])
     MainWindow window({clock, errorReport, prompt, tripDateFileName()});
     errorReport.setParent(&window);
     prompt.setParent(&window);
-    QObject::connect(counter.get(), &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
+    QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
     window.show();
     return QApplication::exec();
 }
