@@ -26,19 +26,28 @@ FileWatch::FileWatch(QString path, QObject *parent, const SystemCalls &calls)
         renew(); // before the news, so that a change after the reading is watched for
         emit changed();
     });
+    // The first change of a burst stops the watch, so that the rest of the burst costs nothing;
+    // the reading after it sees what the burst left.
     const auto settle = [this] {
-        if (!m_settling.isActive())
-            m_settling.start();
+        if (m_settling.isActive())
+            return;
+        unwatch();
+        m_settling.start();
     };
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, settle);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
     renew();
 }
 
-void FileWatch::renew()
+void FileWatch::unwatch()
 {
     if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
         m_watcher.removePaths(watched);
+}
+
+void FileWatch::renew()
+{
+    unwatch();
     // Without /proc the directory is watched by its name, as the path has it.
     static const bool proc = QFileInfo::exists(QStringLiteral("/proc/self/fd"));
     if (!proc) {

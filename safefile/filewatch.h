@@ -12,7 +12,8 @@
 // it named once: after every change it is renewed on what the path names by then, as the file
 // layer would read it (openToWatch), so that it never sits on a file that another user's link
 // leads to. A burst of changes, such as another user's churn in a shared directory, is told
-// once, a moment after it began; nothing wakes the program while nothing changes.
+// once, a moment after it began, and the watch rests meanwhile; nothing wakes the program
+// while nothing changes.
 class FileWatch : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ signals:
 
 private:
     void renew();
+    void unwatch();
 
     QString m_path;
     const SystemCalls &m_calls;
