@@ -74,7 +74,12 @@ unset QT_QPA_PLATFORM
 LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" 2>>"$log" &
 pid=$!
 shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
-wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"
+# How the program under test stands, for a failure's message.
+program_state() {
+    if kill -0 "$pid" 2>/dev/null; then echo "the program still runs"; else
+        local status=0; wait "$pid" || status=$?; echo "the program ended with status $status"; fi
+}
+wait_until shown '^Velmor Trip Counter$' || fail "the window did not map: $(program_state)"
 window=$(shown '^Velmor Trip Counter$')
 # Under a window manager, its frame.
 if [ -n "$wm" ]; then

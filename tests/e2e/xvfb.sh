@@ -20,8 +20,12 @@ trap 'for hook in "${exit_hooks[@]}"; do eval "$hook" || true; done; rm -rf "$wo
 log=$work/program.log
 fail() {
     echo "FAIL: $*" >&2
-    [ ! -s "$log" ] || { echo "--- what the programs said:" >&2; tail -n 40 "$log" >&2; }
-    [ ! -s "$work/xvfb.log" ] || { echo "--- what the X server said:" >&2; tail -n 20 "$work/xvfb.log" >&2; }
+    for said in "$log:the programs" "$work/wm.log:the window manager" "$work/xvfb.log:the X server"; do
+        [ ! -s "${said%%:*}" ] || { echo "--- what ${said#*:} said:" >&2; tail -n 30 "${said%%:*}" >&2; }
+    done
+    echo "--- the processes of this test, and the windows:" >&2
+    ps -o pid,stat,etime,args --ppid $$ >&2 || true
+    xwininfo -root -children 2>/dev/null | sed -n '/children:/,$p' | head -n 20 >&2 || true
     exit 1
 }
 # Waits until the command succeeds, looking again every tenth of a second; fails after a
