@@ -1,11 +1,15 @@
 #include "cldrforms.h"
 
+#include "datereader/icubridge.h"
+
+#include <QCache>
 #include <QHash>
 #include <QSet>
 #include <QString>
 
 #include <unicode/calendar.h>
 #include <unicode/decimfmt.h>
+#include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
 #include <unicode/numsys.h>
@@ -13,10 +17,7 @@
 #include <unicode/timezone.h>
 
 #include <algorithm>
-#include <cmath>
-#include <list>
 #include <memory>
-#include <variant>
 #include <vector>
 
 namespace {
@@ -24,18 +25,6 @@ namespace {
 // Year, month and day, in figures and with the month's name, short and long, with and without
 // the weekday: the forms people write a date in, as CLDR names them.
 constexpr const char *kSkeletons[] = {"yMd", "yMMdd", "yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd"};
-constexpr qint64 kJulianDayOf1970 = 2440588; // where ICU's time begins
-constexpr int kLatestYear = 9999;
-
-icu::UnicodeString toIcu(QStringView text)
-{
-    return {reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size())};
-}
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
 
 // Blanks of every width as plain ones: CLDR parts "2026 ж. 24" with a no-break space, and people
 // type a plain one.
@@ -47,20 +36,6 @@ QString withPlainBlanks(QString text)
     }
     return text;
 }
-
-icu::Locale icuLocale(const QLocale &locale, const char *calendar)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    // Qt's C locale writes English, the month first: ICU's POSIX English.
-    icu::Locale result = locale.language() == QLocale::C
-                             ? icu::Locale("en_US_POSIX")
-                             : icu::Locale::forLanguageTag(locale.bcp47Name().toStdString(), status);
-    if (calendar)
-        result.setKeywordValue("calendar", calendar, status);
-    return result;
-}
-
-UDate startOfDay(QDate day) { return double(day.toJulianDay() - kJulianDayOf1970) * U_MILLIS_PER_DAY; }
 
 // One pattern's fields, in order, outside its quoted literals: "d. MMMM y" is d, M, y.
 struct Field
@@ -95,8 +70,8 @@ bool namesTheMonth(const QList<Field> &fields)
     });
 }
 
-// The order of year, month and day in a pattern in figures, if it is one of the three.
-std::optional<NumericOrder> orderOf(const QList<Field> &fields)
+// The order of year, month and day in a pattern, as three letters ("yMd").
+QString lettersOf(const QList<Field> &fields)
 {
     QString letters;
     for (const Field &field : fields) {
@@ -104,6 +79,13 @@ std::optional<NumericOrder> orderOf(const QList<Field> &fields)
         if (QStringView(u"yMd").contains(letter) && !letters.contains(letter))
             letters += letter;
     }
+    return letters;
+}
+
+// The order of year, month and day in a pattern in figures, if it is one of the three.
+std::optional<NumericOrder> orderOf(const QList<Field> &fields)
+{
+    const QString letters = lettersOf(fields);
     if (letters == u"Mdy")
         return NumericOrder::MonthDayYear;
     if (letters == u"dMy")
@@ -111,6 +93,24 @@ std::optional<NumericOrder> orderOf(const QList<Field> &fields)
     if (letters == u"yMd")
         return NumericOrder::YearMonthDay;
     return std::nullopt;
+}
+
+// Whether the month and the day in figures each have a word of their own after them, as in
+// "y年M月d日" or "y년 M월 d일": then the text says which number is which, whatever the order.
+bool fieldsNamed(const QString &pattern, const QList<Field> &fields)
+{
+    const auto named = [&](QChar letter) {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (fields[i].letter != letter)
+                continue;
+            const qsizetype end = fields[i].at + fields[i].count;
+            const qsizetype next = i + 1 < fields.size() ? fields[i + 1].at : pattern.size();
+            const QStringView between = QStringView(pattern).sliced(end, next - end);
+            return std::any_of(between.begin(), between.end(), [](QChar c) { return c.isLetter(); });
+        }
+        return false;
+    };
+    return named(u'M') && named(u'd');
 }
 
 // The pattern without its era and the blank that parts it from the rest: the Republic of
@@ -138,9 +138,44 @@ QString yearsAsWritten(const QString &pattern, const QList<Field> &fields)
     return result;
 }
 
+// The locale's patterns for the skeletons, in the calendar.
+QStringList patternsOf(const icu::Locale &where)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(where, status));
+    QStringList patterns;
+    for (const char *skeleton : kSkeletons) {
+        if (U_FAILURE(status))
+            break;
+        patterns << withPlainBlanks(
+            fromIcu(generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status)));
+    }
+    return U_SUCCESS(status) ? patterns : QStringList();
+}
+
+// The locale's symbols with the month's names in English instead of its own: what people type
+// when they name the month in English in a form of their own language ("1971년 Jan 1일").
+icu::DateFormatSymbols *withEnglishMonths(const icu::DateFormatSymbols &own, const char *calendar)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::DateFormatSymbols names(icu::Locale("en"), calendar, status);
+    auto *symbols = new icu::DateFormatSymbols(own);
+    using Symbols = icu::DateFormatSymbols;
+    for (const auto context : {Symbols::FORMAT, Symbols::STANDALONE}) {
+        for (const auto width : {Symbols::WIDE, Symbols::ABBREVIATED}) {
+            int32_t count = 0;
+            const icu::UnicodeString *months = names.getMonths(count, context, width);
+            symbols->setMonths(months, count, context, width);
+        }
+    }
+    return symbols;
+}
+
 // What one pattern made of the text.
 enum class Reading
 {
+    Read,        // a day, in `day`
     None,        // the pattern does not fit the whole text
     Contradicted // it does, but the weekday is not the day's
 };
@@ -154,8 +189,6 @@ public:
     {
         UErrorCode status = U_ZERO_ERROR;
         const icu::Locale where = icuLocale(locale, calendar);
-        const std::unique_ptr<icu::DateTimePatternGenerator> generator(
-            icu::DateTimePatternGenerator::createInstance(where, status));
         const std::unique_ptr<icu::Calendar> kind(icu::Calendar::createInstance(where, status));
         if (U_FAILURE(status))
             return;
@@ -165,12 +198,9 @@ public:
         const bool gregorian = qstrcmp(kind->getType(), "gregorian") == 0;
         const bool oneEra = !manyEras && !gregorian;
         QStringList patterns;
-        for (const char *skeleton : kSkeletons) {
-            const QString pattern = withPlainBlanks(
-                fromIcu(generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status)));
+        for (const QString &pattern : patternsOf(where)) {
             const QList<Field> fields = fieldsOf(pattern);
-            if (U_FAILURE(status) || (namedOnly && !namesTheMonth(fields))
-                || orderDisputed(pattern, order))
+            if ((namedOnly && !namesTheMonth(fields)) || orderDisputed(pattern, order))
                 continue;
             // In the Gregorian calendar a two-digit year lies around today; in the others a
             // year is as written ("平成30年" is 2018): three letters make ICU take it so.
@@ -182,48 +212,46 @@ public:
             }
         }
         patterns.removeDuplicates();
-        // ICU reads the digits of every script; the program takes ASCII ones, the locale's own
-        // as Qt and ICU have them, its native ones ("٠١٢" where "012" is the default), and those
-        // its month names hold (Tibetan "ཟླ་༡").
-        m_digits = {U'0', locale.zeroDigit().toUcs4().value(0, U'0')};
-        for (const char *numbers : {"default", "native"}) {
-            icu::Locale digits = where;
-            digits.setKeywordValue("numbers", numbers, status);
-            const std::unique_ptr<icu::NumberingSystem> system(
-                icu::NumberingSystem::createInstance(digits, status));
-            if (U_SUCCESS(status) && !system->isAlgorithmic())
-                m_digits.insert(system->getDescription().char32At(0));
-        }
-        for (int month = 1; month <= 12; ++month) {
-            for (const char32_t c : locale.monthName(month, QLocale::ShortFormat).toUcs4()) {
-                if (QChar::isDigit(c))
-                    m_digits.insert(c - char32_t(QChar::digitValue(c)));
-            }
-        }
+        m_digits = digitZeros(locale, calendar);
+        m_digits.append(U'0');
         // Two-digit years from 50 years before today's year on, as everywhere in the program.
         const UDate twoDigitYearStart = startOfDay(QDate(today.year() - 50, 1, 1));
+        const bool japanese = qstrcmp(kind->getType(), "japanese") == 0;
         for (const QString &pattern : std::as_const(patterns)) {
-            auto format = std::make_unique<icu::SimpleDateFormat>(toIcu(pattern), where, status);
-            if (U_FAILURE(status))
-                return;
-            // Gregorian to the first year, as QDate counts, not Julian before 1582.
-            std::unique_ptr<icu::Calendar> days(format->getCalendar()->clone());
-            if (auto *proleptic = dynamic_cast<icu::GregorianCalendar *>(days.get()))
-                proleptic->setGregorianChange(U_DATE_MIN, status);
-            format->adoptCalendar(days.release());
-            // Figures only: ICU's numbers would take "1e2" for 100.
-            std::unique_ptr<icu::NumberFormat> figures(format->getNumberFormat()->clone());
-            if (auto *decimal = dynamic_cast<icu::DecimalFormat *>(figures.get()))
-                decimal->setParseNoExponent(true);
-            format->adoptNumberFormat(figures.release());
-            format->setLenient(false);
-            format->setTimeZone(*icu::TimeZone::getGMT());
-            format->set2DigitYearStart(twoDigitYearStart, status);
-            const QList<Field> fields = fieldsOf(pattern);
-            const bool eraWritten = manyEras && std::any_of(fields.begin(), fields.end(), [](const Field &field) {
-                return field.letter == u'G';
-            });
-            m_forms.push_back({std::move(format), eraWritten});
+            const bool named = namesTheMonth(fieldsOf(pattern));
+            for (const bool english : {false, true}) {
+                if (english && !named)
+                    continue;
+                auto format = std::make_unique<icu::SimpleDateFormat>(toIcu(pattern), where, status);
+                if (U_FAILURE(status))
+                    return;
+                // Gregorian to the first year, as QDate counts, not Julian before 1582.
+                std::unique_ptr<icu::Calendar> days(format->getCalendar()->clone());
+                if (auto *proleptic = dynamic_cast<icu::GregorianCalendar *>(days.get()))
+                    proleptic->setGregorianChange(U_DATE_MIN, status);
+                format->adoptCalendar(days.release()); // which makes the symbols afresh
+                if (english)
+                    format->adoptDateFormatSymbols(
+                        withEnglishMonths(*format->getDateFormatSymbols(), kind->getType()));
+                // Figures only: ICU's numbers would take "1e2" for 100.
+                std::unique_ptr<icu::NumberFormat> figures(format->getNumberFormat()->clone());
+                if (auto *decimal = dynamic_cast<icu::DecimalFormat *>(figures.get()))
+                    decimal->setParseNoExponent(true);
+                format->adoptNumberFormat(figures.release());
+                if (japanese) // its first year of an era is 元年, which ICU reads in this numbering
+                    format->adoptNumberFormat(
+                        icu::UnicodeString(u"y"),
+                        icu::NumberFormat::createInstance(icu::Locale("ja@numbers=jpanyear"), status),
+                        status);
+                format->setLenient(false);
+                format->setTimeZone(*icu::TimeZone::getGMT());
+                format->set2DigitYearStart(twoDigitYearStart, status);
+                const QList<Field> fields = fieldsOf(pattern);
+                const bool eraWritten =
+                    manyEras && std::any_of(fields.begin(), fields.end(),
+                                            [](const Field &field) { return field.letter == u'G'; });
+                m_forms.push_back({std::move(format), eraWritten});
+            }
         }
     }
 
@@ -236,14 +264,14 @@ public:
         const icu::UnicodeString input = toIcu(text);
         std::optional<QDate> found;
         for (const Form &form : m_forms) {
-            const std::variant<Reading, QDate> reading = readWith(form, input);
-            if (std::holds_alternative<QDate>(reading)) {
-                const QDate day = std::get<QDate>(reading);
+            QDate day;
+            const Reading reading = readWith(form, input, day);
+            if (reading == Reading::Contradicted)
+                return std::nullopt;
+            if (reading == Reading::Read) {
                 if (found && *found != day)
                     return std::nullopt; // two forms, two days
                 found = day;
-            } else if (std::get<Reading>(reading) == Reading::Contradicted) {
-                return std::nullopt;
             }
         }
         return found;
@@ -256,7 +284,7 @@ private:
         bool eraWritten; // the text must name the era
     };
 
-    static std::variant<Reading, QDate> readWith(const Form &form, const icu::UnicodeString &input)
+    static Reading readWith(const Form &form, const icu::UnicodeString &input, QDate &day)
     {
         const std::unique_ptr<icu::Calendar> calendar(form.format->getCalendar()->clone());
         calendar->clear();
@@ -279,17 +307,16 @@ private:
             return Reading::None;
         if (weekday != 0 && calendar->get(UCAL_DAY_OF_WEEK, status) != weekday)
             return Reading::Contradicted;
-        const QDate day =
-            QDate::fromJulianDay(qint64(std::floor(time / U_MILLIS_PER_DAY)) + kJulianDayOf1970);
+        day = dayAt(time);
         // ICU takes a year of one figure as written, where the program reads figures short of
         // three around today; a year before 100 is no trip either way.
         if (U_FAILURE(status) || day.year() < 100 || day.year() > kLatestYear)
             return Reading::None;
-        return day;
+        return Reading::Read;
     }
 
     std::vector<Form> m_forms;
-    QSet<char32_t> m_digits; // the zero of each kind of digit the text may be written in
+    QList<char32_t> m_digits; // the zero of each kind of digit the text may be written in
 };
 
 // Making a locale's forms takes ICU a few milliseconds, and the program reads its dates in one
@@ -297,24 +324,18 @@ private:
 const Forms &formsFor(const QLocale &locale, const char *calendar, NumericOrder order, QDate today,
                       bool namedOnly)
 {
-    constexpr std::size_t kKept = 64;
+    static QCache<QString, Forms> kept(64);
     const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6")
                             .arg(locale.name(), locale.bcp47Name(), QLatin1String(calendar))
                             .arg(int(order))
                             .arg(today.year())
                             .arg(namedOnly);
-    static std::list<std::pair<QString, Forms>> kept; // the latest first
-    for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (it->first == key) {
-            kept.splice(kept.begin(), kept, it);
-            return kept.front().second;
-        }
+    Forms *forms = kept.object(key);
+    if (!forms) {
+        forms = new Forms(locale, calendar, order, today, namedOnly);
+        kept.insert(key, forms);
     }
-    if (kept.size() == kKept)
-        kept.pop_back();
-    kept.emplace_front(std::piecewise_construct, std::forward_as_tuple(key),
-                       std::forward_as_tuple(locale, calendar, order, today, namedOnly));
-    return kept.front().second;
+    return *forms;
 }
 
 } // namespace
@@ -322,13 +343,90 @@ const Forms &formsFor(const QLocale &locale, const char *calendar, NumericOrder 
 bool orderDisputed(const QString &pattern, NumericOrder order)
 {
     const QList<Field> fields = fieldsOf(pattern);
-    return !namesTheMonth(fields) && orderOf(fields) != order;
+    return !namesTheMonth(fields) && orderOf(fields) != order && !fieldsNamed(pattern, fields);
 }
 
 std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const char *calendar,
                                   NumericOrder order, QDate today, bool namedOnly)
 {
     return formsFor(locale, calendar, order, today, namedOnly).read(withPlainBlanks(text.toString()));
+}
+
+NamedOrder namedOrder(const QLocale &locale, const char *calendar)
+{
+    bool dayFirst = false, yearFirst = false;
+    for (const QString &pattern : patternsOf(icuLocale(locale, calendar))) {
+        const QList<Field> fields = fieldsOf(pattern);
+        const QString letters = lettersOf(fields);
+        if (namesTheMonth(fields)) {
+            dayFirst = dayFirst || letters == u"dMy";
+            yearFirst = yearFirst || letters == u"yMd";
+        }
+    }
+    // Where the month's name comes first ("Dec 24, 2026"), numbers around it are the day and then
+    // the year, as they are in the languages that write them so.
+    return yearFirst && dayFirst ? NamedOrder::Undecided
+           : yearFirst           ? NamedOrder::YearMonthDay
+                                 : NamedOrder::DayMonthYear;
+}
+
+QStringList patternWords(const QLocale &locale, const char *calendar)
+{
+    QStringList words;
+    for (const QString &pattern : patternsOf(icuLocale(locale, calendar))) {
+        QString word;
+        bool quoted = false;
+        const auto end = [&] {
+            if (!word.trimmed().isEmpty() && !words.contains(word.trimmed()))
+                words.append(word.trimmed());
+            word.clear();
+        };
+        for (const QChar c : pattern) {
+            if (c == u'\'') {
+                quoted = !quoted;
+                if (!quoted)
+                    end();
+            } else if (quoted || (c.isLetter() && c.unicode() > 0x7f)) {
+                word += c;
+            } else {
+                end();
+            }
+        }
+        end();
+    }
+    return words;
+}
+
+std::optional<NumericOrder> numericOrderIn(const QLocale &locale, const char *calendar)
+{
+    const QStringList patterns = patternsOf(icuLocale(locale, calendar));
+    return patterns.isEmpty() ? std::nullopt : orderOf(fieldsOf(patterns.first()));
+}
+
+QList<char32_t> digitZeros(const QLocale &locale, const char *calendar)
+{
+    // ICU reads the digits of every script; the program takes ASCII ones, the locale's own as
+    // Qt and ICU have them, its native ones ("٠١٢" where "012" is the default), and those its
+    // month names hold (Tibetan "ཟླ་༡").
+    QList<char32_t> zeros{locale.zeroDigit().toUcs4().value(0, U'0')};
+    UErrorCode status = U_ZERO_ERROR;
+    for (const char *numbers : {"default", "native"}) {
+        icu::Locale digits = icuLocale(locale, calendar);
+        digits.setKeywordValue("numbers", numbers, status);
+        const std::unique_ptr<icu::NumberingSystem> system(
+            icu::NumberingSystem::createInstance(digits, status));
+        if (U_SUCCESS(status) && !system->isAlgorithmic())
+            zeros.append(system->getDescription().char32At(0));
+    }
+    for (int month = 1; month <= 12; ++month) {
+        for (const char32_t c : locale.monthName(month, QLocale::ShortFormat).toUcs4()) {
+            if (QChar::isDigit(c))
+                zeros.append(c - char32_t(QChar::digitValue(c)));
+        }
+    }
+    std::sort(zeros.begin(), zeros.end());
+    zeros.erase(std::unique(zeros.begin(), zeros.end()), zeros.end());
+    return zeros;
 }
 
 QList<QByteArray> yearCalendars(const QLocale &locale)
@@ -341,7 +439,7 @@ QList<QByteArray> yearCalendars(const QLocale &locale)
     if (const auto it = known.constFind(key); it != known.cend())
         return *it;
     UErrorCode status = U_ZERO_ERROR;
-    const icu::Locale where = icuLocale(locale, nullptr);
+    const icu::Locale where = icuLocale(locale);
     QList<QByteArray> calendars;
     const std::unique_ptr<icu::Calendar> own(icu::Calendar::createInstance(where, status));
     if (U_SUCCESS(status) && qstrcmp(own->getType(), "gregorian") != 0)

@@ -2,6 +2,7 @@
 
 #include "datereader/cldrforms.h"
 #include "datereader/loosedate.h"
+#include "datereader/othercalendars.h"
 
 #include <QHash>
 
@@ -17,29 +18,57 @@ bool withinACentury(QDate day, QDate today)
 }
 
 // A Gregorian date as the locale writes it: first as Qt writes it and as people type it, which
-// is how the program has always read dates, then in CLDR's other common forms.
-std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, NumericOrder order,
-                                   QDate today)
+// is how the program has always read dates, then in CLDR's other common forms. The forms of
+// another language than the user's are read only as that language writes them, with the month
+// named.
+std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDate today,
+                                   bool namedOnly)
 {
-    if (const auto date = readQtForm(text, locale, today))
+    const NumericOrder order = numericOrder(locale);
+    if (const auto date = readQtForm(text, locale, today, namedOnly))
         return date;
-    if (const auto date = readLooseDate(text, locale, order, today))
-        return date;
-    return readCldrForm(text, locale, "gregorian", order, today);
+    if (!namedOnly) {
+        const DateTerms terms = gregorianTerms(locale, namedOrder(locale, "gregorian"), today);
+        if (const auto date = readLooseDate(text, terms))
+            return date;
+    }
+    return readCldrForm(text, locale, "gregorian", order, today, namedOnly);
 }
 
-// The day the text names in the calendars the locale's people count years in, if they agree.
-std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, NumericOrder order,
-                                      QDate today)
+// The day the text names in the calendars the locale's people count years in, if they agree:
+// in CLDR's forms, or typed as loosely as Gregorian dates.
+std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, QDate today,
+                                      bool namedOnly)
 {
     std::optional<QDate> found;
     for (const QByteArray &calendar : yearCalendars(locale)) {
-        const auto day = readCldrForm(text, locale, calendar.constData(), order, today);
+        auto day = readCldrForm(text, locale, calendar.constData(), numericOrder(locale), today,
+                                namedOnly);
+        if (!day && !namedOnly)
+            day = readInCalendar(text, locale, calendar.constData());
         if (day && found && *day != *found)
             return std::nullopt;
         found = day ? day : found;
     }
     return found;
+}
+
+// The day the text names in the locale: the Gregorian reading where it lies within a century of
+// today; else the reading in the calendars the locale's people count years in. A Gregorian year
+// far from today, where those calendars write a year in figures alone (Thai 2569, Persian 1405,
+// the Republic of China's 115), is that calendar's year or none: never 400 years off.
+std::optional<QDate> readInLocale(QStringView text, const QLocale &locale, QDate today,
+                                  bool namedOnly = false)
+{
+    const std::optional<QDate> gregorian = readGregorian(text, locale, today, namedOnly);
+    if (gregorian && withinACentury(*gregorian, today))
+        return gregorian;
+    const std::optional<QDate> counted = readCountedYears(text, locale, today, namedOnly);
+    if (!gregorian)
+        return counted;
+    if (counted && withinACentury(*counted, today))
+        return counted;
+    return writesYearsAlone(locale) ? std::nullopt : gregorian;
 }
 
 // Which languages each word of a month's name belongs to: one locale for each language and
@@ -133,17 +162,15 @@ private:
 };
 
 // A date whose month is named in another language than the user's, in one of that language's
-// own forms that name the month (as Qt and CLDR write them; the looser reading is for the user's
-// own language): a date saved under one language still counts under another. Where the text
-// names the month in several languages, they must agree.
-std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &locale,
-                                          NumericOrder order, QDate today)
+// own forms that name the month (as Qt and CLDR write them, in the Gregorian calendar or in the
+// one its people count years in; the looser reading is for the user's own language): a date
+// saved under one language still counts under another. Where the text names the month in
+// several languages, they must agree.
+std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &locale, QDate today)
 {
     std::optional<QDate> found;
     for (const QLocale &other : NameIndex::instance().localesNamedIn(text, locale)) {
-        auto day = readQtForm(text, other, today, true);
-        if (!day)
-            day = readCldrForm(text, other, "gregorian", order, today, true);
+        const std::optional<QDate> day = readInLocale(text, other, today, true);
         if (day && found && *day != *found)
             return std::nullopt;
         found = day ? day : found;
@@ -158,16 +185,19 @@ std::optional<QDate> readDate(QStringView text, const DateContext &context)
     const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
     if (normal.isEmpty())
         return std::nullopt;
-    const QLocale &locale = context.locale;
-    const NumericOrder order = numericOrder(locale);
-    const std::optional<QDate> gregorian = readGregorian(normal, locale, order, context.today);
-    if (gregorian && withinACentury(*gregorian, context.today))
-        return gregorian;
-    // Only what would be far from today, or no date at all, is read in another calendar.
-    if (const auto counted = readCountedYears(normal, locale, order, context.today);
-        counted && (!gregorian || withinACentury(*counted, context.today)))
-        return counted;
-    if (gregorian)
-        return gregorian;
-    return readInOtherLanguages(normal, locale, order, context.today);
+    // What input methods type, full-width figures and brackets ("２０２６年１２月２４日（木）"), read as
+    // the plain forms they stand for; only where the text as typed is no date, since Unicode's
+    // compatibility forms also turn "1º" into "1o".
+    QStringList texts{normal};
+    if (const QString plain = normal.normalized(QString::NormalizationForm_KC); plain != normal)
+        texts << plain;
+    for (const QString &typed : std::as_const(texts)) {
+        if (const auto day = readInLocale(typed, context.locale, context.today))
+            return day;
+    }
+    for (const QString &typed : std::as_const(texts)) {
+        if (const auto day = readInOtherLanguages(typed, context.locale, context.today))
+            return day;
+    }
+    return std::nullopt;
 }

@@ -17,17 +17,21 @@ struct DateContext
 // Reads a calendar date from text the way people write it, and returns it in the Gregorian
 // calendar. In this order:
 //  1. In the user's locale, Gregorian: the forms Qt writes ("2026年12月24日木曜日"), then the
-//     looser ones people type (datereader/loosedate.h: "12/12/2005", "Dec 12, 2005",
-//     "12/12/2005 6:00 PM", "December 24th, 2026", with the locale's names and digits or English
-//     ones), then CLDR's other common forms ("2026年12月24日", "24 בדצמבר 2026",
-//     datereader/cldrforms.h). A day within a century of today is the answer.
-//  2. In the calendars the locale's people count years in: Thai "24/12/2569", Persian
-//     "۱۴۰۵/۱۰/۳", "١٥ رجب ١٤٤٨ هـ", "民國115年12月24日" or "115/12/24", "令和8年12月24日". Taken
-//     where the Gregorian reading is far from today, or there is none.
-//  3. With the month and weekday names of another language, and the user's order of day and
-//     month, where all the languages whose names the text holds read the same day:
-//     "jueves, 24 de diciembre de 2026" under German.
-// A weekday must fit the date, and a two-digit year is the year ending in those digits from 50
-// years before today to 49 after. Anything else is not a date: ambiguous, partial,
-// contradictory or impossible text, and years after 9999.
+//     looser ones people type (datereader/loosedate.h: "12/12/2005", "12 12 2005", "Dec 12,
+//     2005", "12/12/2005 6:00 PM", "December 24th, 2026", with the locale's names and digits or
+//     English ones), then CLDR's other common forms ("2026年12月24日", "24 בדצמבר 2026", "2026년
+//     Dec 24일", datereader/cldrforms.h). A day within a century of today is the answer.
+//  2. In the calendars the locale's people count years in, in CLDR's forms and typed as
+//     loosely (datereader/othercalendars.h): Thai "24-12-2569", Persian "۱۴۰۵/۱۰/۳", "١٥ رجب ١٤٤٨
+//     هـ", "民國115年12月24日" or "115.12.24", "令和8年12月24日". Taken where the Gregorian reading is
+//     far from today, or there is none; and where such a calendar writes its years in figures
+//     alone, a Gregorian year far from today is none: Thai 2569 is never the year 2569.
+//  3. With the month and weekday names of another language, in that language's forms and
+//     calendar, where all the languages whose names the text holds read the same day:
+//     "jueves, 24 de diciembre de 2026" under German, "24 ธันวาคม 2569" anywhere.
+// What input methods type, full-width figures and brackets, is read as its plain forms, where
+// the text as typed is no date. A weekday must fit the date, a day must exist in its calendar,
+// and a two-digit year is the Gregorian year ending in those digits from 50 years before today
+// to 49 after. Anything else is not a date: ambiguous, partial, contradictory or impossible text,
+// and years after 9999.
 std::optional<QDate> readDate(QStringView text, const DateContext &context);

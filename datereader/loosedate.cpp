@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kLatestYear = 9999;
 // A name cut short still names a month or a weekday from this many letters on ("Sept").
 constexpr qsizetype kShortestCut = 3;
 
@@ -86,14 +85,17 @@ std::optional<QList<Token>> tokenize(QStringView text)
 // The text with the locale's own digits as ASCII digits, the commas of other scripts as
 // commas, and without the marks that only set the direction of right-to-left text
 // ("٢٤\u200F/١٢\u200F/٢٠٢٦" is 24/12/2026).
-QString withAsciiDigits(QStringView text, const QLocale &locale)
+QString withAsciiDigits(QStringView text, const DateTerms &terms)
 {
-    const char32_t zeroPoint = locale.zeroDigit().toUcs4().value(0, U'0');
+    QList<char32_t> zeros = terms.zeros;
+    zeros.prepend(terms.locale.zeroDigit().toUcs4().value(0, U'0'));
     QString result;
     result.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
-        if (c >= zeroPoint && c <= zeroPoint + 9)
-            result += QChar(u'0' + (c - zeroPoint));
+        const auto zero = std::find_if(zeros.cbegin(), zeros.cend(),
+                                       [c](char32_t z) { return c >= z && c <= z + 9; });
+        if (zero != zeros.cend())
+            result += QChar(u'0' + (c - *zero));
         else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
             result += u',';
         else if (c != 0x200E && c != 0x200F && c != 0x061C)
@@ -116,18 +118,12 @@ bool sameWord(QStringView a, QStringView b)
 class DateWords
 {
 public:
-    explicit DateWords(const QLocale &locale)
-        : m_languages{locale, QLocale::c()}, m_literals(literalWords(locale))
+    explicit DateWords(const DateTerms &terms) : m_terms(terms)
     {
-        for (const QLocale &names : m_languages) {
-            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                for (int n = 1; n <= 12; ++n) {
-                    m_spacedNames << names.monthName(n, format)
-                                  << names.standaloneMonthName(n, format);
-                    if (n <= 7)
-                        m_spacedNames << names.dayName(n, format)
-                                      << names.standaloneDayName(n, format);
-                }
+        for (const DateTerms::Names &names : terms.languages) {
+            for (const QList<QStringList> *kind : {&names.months, &names.weekdays}) {
+                for (const QStringList &forms : *kind)
+                    m_spacedNames << forms;
             }
         }
         m_spacedNames.removeIf(
@@ -136,33 +132,21 @@ public:
                   [](const QString &a, const QString &b) { return a.size() > b.size(); });
     }
 
-    std::optional<int> month(QStringView word) const
-    {
-        return find(word, 12, [](const QLocale &names, int month, QLocale::FormatType format) {
-            return QStringList{names.monthName(month, format),
-                               names.standaloneMonthName(month, format)};
-        });
-    }
-
-    std::optional<int> weekday(QStringView word) const
-    {
-        return find(word, 7, [](const QLocale &names, int day, QLocale::FormatType format) {
-            return QStringList{names.dayName(day, format), names.standaloneDayName(day, format)};
-        });
-    }
+    std::optional<int> month(QStringView word) const { return find(word, &DateTerms::Names::months); }
+    std::optional<int> weekday(QStringView word) const { return find(word, &DateTerms::Names::weekdays); }
 
     // Words that only join the parts of a date: "the 24th of December", "den 24.",
     // "le 24 décembre", "24 de diciembre de 2026".
     // The locale's own literal words count too: "'de'", "'den'", "'г'." in its formats.
     bool joins(QStringView word) const
     {
-        for (const QLocale &names : m_languages) {
-            for (const QString &joining : joiningWords(names.language())) {
+        for (const DateTerms::Names &names : m_terms.languages) {
+            for (const QString &joining : joiningWords(names.language)) {
                 if (word.compare(joining, Qt::CaseInsensitive) == 0)
                     return true;
             }
         }
-        for (const QString &literal : m_literals) {
+        for (const QString &literal : m_terms.literals) {
             if (literal.endsWith(u'.') ? sameWord(word, literal)
                                        : word.compare(literal, Qt::CaseInsensitive) == 0)
                 return true;
@@ -175,8 +159,8 @@ public:
     std::optional<bool> ordinalFits(int n, QStringView suffix) const
     {
         std::optional<bool> fits;
-        for (const QLocale &names : m_languages) {
-            for (const auto &[ending, fitting] : ordinalEndings(names.language(), n)) {
+        for (const DateTerms::Names &names : m_terms.languages) {
+            for (const auto &[ending, fitting] : ordinalEndings(names.language, n)) {
                 if (suffix.compare(ending, Qt::CaseInsensitive) == 0)
                     fits = fits.value_or(false) || fitting;
             }
@@ -205,21 +189,9 @@ public:
     }
 
 private:
-    // The quoted words of the locale's date formats, with the dot that follows one ("'г'.").
-    static QStringList literalWords(const QLocale &locale)
-    {
-        QStringList words;
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            const QStringList parts = locale.dateFormat(format).split(u'\'');
-            for (qsizetype i = 1; i < parts.size(); i += 2) {
-                const bool dot = i + 1 < parts.size() && parts[i + 1].startsWith(u'.');
-                if (!parts[i].trimmed().isEmpty())
-                    words.append(parts[i].trimmed() + (dot ? QStringLiteral(".") : QString()));
-            }
-        }
-        return words;
-    }
-
+    // Words that only join the parts of dates as people type them, which no locale's forms
+    // hold, so that no library has them: "Donnerstag, den 24.", "le 24 décembre", "the 24th of
+    // December".
     static QStringList joiningWords(QLocale::Language language)
     {
         switch (language) {
@@ -255,22 +227,20 @@ private:
 
     // The number (from 1) of the name that `word` is: a full or short name, with or without
     // its final dot, or else one full name cut short after at least three letters ("jui" cuts
-    // both juin and juillet: it names neither).
-    template <typename Names>
-    std::optional<int> find(QStringView word, int count, Names names) const
+    // both juin and juillet: it names neither). The user's language comes first.
+    std::optional<int> find(QStringView word, QList<QStringList> DateTerms::Names::*kind) const
     {
         const QStringView cut = withoutFinalDot(word);
         std::optional<int> cutFrom;
         bool ambiguous = false;
-        for (const QLocale &language : m_languages) {
-            for (int n = 1; n <= count; ++n) {
-                for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                    for (const QString &name : names(language, n, format)) {
-                        if (sameWord(name, word))
-                            return n;
-                    }
+        for (const DateTerms::Names &names : m_terms.languages) {
+            const QList<QStringList> &all = names.*kind;
+            for (int n = 1; n <= all.size(); ++n) {
+                for (const QString &name : all[n - 1]) {
+                    if (sameWord(name, word))
+                        return n;
                 }
-                const QString full = names(language, n, QLocale::LongFormat).first();
+                const QString full = all[n - 1].value(0);
                 if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive)) {
                     ambiguous = ambiguous || (cutFrom && *cutFrom != n);
                     cutFrom = n;
@@ -280,8 +250,7 @@ private:
         return ambiguous ? std::nullopt : cutFrom;
     }
 
-    QLocale m_languages[2];
-    QStringList m_literals;
+    const DateTerms &m_terms;
     QStringList m_spacedNames; // longest first
 };
 
@@ -292,66 +261,60 @@ std::optional<int> smallNumber(const Token &token)
     return token.text.toInt();
 }
 
-// A year as written: in full, or as its last two digits.
-std::optional<int> fullYear(const Token &token, QDate today)
+// The day of a year, month and day as the tokens write them.
+std::optional<QDate> dayOf(const Token &year, std::optional<int> month, const Token &day,
+                           const DateTerms &terms)
 {
-    if (token.kind != Token::Number || token.ordinal || token.text.size() > 4)
+    const std::optional<int> dayNumber = smallNumber(day);
+    if (year.kind != Token::Number || year.ordinal || !month || !dayNumber)
         return std::nullopt;
-    const int year = token.text.toInt();
-    return token.text.size() > 2 ? year : yearAroundToday(year, today);
+    return terms.dayOf(year.text, *month, *dayNumber);
 }
 
-std::optional<QDate> makeDate(std::optional<int> year, std::optional<int> month,
-                              std::optional<int> day)
-{
-    if (!year || !month || !day || *year < 1 || *year > kLatestYear)
-        return std::nullopt;
-    const QDate date(*year, *month, *day);
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
-// 12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12: three numbers parted by the same mark
-// (blanks after it aside).
-std::optional<QDate> numericDate(const QList<Token> &tokens, NumericOrder order, QDate today)
+// 12/12/2005, 12.12.05, 24. 12. 2026, 12 12 2005, 2005-12-12: three numbers parted by the same
+// mark (blanks after it aside), or by blanks alone.
+std::optional<QDate> numericDate(const QList<Token> &tokens, const DateTerms &terms)
 {
     QList<Token> numbers;
     QStringList marks{QString()}; // before, between and after the numbers
+    bool lineBreak = false;
     for (const Token &token : tokens) {
         if (token.kind != Token::Separator) {
             numbers.append(token);
             marks.append(QString());
         } else if (!token.text.front().isSpace()) {
             marks.last() += token.text;
+        } else {
+            lineBreak = lineBreak || token.text.front() == u'\n' || token.text.front() == u'\r';
         }
     }
     if (numbers.size() != 3 || marks != QStringList{QString(), marks[1], marks[1], QString()}
-        || marks[1].size() != 1 || marks[1] == u",")
+        || marks[1].size() > 1 || marks[1] == u"," || (marks[1].isEmpty() && lineBreak))
         return std::nullopt;
     const Token &a = numbers[0], &b = numbers[1], &c = numbers[2];
     if (a.kind != Token::Number || b.kind != Token::Number || c.kind != Token::Number || a.ordinal
         || b.ordinal)
         return std::nullopt;
+    const auto number = [](const Token &token) { return smallNumber(token); };
     if (a.text.size() > 2) // a year written in full comes first only in year-month-day order
-        return makeDate(fullYear(a, today), smallNumber(b), smallNumber(c));
-    switch (order) {
+        return dayOf(a, number(b), c, terms);
+    switch (terms.numericOrder) {
     case NumericOrder::MonthDayYear:
-        return makeDate(fullYear(c, today), smallNumber(a), smallNumber(b));
+        return dayOf(c, number(a), b, terms);
     case NumericOrder::DayMonthYear:
-        return makeDate(fullYear(c, today), smallNumber(b), smallNumber(a));
+        return dayOf(c, number(b), a, terms);
     case NumericOrder::YearMonthDay:
         // A year in full at the end, where the locale puts it first, leaves the order of day and
         // month open: only the same number twice reads the same either way ("12/12/2005").
         if (c.text.size() == 4)
-            return a.text.toInt() == b.text.toInt()
-                       ? makeDate(fullYear(c, today), smallNumber(a), smallNumber(b))
-                       : std::nullopt;
-        return makeDate(fullYear(a, today), smallNumber(b), smallNumber(c));
+            return a.text.toInt() == b.text.toInt() ? dayOf(c, number(a), b, terms) : std::nullopt;
+        return dayOf(a, number(b), c, terms);
     }
     return std::nullopt;
 }
 
-// Dec 12, 2005; 24th December 2026; 2005-Dec-12.
-std::optional<QDate> namedMonthDate(const QList<Token> &tokens, QDate today,
+// Dec 12, 2005; 24th December 2026; 2005-Dec-12; 26. dec. 24. where the year comes first.
+std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms &terms,
                                     const DateWords &words)
 {
     QList<Token> parts;
@@ -362,23 +325,38 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, QDate today,
     if (parts.size() != 3)
         return std::nullopt;
     if (parts[0].kind == Token::Word && parts[1].kind == Token::Number)
-        return makeDate(fullYear(parts[2], today), words.month(parts[0].text),
-                        smallNumber(parts[1]));
-    if (parts[0].kind == Token::Number && parts[1].kind == Token::Word) {
-        const auto month = words.month(parts[1].text);
-        if (parts[0].text.size() > 2)
-            return makeDate(fullYear(parts[0], today), month, smallNumber(parts[2]));
-        return makeDate(fullYear(parts[2], today), month, smallNumber(parts[0]));
+        return dayOf(parts[2], words.month(parts[0].text), parts[1], terms);
+    if (parts[0].kind != Token::Number || parts[1].kind != Token::Word)
+        return std::nullopt;
+    const std::optional<int> month = words.month(parts[1].text);
+    const Token &first = parts[0], &last = parts[2];
+    // A year written in full says which number it is; two numbers of one or two figures are in
+    // the locale's order, or the other one where only that reads them ("12 dec. 85").
+    if (first.text.size() > 2)
+        return dayOf(first, month, last, terms);
+    const std::optional<QDate> dayFirst = dayOf(last, month, first, terms);
+    if (last.text.size() > 2)
+        return dayFirst;
+    const std::optional<QDate> yearFirst = dayOf(first, month, last, terms);
+    switch (terms.namedOrder) {
+    case NamedOrder::DayMonthYear:
+        return dayFirst ? dayFirst : yearFirst;
+    case NamedOrder::YearMonthDay:
+        return yearFirst ? yearFirst : dayFirst;
+    case NamedOrder::Undecided:
+        break;
     }
-    return std::nullopt;
+    if (dayFirst && yearFirst && *dayFirst != *yearFirst)
+        return std::nullopt;
+    return dayFirst ? dayFirst : yearFirst;
 }
 
-std::optional<QDate> dateOf(const QList<Token> &tokens, NumericOrder order, QDate today,
+std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
                             const DateWords &words)
 {
-    if (auto numeric = numericDate(tokens, order, today))
+    if (auto numeric = numericDate(tokens, terms))
         return numeric;
-    return namedMonthDate(tokens, today, words);
+    return namedMonthDate(tokens, terms, words);
 }
 
 // The weekday named at the start (or end) of the date's parts, and the parts without it and
@@ -468,6 +446,63 @@ NumericOrder numericOrder(const QLocale &locale)
     return NumericOrder::MonthDayYear;
 }
 
+namespace {
+
+// The quoted words of the locale's date formats, with the dot that follows one ("'г'.").
+QStringList literalWords(const QLocale &locale)
+{
+    QStringList words;
+    for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+        const QStringList parts = locale.dateFormat(format).split(u'\'');
+        for (qsizetype i = 1; i < parts.size(); i += 2) {
+            const bool dot = i + 1 < parts.size() && parts[i + 1].startsWith(u'.');
+            if (!parts[i].trimmed().isEmpty())
+                words.append(parts[i].trimmed() + (dot ? QStringLiteral(".") : QString()));
+        }
+    }
+    return words;
+}
+
+DateTerms::Names qtNames(const QLocale &locale)
+{
+    DateTerms::Names names{locale.language(), {}, {}};
+    for (int n = 1; n <= 12; ++n) {
+        names.months.append({locale.monthName(n, QLocale::LongFormat),
+                             locale.standaloneMonthName(n, QLocale::LongFormat),
+                             locale.monthName(n, QLocale::ShortFormat),
+                             locale.standaloneMonthName(n, QLocale::ShortFormat)});
+    }
+    for (int n = 1; n <= 7; ++n) {
+        names.weekdays.append({locale.dayName(n, QLocale::LongFormat),
+                               locale.standaloneDayName(n, QLocale::LongFormat),
+                               locale.dayName(n, QLocale::ShortFormat),
+                               locale.standaloneDayName(n, QLocale::ShortFormat)});
+    }
+    return names;
+}
+
+} // namespace
+
+DateTerms gregorianTerms(const QLocale &locale, NamedOrder namedOrder, QDate today)
+{
+    return {
+        .locale = locale,
+        .languages = {qtNames(locale), qtNames(QLocale::c())},
+        .literals = literalWords(locale),
+        .numericOrder = numericOrder(locale),
+        .namedOrder = namedOrder,
+        .dayOf = [today](QStringView digits, int month, int day) -> std::optional<QDate> {
+            if (digits.size() > 4)
+                return std::nullopt;
+            const int year = digits.size() > 2 ? digits.toInt() : yearAroundToday(digits.toInt(), today);
+            const QDate date(year, month, day);
+            if (year < 1 || year > kLatestYear || !date.isValid())
+                return std::nullopt;
+            return date;
+        },
+    };
+}
+
 std::optional<QDate> readQtForm(QStringView text, const QLocale &locale, QDate today,
                                 bool namedOnly)
 {
@@ -493,11 +528,10 @@ std::optional<QDate> readQtForm(QStringView text, const QLocale &locale, QDate t
     return std::nullopt;
 }
 
-std::optional<QDate> readLooseDate(QStringView text, const QLocale &names, NumericOrder order,
-                                   QDate today)
+std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
 {
-    const QString ascii = withAsciiDigits(text, names);
-    auto date = withoutTimeOfDay(ascii, names);
+    const QString ascii = withAsciiDigits(text, terms);
+    auto date = withoutTimeOfDay(ascii, terms.locale);
     if (!date)
         return std::nullopt;
     if (date->endsWith(u'.'))
@@ -507,7 +541,7 @@ std::optional<QDate> readLooseDate(QStringView text, const QLocale &names, Numer
         return std::nullopt;
 
     // An ordinal suffix joins its number; the words that only join the parts go.
-    const DateWords words(names);
+    const DateWords words(terms);
     QList<Token> parts;
     bool joinedInFront = false;
     for (qsizetype i = 0; i < tokens->size(); ++i) {
@@ -543,9 +577,9 @@ std::optional<QDate> readLooseDate(QStringView text, const QLocale &names, Numer
     // be one.
     for (const bool atEnd : {false, true}) {
         if (const auto [weekday, rest] = withoutWeekday(parts, atEnd, words); weekday) {
-            if (const auto found = dateOf(rest, order, today, words))
+            if (const auto found = dateOf(rest, terms, words))
                 return found->dayOfWeek() == *weekday ? found : std::nullopt;
         }
     }
-    return dateOf(parts, order, today, words);
+    return dateOf(parts, terms, words);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-// Dates as Qt writes them for a locale, and as people type them more loosely. Used by
-// readDate (datereader.h), which says in which order the readings are tried.
+// Dates as Qt writes them for a locale, and as people type them more loosely, in the Gregorian
+// calendar or another one. Used by readDate (datereader.h), which says in which order the
+// readings are tried.
 
 #include <QDate>
 #include <QLocale>
+#include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 // The order of day, month and year in numeric dates such as 12/11/2005.
@@ -17,6 +20,14 @@ enum class NumericOrder
     YearMonthDay
 };
 
+// The order of the two numbers around a month's name, as in "24 Dec 26" and "26. dec. 24.".
+enum class NamedOrder
+{
+    DayMonthYear,
+    YearMonthDay,
+    Undecided, // the locale writes both: a text that both orders read as different days is none
+};
+
 // The locale's numeric dates, as Qt's short format writes them. A locale whose short dates
 // name the month (the C locale's "d MMM yyyy") has no numeric form of its own: it gets month
 // first, "MM/dd/yyyy".
@@ -24,8 +35,38 @@ QString numericDateFormat(const QLocale &locale);
 // The order of day, month and year in numericDateFormat.
 NumericOrder numericOrder(const QLocale &locale);
 
+// The latest year a date may have, as QLocale and ICU write years.
+inline constexpr int kLatestYear = 9999;
+
 // The year that ends in these two digits, from 50 years before today to 49 after.
 int yearAroundToday(int lastTwoDigits, QDate today);
+
+// What the loose reader reads a date with, in one calendar.
+struct DateTerms
+{
+    // The names of one language: for each month (from 1) and weekday (from Monday), its forms,
+    // the full name first.
+    struct Names
+    {
+        QLocale::Language language;
+        QList<QStringList> months;
+        QList<QStringList> weekdays;
+    };
+
+    QLocale locale;          // its digits, and its words for the time of day
+    QList<Names> languages;  // the user's first, then English
+    QStringList literals;    // words of the locale's own forms that only join the parts
+    QList<char32_t> zeros;   // the zero of each kind of digit the locale writes, besides ASCII
+    NumericOrder numericOrder = NumericOrder::MonthDayYear;
+    NamedOrder namedOrder = NamedOrder::DayMonthYear;
+    // The day that a year as written (its digits), a month and a day name; none where there is
+    // no such day.
+    std::function<std::optional<QDate>(QStringView year, int month, int day)> dayOf;
+};
+
+// The Gregorian calendar with the locale's names, as Qt has them, and English ones; a
+// two-digit year lies from 50 years before today to 49 after, and years run from 1 to 9999.
+DateTerms gregorianTerms(const QLocale &locale, NamedOrder namedOrder, QDate today);
 
 // The locale's own forms, as Qt reads them: with its month and weekday names, its words and its
 // digits, exactly in the locale's order (with `namedOnly`, only the forms that name the month).
@@ -35,12 +76,11 @@ std::optional<QDate> readQtForm(QStringView text, const QLocale &locale, QDate t
                                 bool namedOnly = false);
 
 // Dates as people type them, looser than any locale writes them:
-//   12/12/2005, 12.12.05, 24. 12. 2026, 2005-12-12   (day and month in the given order)
+//   12/12/2005, 12.12.05, 24. 12. 2026, 12 12 2005, 2005-12-12   (day and month in the terms' order)
 //   Dec 12, 2005; December 24th, 2026; 24 Dezember 2026; 1er janvier 2027; 24 de diciembre de 2026
 //   Thursday, December 24, 2026; Do., 24.12.2026; 24 Aralık 2026 Perşembe
 //                                                    (a weekday must fit the date)
-// with the names, words and digits of `names` or with English ones. A time of day after the
-// date ("6:00 PM", ", 18:30", "T18:00:30.5+01:00") is checked and then ignored, and so is one
-// final dot. The text is trimmed and in Unicode's composed form.
-std::optional<QDate> readLooseDate(QStringView text, const QLocale &names, NumericOrder order,
-                                   QDate today);
+// with the names, words and digits of the terms' languages. A time of day after the date
+// ("6:00 PM", ", 18:30", "T18:00:30.5+01:00") is checked and then ignored, and so is one final
+// dot. The text is trimmed and in Unicode's composed form.
+std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms);

@@ -37,10 +37,11 @@ private slots:
             for (const char *text : {"12/12/2005", "Dec 12, 2005", "12/12/2005 6:00 PM", "2005-12-12", "December 12, 2005",
                                      "12 December 2005", " \t12/12/2005  ", "12/12/2005\n", "12/12/2005 18:30:15", "12/12/2005 6 pm",
                                      "2005-Dec-12", "DEC 12 2005", "12.12.2005.", "Monday, December 12, 2005", "December 12th, 2005",
-                                     "2005-12-12T18:00", "2005-12-12T18:00:30.25Z", "2005-12-12T18:00-05:00", "12/12/2005, 6:00 PM"})
+                                     "2005-12-12T18:00", "2005-12-12T18:00:30.25Z", "2005-12-12T18:00-05:00", "12/12/2005, 6:00 PM",
+                                     "12 12 2005"})
                 row(locale, text, dec12);
             for (const char *text : {"", "   ", "holiday", "2/30/2005", "30/2/2005", "12/12/2005 24:00", "12/12/2005 6:60 PM",
-                                     "12/12/2005 13:00 PM", "12/12/2005 soon", "12/12", "12/12/2005/1", "12/12-2005", "12 12 2005",
+                                     "12/12/2005 13:00 PM", "12/12/2005 soon", "12/12", "12/12/2005/1", "12/12-2005", "12 12/2005",
                                      "12/12/10000", "12/12/0000", "Dec 32, 2005", "Decemberr 12, 2005", "12\n12\n2005",
                                      "١٢/١٢/٢٠٠٥", "Tuesday, December 12, 2005", "December 12st, 2005", "12th/12/2005",
                                      "2005-12-12T18Z", "2005-12-12T18:00+15:00", "12.12.2005..", "Dec 2005", "Monday", "Ju 12, 2005"})
@@ -105,20 +106,46 @@ private slots:
         rows("eu_ES", {"2026(e)ko abenduaren 24(a)"}, dec24);
         rows("ja_JP", {"2026年12月24日(金)"}, none);
         // Years of the calendar the locale's people count in, where the Gregorian year would be
-        // far from today; the Gregorian reading where it is near.
-        rows("th_TH", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026"}, dec24);
+        // far from today, typed as loosely as Gregorian ones, with the month named in the
+        // locale's language or in English; the Gregorian reading where it is near. Never a
+        // Gregorian year centuries off there, and only a day that exists in the calendar.
+        rows("th_TH", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026", "24-12-2569", "24.12.2569", "24 Dec 2569"}, dec24);
         rows("th_TH", {"1/1/2513"}, QDate(1970, 1, 1));
-        rows("fa_IR", {"۱۴۰۵/۱۰/۳"}, dec24);
-        rows("ar_SA", {"١٥ رجب ١٤٤٨ هـ", "الخميس، ١٥ رجب ١٤٤٨ هـ"}, dec24);
+        rows("fa_IR", {"۱۴۰۵/۱۰/۳", "۱۴۰۵-۱۰-۰۳", "1405.10.03", "3 Dey 1405"}, dec24);
+        rows("ps_AF", {"۱۴۰۵/۱۰/۳"}, dec24);
+        rows("ckb_IR", {"١٣٦٢-٠٥-٠٥"}, QDate(1983, 7, 27));
+        rows("ar_SA", {"١٥ رجب ١٤٤٨ هـ", "الخميس، ١٥ رجب ١٤٤٨ هـ", "15/7/1448", "١٥/٧/١٤٤٨", "١٤٤٨/٠٧/١٥"}, dec24);
         rows("ar_SA", {"الجمعة، ١٥ رجب ١٤٤٨ هـ"}, none);
-        rows("zh_TW", {"民國115年12月24日", "115/12/24"}, dec24);
-        rows("ja_JP", {"令和8年12月24日", "R8/12/24"}, dec24);
+        rows("zh_TW", {"民國115年12月24日", "115/12/24", "115.12.24", "115-12-24", "民國115-12-24"}, dec24);
+        rows("ja_JP", {"令和8年12月24日", "R8/12/24", "R8-12-24"}, dec24);
         rows("ja_JP", {"平成30年12月24日"}, QDate(2018, 12, 24));
+        rows("ja_JP", {"令和元年5月1日"}, QDate(2019, 5, 1)); // the first year of an era
         rows("ja_JP", {"30/12/24"}, QDate(2030, 12, 24)); // no era: the Gregorian year
+        rows("ja_JP", {"1910/5/3"}, QDate(1910, 5, 3));   // Japan's eras are always written
+        rows("th_TH", {"29/2/2568", "24/12/2800"}, none); // no leap year; a Buddhist 2800 is far too
+        rows("fa_IR", {"۱۴۰۴/۱۲/۳۰"}, none);              // Esfand 1404 has 29 days
+        rows("ar_SA", {"30/8/1447"}, none);               // Sha'ban 1447 has 29 days
+        rows("zh_TW", {"民國0年12月24日"}, none);
+        for (const char *locale : {"en_US", "de_DE", "ja_JP", "zh_TW"})
+            rows(locale, {"24 ธันวาคม 2569"}, dec24); // a Thai month: a Buddhist year
+        // The numbers around a month's name in the locale's order, or the other one where only
+        // that one reads them.
+        rows("hu_HU", {"26. dec. 24.", "26 dec 24"}, dec24);
+        rows("lt_LT", {"26 m. gruodžio 24 d."}, dec24);
+        rows("hu_HU", {"12 dec. 85"}, QDate(1985, 12, 12));
+        rows("en_GB", {"24 Dec 26"}, dec24);
+        // What input methods type, and what the month in English in a form of the locale's.
+        rows("ja_JP", {"２０２６/１２/２４", "２０２６年１２月２４日", "2026年12月24日（木）"}, dec24);
+        rows("ko_KR", {"2026년 Dec 24일"}, dec24);
+        // The Chinese of Hong Kong, Macao and Singapore in the forms of the Chinese of China and
+        // Taiwan, whose words say which number is the month.
+        for (const char *locale : {"zh_Hans_HK", "zh_Hans_MO", "zh_Hans_SG", "zh_Hant_HK", "zh_Hant_MO"})
+            rows(locale, {"2073年12月22日"}, QDate(2073, 12, 22));
         // Month names of another language, with the user's order of day and month, where all
         // the languages that know the name agree: "listopad" is November in Polish, October in
         // Croatian.
         rows("de_DE", {"jueves, 24 de diciembre de 2026"}, dec24);
+        rows("pl_PL", {"24. listopada 2026", "24 listopada 2026"}, QDate(2026, 11, 24));
         rows("ja_JP", {"24 décembre 2026"}, dec24);
         rows("de_DE", {"24. listopad 2026"}, none);
         // A name that ends in a digit takes no digit after it.

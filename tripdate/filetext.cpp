@@ -1,5 +1,7 @@
 #include "filetext.h"
 
+#include "datereader/icubridge.h"
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -45,11 +47,7 @@ const char *codePageOf(const QLocale &locale)
     if (const auto it = known.constFind(key); it != known.cend())
         return *it;
     UErrorCode status = U_ZERO_ERROR;
-    const std::string name = locale.language() == QLocale::C
-                                 ? std::string("en_US_POSIX")
-                                 : locale.bcp47Name().toStdString();
-    ULocaleData *data = ulocdata_open(
-        icu::Locale::forLanguageTag(name, status).getName(), &status);
+    ULocaleData *data = ulocdata_open(icuLocale(locale).getName(), &status);
     USet *exemplars = ulocdata_getExemplarSet(data, nullptr, 0, ULOCDATA_ES_STANDARD, &status);
     ulocdata_close(data);
     if (U_FAILURE(status))

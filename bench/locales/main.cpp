@@ -23,6 +23,7 @@
 #include <QTextStream>
 
 #include <unicode/calendar.h>
+#include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
@@ -274,6 +275,7 @@ struct Typing
     Text nativeDigits; // zero to nine, where the locale's native digits are others than ASCII
     bool fullWidth = false;
     QString month, englishMonth; // as the form names the month (if it does), and as English does
+    QStringList ownMonths;       // every name of every month in the locale's language
 };
 
 // The exact form, and each other way of typing it, with its kind. A way that does not apply to
@@ -346,9 +348,12 @@ QList<std::pair<Kind, QString>> typedForms(const QString &exact, const Typing &t
     add(DigitsMadeNative, native);
     if (typing.fullWidth)
         add(FullWidthDigits, wide);
-    // Where the locale's name is English's already ("Dec", "dec"), there is nothing to swap.
+    // Where the locale's name is English's already ("Dec", "dec"), there is nothing to swap;
+    // where English's is the locale's name of another month (Basaa's "may" is November), the
+    // user's language rightly comes first, and the text means that month.
     if (!typing.month.isEmpty()
         && typing.month.compare(typing.englishMonth, Qt::CaseInsensitive) != 0
+        && !typing.ownMonths.contains(typing.englishMonth, Qt::CaseInsensitive)
         && exact.contains(typing.month))
         forms.append({MonthInEnglish, QString(exact).replace(typing.month, typing.englishMonth)});
     return forms;
@@ -413,6 +418,16 @@ void measureTypedForms()
             english.setKeywordValue("calendar", calendar.constData(), status);
             const std::unique_ptr<icu::DateTimePatternGenerator> generator(
                 icu::DateTimePatternGenerator::createInstance(in, status));
+            const icu::DateFormatSymbols symbols(where, calendar.constData(), status);
+            typing.ownMonths.clear();
+            for (const auto context : {icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::STANDALONE}) {
+                for (const auto width : {icu::DateFormatSymbols::WIDE, icu::DateFormatSymbols::ABBREVIATED}) {
+                    int32_t count = 0;
+                    const icu::UnicodeString *names = symbols.getMonths(count, context, width);
+                    for (int32_t n = 0; n < count; ++n)
+                        typing.ownMonths << fromIcu(names[n]);
+                }
+            }
             QStringList patterns;
             for (const char *skeleton : skeletons) {
                 patterns << fromIcu(
