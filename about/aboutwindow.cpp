@@ -6,20 +6,110 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
-QLabel *addLabel(QWidget *frame, const QString &name, int top, const QString &text)
+// Lays its widgets out at the places and sizes the window was drawn with, and, where a text
+// needs more room than that (a larger font, a long translation), all of it larger by one
+// factor, so that every text shows whole and the card keeps its look. Qt's own layouts
+// would place the widgets by their size hints and spacing, which at the default font cannot
+// give the drawn places: the credit lines stand 16 pixels apart and are 17 high.
+class DrawnLayout final : public QLayout
 {
-    auto *label = new QLabel(text, frame);
-    label->setObjectName(name);
-    label->setGeometry(8, top, 273, 17);
-    label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    label->setPalette(purpleOnWhite(label->palette()));
-    return label;
-}
+public:
+    DrawnLayout(QSize drawn, QWidget *parent) : QLayout(parent), m_drawn(drawn)
+    {
+        setContentsMargins(0, 0, 0, 0);
+    }
+    ~DrawnLayout() override
+    {
+        while (QLayoutItem *item = takeAt(0))
+            delete item;
+    }
+
+    void addWidget(QWidget *widget, const QRect &drawn)
+    {
+        addChildWidget(widget);
+        m_items.push_back({std::make_unique<QWidgetItem>(widget), drawn});
+        invalidate();
+    }
+
+    void addItem(QLayoutItem *item) override { m_items.push_back({std::unique_ptr<QLayoutItem>(item), QRect()}); }
+    QLayoutItem *itemAt(int index) const override
+    {
+        return index >= 0 && index < count() ? m_items[size_t(index)].item.get() : nullptr;
+    }
+    QLayoutItem *takeAt(int index) override
+    {
+        if (index < 0 || index >= count())
+            return nullptr;
+        QLayoutItem *item = m_items[size_t(index)].item.release();
+        m_items.erase(m_items.begin() + index);
+        return item;
+    }
+    int count() const override { return int(m_items.size()); }
+
+    // The whole widget's size is the drawn one, grown; the widget's own margins (a frame's
+    // title) lie within it.
+    QSize sizeHint() const override
+    {
+        const QMargins margins = parentWidget()->contentsMargins();
+        return scaled(QRect(QPoint(), m_drawn)).size().shrunkBy(margins);
+    }
+    QSize minimumSize() const override { return sizeHint(); }
+
+    void setGeometry(const QRect &rect) override
+    {
+        QLayout::setGeometry(rect);
+        for (const Placed &placed : m_items)
+            placed.item->setGeometry(scaled(placed.drawn));
+    }
+
+private:
+    struct Placed
+    {
+        std::unique_ptr<QLayoutItem> item;
+        QRect drawn; // in the widget's own coordinates
+    };
+
+    // The room a widget's text needs: a button's, its text with a little air around it (the
+    // style's own size hint asks for a taller button than the window was drawn with); anything
+    // else's, its size hint, and a frame's its title besides.
+    static QSize roomFor(const QLayoutItem &item)
+    {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(item.widget()))
+            return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()) + QSize(8, 2);
+        return item.sizeHint().expandedTo(item.widget() ? item.widget()->minimumSizeHint() : QSize());
+    }
+
+    // How much larger than drawn everything is: as much as the most crowded text needs.
+    qreal factor() const
+    {
+        qreal factor = 1;
+        for (const Placed &placed : m_items) {
+            const QSize wanted = roomFor(*placed.item);
+            factor = std::max({factor, qreal(wanted.width()) / placed.drawn.width(),
+                               qreal(wanted.height()) / placed.drawn.height()});
+        }
+        return factor;
+    }
+
+    QRect scaled(const QRect &drawn) const
+    {
+        const qreal by = factor();
+        return QRect(qRound(drawn.x() * by), qRound(drawn.y() * by), qRound(drawn.width() * by),
+                     qRound(drawn.height() * by));
+    }
+
+    QSize m_drawn;
+    std::vector<Placed> m_items;
+};
 
 } // namespace
 
@@ -30,22 +120,34 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     setWindowTitle(title);
     setAutoFillBackground(true);
     setPalette(purpleOnWhite(palette()));
-    setFixedSize(kSize);
     setModal(false);
     keepOutOfTaskbar(this);
 
-    auto *frame = new QGroupBox(title, this);
+    auto *frame = new QGroupBox(title);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(8, 8, 289, 105);
-    addLabel(frame, QStringLiteral("Label1"), 24, tr("Created by the Velmor project"));
-    addLabel(frame, QStringLiteral("Label2"), 40,
-             tr("e-mail: %1").arg(QStringLiteral("velmor-counter@example.org")));
-    addLabel(frame, QStringLiteral("Label3"), 56, tr("Version %1").arg(QStringLiteral("4.0")));
+    auto *card = new DrawnLayout(kSize, this);
+    card->addWidget(frame, QRect(8, 8, 289, 105));
+    card->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto *close = new QPushButton(tr("Close"), frame);
+    auto *lines = new DrawnLayout(QSize(289, 105), frame);
+    const QString texts[] = {tr("Created by the Velmor project"),
+                             tr("e-mail: %1").arg(QStringLiteral("velmor-counter@example.org")),
+                             tr("Version %1").arg(QStringLiteral("4.0"))};
+    for (int n = 0; n < 3; ++n) {
+        auto *label = new QLabel(texts[n]);
+        label->setObjectName(QStringLiteral("Label%1").arg(n + 1));
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        label->setPalette(purpleOnWhite(label->palette()));
+        lines->addWidget(label, QRect(8, 24 + 16 * n, 273, 17));
+    }
+    // A screen reader says the credits as the window opens.
+    setAccessibleDescription(QStringList(std::begin(texts), std::end(texts)).join(u'\n'));
+
+    auto *close = new QPushButton(tr("Close"));
     close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(104, 72, 97, 17);
     close->setDefault(true); // Enter, like Escape, closes the window from the keyboard
+    lines->addWidget(close, QRect(104, 72, 97, 17));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 
