@@ -51,10 +51,27 @@ public:
     }
 };
 
+class AccessibleFigure final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleFigure(FigureLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const FigureLabel *>(widget())->spoken();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface *accessibleBanner(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Banner") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("Banner"))
         return new AccessibleBanner(static_cast<Banner *>(object));
+    if (className == QLatin1String("FigureLabel"))
+        return new AccessibleFigure(static_cast<FigureLabel *>(object));
     return nullptr;
 }
 
@@ -78,3 +95,30 @@ void Banner::paintEvent(QPaintEvent *event)
     painter.setClipRegion(event->region());
     painter.drawPixmap(0, 0, m_picture); // the widget's own width crops the picture's right end
 }
+
+FigureLabel::FigureLabel(const QFont &font, std::function<QString(int)> inWords, QWidget *parent)
+    : QLabel(parent), m_font(font), m_inWords(std::move(inWords))
+{
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(false);
+    setFont(m_font);
+    setAutoFillBackground(true);
+}
+
+void FigureLabel::showFigure(int figure)
+{
+    if (m_figure == figure)
+        return;
+    m_figure = figure;
+    const QString number = QString::number(figure);
+    QFont font = m_font;
+    const int room = contentsRect().width();
+    for (int width = QFontMetrics(font).horizontalAdvance(number);
+         width > room && font.pointSizeF() > 4; width = QFontMetrics(font).horizontalAdvance(number))
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+    if (this->font() != font)
+        setFont(font);
+    setText(number);
+}
+
+QString FigureLabel::spoken() const { return m_figure ? m_inWords(*m_figure) : QString(); }

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "runtime/clock.h"
+#include "runtime/desktopnotifier.h"
 #include "runtime/dialogs.h"
 #include "runtime/oneperfile.h"
 #include "tripdate/tripdatefile.h"
@@ -83,7 +84,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     MessageBoxErrorReport errorReport;
     DialogPrompt prompt;
-    MainWindow window({clock, errorReport, prompt, tripDateFileName()});
+    DesktopNotifier notifier;
+    MainWindow window({clock, errorReport, prompt, notifier, tripDateFileName()});
     errorReport.setParent(&window);
     prompt.setParent(&window);
     QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);

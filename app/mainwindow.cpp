@@ -9,11 +9,17 @@
 #include "safefile/filewatch.h"
 #include "tripdate/tripdateentry.h"
 
+#include "datereader/cldrforms.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
+#include <QHelpEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QToolTip>
 
 namespace {
 
@@ -25,6 +31,33 @@ QString noTripDateHint()
     return MainWindow::tr("No trip date yet: choose Setup Date to set it.");
 }
 
+QString days(int n) { return MainWindow::tr("%n day(s)", nullptr, n); }
+QString hours(int n) { return MainWindow::tr("%n hour(s)", nullptr, n); }
+QString minutes(int n) { return MainWindow::tr("%n minute(s)", nullptr, n); }
+QString seconds(int n) { return MainWindow::tr("%n second(s)", nullptr, n); }
+
+// The window as a screen reader meets it: its title, and the countdown in one sentence as its
+// description, which a screen reader says as the window becomes active.
+class AccessibleMainWindow final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleMainWindow(MainWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description)
+            return static_cast<const MainWindow *>(widget())->summary();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleMainWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("MainWindow") && object && object->isWidgetType())
+        return new AccessibleMainWindow(static_cast<MainWindow *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
@@ -34,6 +67,11 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(accessibleMainWindow);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
     // The banner, its figures and the menu keep their places in a language written from right
     // to left too; only the dialogs follow the language's direction.
     setLayoutDirection(Qt::LeftToRight);
@@ -47,10 +85,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setFixedSize(kClientSize);
     m_banner->setSummary([this] { return summary(); });
     setCentralWidget(m_banner);
-    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, tr("Days left"));
-    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, tr("Hours left"));
-    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, tr("Minutes left"));
-    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, tr("Seconds left"));
+    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, tr("Days left"), days);
+    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, tr("Hours left"), hours);
+    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, tr("Minutes left"), minutes);
+    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, tr("Seconds left"), seconds);
     buildMenu();
 
     // Fixed size, and the area under the menu bar at its place on the screen.
@@ -87,17 +125,19 @@ void MainWindow::buildMenu()
     addEntry(QStringLiteral("Exit"), tr("Close"), qApp, &QCoreApplication::quit);
     addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), this, &MainWindow::askTripDate);
     addEntry(QStringLiteral("web"), tr("About"), this, &MainWindow::showAbout);
+    // F10 goes to the menu, as Alt does and as it does in the desktops' own programs.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 }
 
-QLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit)
+FigureLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit,
+                                        QString (*inWords)(int))
 {
-    auto *label = new QLabel(m_banner);
+    auto *label = new FigureLabel(m_figureFont, inWords, m_banner);
     label->setObjectName(name);
     label->setGeometry(QRect(QPoint(left, kFigureTop), kFigureSize));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(false);
-    label->setFont(m_figureFont);
-    label->setAutoFillBackground(true);
     label->setPalette(purpleOnWhite(label->palette()));
     label->setAccessibleDescription(unit);
     return label;
@@ -136,7 +176,6 @@ void MainWindow::setTripDate(std::optional<TripDate> tripDate)
 {
     m_tripDate = std::move(tripDate);
     m_figures.reset();
-    m_banner->setToolTip(m_tripDate ? QString() : noTripDateHint());
 }
 
 void MainWindow::showCountdown(const QDateTime &now)
@@ -145,43 +184,45 @@ void MainWindow::showCountdown(const QDateTime &now)
         return; // nothing to count down to: the figures stay empty
     const CountdownFigures left = countdownTo(m_tripDate->day, now);
     m_figures = left;
-    showFigure(m_daysLabel, left.daysLeft);
-    showFigure(m_secondsLabel, left.secondsLeft);
-    showFigure(m_hoursLabel, left.hoursLeft);
-    showFigure(m_minutesLabel, left.minutesLeft);
+    m_daysLabel->showFigure(left.daysLeft);
+    m_secondsLabel->showFigure(left.secondsLeft);
+    m_hoursLabel->showFigure(left.hoursLeft);
+    m_minutesLabel->showFigure(left.minutesLeft);
+    // The day the counter counted towards has come: the user hears of it once in this run, as
+    // it comes or when the counter starts on it.
+    if (now.date() == m_tripDate->day && m_tripDayNoticed != m_tripDate->day) {
+        m_tripDayNoticed = m_tripDate->day;
+        const QString today = tr("Your trip starts today.");
+        m_services.notifier.notify(today, writtenInFull(m_tripDate->day, QLocale()));
+        announce(today);
+    }
 }
 
 QString MainWindow::summary() const
 {
     if (!m_tripDate)
         return noTripDateHint();
-    const QString date = m_tripDate->text.trimmed();
+    const QString date = writtenInFull(m_tripDate->day, QLocale());
     if (!m_figures)
         return tr("Counting down to the trip on %1.").arg(date);
     if (m_figures->daysLeft < 0)
         return tr("The trip on %1 has begun.").arg(date);
-    return tr("%1, %2, %3 and %4 left until the trip on %5.")
-        .arg(tr("%n day(s)", nullptr, m_figures->daysLeft),
-             tr("%n hour(s)", nullptr, m_figures->hoursLeft),
-             tr("%n minute(s)", nullptr, m_figures->minutesLeft),
-             tr("%n second(s)", nullptr, m_figures->secondsLeft), date);
+    return tr("%1, %2, %3 and %4 until the trip on %5.")
+        .arg(days(m_figures->daysLeft), hours(m_figures->hoursLeft),
+             minutes(m_figures->minutesLeft), seconds(m_figures->secondsLeft), date);
 }
 
-void MainWindow::showFigure(QLabel *label, int figure)
+// Said by a screen reader when it is free, where the platform has a way to (Qt 6.8 on); nothing
+// of the kind is said every second.
+void MainWindow::announce(const QString &message)
 {
-    const QString text = QString::number(figure);
-    if (label->text() == text)
-        return;
-    // A figure too wide for its label, such as a six-digit day count, gets a smaller font
-    // rather than being clipped.
-    QFont font = m_figureFont;
-    const int room = label->contentsRect().width();
-    for (int width = QFontMetrics(font).horizontalAdvance(text);
-         width > room && font.pointSizeF() > 4; width = QFontMetrics(font).horizontalAdvance(text))
-        font.setPointSizeF(font.pointSizeF() * 0.9);
-    if (label->font() != font)
-        label->setFont(font);
-    label->setText(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, message);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(message);
+#endif
 }
 
 void MainWindow::askTripDate()
@@ -189,8 +230,11 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     TripDateResult entered = enterTripDate(m_services.prompt, m_services.tripDateFile, dateContext());
-    if (entered.tripDate)
+    if (entered.tripDate) {
         setTripDate(std::move(entered.tripDate));
+        m_figures = countdownTo(m_tripDate->day, m_services.clock.now());
+        announce(summary());
+    }
     report(entered.problem);
 }
 
@@ -199,6 +243,16 @@ void MainWindow::showAbout()
     if (!m_about)
         m_about = new AboutWindow(this);
     m_about->showInFront(AboutWindow::placeUnder(placeOnScreen(this).frame()));
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // The tooltip is made when asked, as the countdown stands at that moment.
+    if (event->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), summary(), this);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

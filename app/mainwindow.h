@@ -9,6 +9,7 @@
 #include "countdown/countdown.h"
 #include "runtime/clock.h"
 #include "runtime/errorreport.h"
+#include "runtime/notifier.h"
 #include "runtime/prompt.h"
 #include "tripdate/tripdate.h"
 
@@ -18,7 +19,7 @@
 
 class AboutWindow;
 class Banner;
-class QLabel;
+class FigureLabel;
 class SecondTicker;
 
 class MainWindow : public QMainWindow
@@ -31,6 +32,7 @@ public:
         const Clock &clock;
         ErrorReport &errorReport;
         Prompt &prompt;
+        Notifier &notifier;
         QString tripDateFile; // "vacation.txt": relative to the current directory
     };
 
@@ -44,7 +46,12 @@ public:
     // the same directory asked for it.
     void showInFront();
 
+    // The countdown in one sentence, with the trip date in full: the window's tooltip, and
+    // what a screen reader says of it.
+    QString summary() const;
+
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -58,19 +65,20 @@ private:
 
     DateContext dateContext() const;
     void buildMenu();
-    QLabel *addFigureLabel(const QString &name, int left, const QString &unit);
-    void showFigure(QLabel *label, int figure);
+    FigureLabel *addFigureLabel(const QString &name, int left, const QString &unit,
+                                QString (*inWords)(int));
     void setTripDate(std::optional<TripDate> tripDate);
-    QString summary() const;
+    void announce(const QString &message);
 
     Services m_services;
     std::optional<TripDate> m_tripDate;
     std::optional<CountdownFigures> m_figures; // as last shown
+    QDate m_tripDayNoticed; // the trip day whose arrival the user has been told of, once a run
     Banner *m_banner = nullptr;
-    QLabel *m_daysLabel = nullptr;
-    QLabel *m_hoursLabel = nullptr;
-    QLabel *m_minutesLabel = nullptr;
-    QLabel *m_secondsLabel = nullptr;
+    FigureLabel *m_daysLabel = nullptr;
+    FigureLabel *m_hoursLabel = nullptr;
+    FigureLabel *m_minutesLabel = nullptr;
+    FigureLabel *m_secondsLabel = nullptr;
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run

@@ -454,3 +454,15 @@ QList<QByteArray> yearCalendars(const QLocale &locale)
     known.insert(key, calendars);
     return calendars;
 }
+
+QString writtenInFull(QDate day, const QLocale &locale)
+{
+    const std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kFull, icuLocale(locale)));
+    if (!format)
+        return locale.toString(day, QLocale::LongFormat);
+    format->setTimeZone(*icu::TimeZone::getGMT());
+    icu::UnicodeString text;
+    format->format(startOfDay(day), text);
+    return fromIcu(text);
+}

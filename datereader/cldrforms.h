@@ -51,3 +51,7 @@ QList<char32_t> digitZeros(const QLocale &locale, const char *calendar);
 // and where CLDR says they are in common use, the Republic of China's years, Japan's eras and
 // Saudi Arabia's Umm al-Qura calendar.
 QList<QByteArray> yearCalendars(const QLocale &locale);
+
+// The day as the locale writes a date in full, in the calendar its people count years in by
+// CLDR's choice: "Thursday, December 24, 2026", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569".
+QString writtenInFull(QDate day, const QLocale &locale);

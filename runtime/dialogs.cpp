@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -50,6 +51,10 @@ std::optional<QString> DialogPrompt::ask(const QString &message, const QString &
         if (const QString line = oneLine(text); line != text)
             dialog.setTextValue(line);
     });
+    // A screen reader names the field by its message, without the run of blanks that only
+    // breaks the line on screen.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setAccessibleName(message.simplified());
     if (auto *label = dialog.findChild<QLabel *>()) {
         // A longer phrase (in German or French) widens the label rather than breaking.
         label->setWordWrap(true);

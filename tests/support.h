@@ -4,6 +4,7 @@
 
 #include "runtime/clock.h"
 #include "runtime/errorreport.h"
+#include "runtime/notifier.h"
 #include "runtime/prompt.h"
 
 #include "files.h"
@@ -24,6 +25,13 @@ struct RecordingErrorReport final : ErrorReport
 {
     void report(const QString &message) override { messages.append(message); }
     QStringList messages;
+};
+
+// Keeps what it was to tell instead of telling it.
+struct RecordingNotifier final : Notifier
+{
+    void notify(const QString &summary, const QString &body) override { notices.append(summary + u'|' + body); }
+    QStringList notices;
 };
 
 // Gives the answers it was handed, in order, and keeps what it was asked. No value stands

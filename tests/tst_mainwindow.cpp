@@ -17,12 +17,14 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -45,6 +47,7 @@ class TestMainWindow : public QObject
     TestClock m_clock{localTime(2005, 12, 12, 22, 15, 30)};
     RecordingErrorReport m_errors;
     ScriptedPrompt m_prompt;
+    RecordingNotifier m_notifier;
     std::unique_ptr<MainWindow> m_window;
 
     void makeWindow(const char *tripDateFile, Prompt *prompt = nullptr) // no file for nullptr
@@ -52,7 +55,7 @@ class TestMainWindow : public QObject
         if (tripDateFile)
             writeFile(m_path, tripDateFile);
         m_window = std::make_unique<MainWindow>(
-            MainWindow::Services{m_clock, m_errors, prompt ? *prompt : m_prompt, m_path});
+            MainWindow::Services{m_clock, m_errors, prompt ? *prompt : m_prompt, m_notifier, m_path});
         m_window->show();
         QCoreApplication::processEvents(); // lets a start-up report through
     }
@@ -74,6 +77,7 @@ private slots:
         m_window.reset();
         QFile::remove(m_path);
         m_errors.messages.clear();
+        m_notifier.notices.clear();
         m_prompt = ScriptedPrompt();
         m_clock.time = localTime(2005, 12, 12, 22, 15, 30);
     }
@@ -93,11 +97,20 @@ private slots:
         QAccessible::setActive(false);
         QCOMPARE(figures(), QStringList({"0", "1", "44", "30"}));
         QVERIFY(!announced.contains(QAccessible::Alert)
-                && !announced.contains(QAccessible::DescriptionChanged));
-        const QAccessibleInterface *banner =
-            QAccessible::queryAccessibleInterface(m_window->centralWidget());
-        QCOMPARE(banner->text(QAccessible::Description),
-                 "0 days, 1 hour, 44 minutes and 30 seconds left until the trip on 12/13/2005.");
+                && !announced.contains(QAccessible::DescriptionChanged)
+                && !announced.contains(QAccessible::NameChanged));
+        // To a screen reader each figure is its number and unit, and the window and the banner
+        // the whole countdown, which the tooltip shows too.
+        QStringList spoken;
+        for (const char *figure : {"lblDays", "lblHours", "lblMins", "lblSecs"})
+            spoken << QAccessible::queryAccessibleInterface(label(figure))->text(QAccessible::Name);
+        QCOMPARE(spoken, QStringList({"0 days", "1 hour", "44 minutes", "30 seconds"}));
+        const QString whole = "0 days, 1 hour, 44 minutes and 30 seconds until the trip on Tuesday, December 13, 2005.";
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->centralWidget())->text(QAccessible::Description), whole);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Description), whole);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(250, 20), m_window->mapToGlobal(QPoint(250, 20)));
+        QCoreApplication::sendEvent(label("lblHours"), &hover);
+        QCOMPARE(QToolTip::text(), whole);
 
         // A new date counts from the next tick; a figure too wide for its label shrinks to fit.
         const qreal size = label("lblDays")->font().pointSizeF();
@@ -194,7 +207,7 @@ private slots:
         makeWindow("\"2005-12-13\"\r\n", &dialogPrompt);
         dialogPrompt.setParent(m_window.get());
         const QString longForm = here.toString(QDate(2005, 12, 24), QLocale::LongFormat);
-        QStringList seen;
+        QStringList seen, fieldNames;
         QList<int> heights;
         QTimer answering; // answers each dialog as it comes: a word, 1970, then the date
         QObject::connect(&answering, &QTimer::timeout, [&] {
@@ -213,6 +226,7 @@ private slots:
                  << QString::number(dialog->layoutDirection());
             const QString answers[] = {QStringLiteral("never"), QStringLiteral("12/12/1970"), longForm};
             auto *field = dialog->findChild<QLineEdit *>();
+            fieldNames << field->accessibleName();
             for (const char32_t c : answers[heights.size() - 1].toUcs4()) // typed, whatever its script
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1),
                                     Qt::NoModifier);
@@ -240,6 +254,11 @@ private slots:
                  stored ? '"' + longForm.toUtf8() + "\"\r\n" : QByteArray("\"2005-12-13\"\r\n"));
         tick();
         QCOMPARE(label("lblDays")->text(), QString::number(stored ? 11 : 0));
+        // Each figure's unit, in the language, for a screen reader; the field named by its
+        // message without the blanks that break its line.
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("lblDays"))->text(QAccessible::Name),
+                 MainWindow::tr("%n day(s)", nullptr, stored ? 11 : 0));
+        QVERIFY(!fieldNames.isEmpty() && !fieldNames.join(QString()).contains(QStringLiteral("  ")));
 
         QFont captions(QStringLiteral("Liberation Sans"));
         captions.setPixelSize(11); // as the banner's picture writes them
@@ -256,6 +275,97 @@ private slots:
             if (qobject_cast<const QLabel *>(line) || qobject_cast<const QPushButton *>(line))
                 QVERIFY2(line->sizeHint().width() <= line->width(), qPrintable(line->objectName()));
         }
+    }
+
+    // The day of the trip is told once in a run, as it comes or when the counter starts on it,
+    // with the date in full; never for a day already past at the start.
+    void tripDay_toldOnceAsItComes_data()
+    {
+        QTest::addColumn<QByteArray>("trip");
+        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<bool>("told");
+        const auto at = [](int day, int h, int mi, int s) { return localTime(2005, 12, day, h, mi, s); };
+        // clang-format off
+        QTest::newRow("started on the day") << QByteArray("12/13/2005") << QList{at(13, 8, 0, 0), at(13, 8, 0, 1)} << true;
+        QTest::newRow("midnight passes as it runs") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59), at(13, 0, 0, 0), at(13, 0, 0, 1)} << true;
+        QTest::newRow("the day before") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59)} << false;
+        QTest::newRow("a day already past at the start") << QByteArray("12/11/2005") << QList{at(12, 8, 0, 0), at(13, 0, 0, 0)} << false;
+        // clang-format on
+    }
+
+    void tripDay_toldOnceAsItComes()
+    {
+        QFETCH(QByteArray, trip);
+        QFETCH(QList<QDateTime>, ticks);
+        QFETCH(bool, told);
+        makeWindow('"' + trip + "\"\r\n");
+        for (const QDateTime &now : ticks) {
+            m_clock.time = now;
+            tick();
+        }
+        QCOMPARE(m_notifier.notices, told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"} : QStringList());
+    }
+
+    // F10 takes the keyboard to the menu, as Alt does, on its first entry.
+    void f10_takesTheKeyboardToTheMenu()
+    {
+        makeWindow(nullptr);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F10);
+        QVERIFY(m_window->menuBar()->hasFocus());
+        QCOMPARE(m_window->menuBar()->activeAction(), m_window->findChild<QAction *>(QStringLiteral("Exit")));
+        QTest::keyClick(m_window->menuBar(), Qt::Key_Right);
+        QCOMPARE(m_window->menuBar()->activeAction(), m_window->findChild<QAction *>(QStringLiteral("SetupDate")));
+    }
+
+    // With a larger font, the About window, the prompt and a message box show every text whole;
+    // at the default font the About window is exactly as drawn.
+    void largeText_everyTextWhole_data()
+    {
+        QTest::addColumn<qreal>("points"); // 0: the default font
+        QTest::newRow("the default font") << 0.0;
+        QTest::newRow("18 points") << 18.0;
+    }
+
+    void largeText_everyTextWhole()
+    {
+        QFETCH(qreal, points);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        if (points > 0)
+            font.setPointSizeF(points);
+        QApplication::setFont(font);
+        AboutWindow about;
+        about.show();
+        QMessageBox message(QMessageBox::Warning, QStringLiteral("Velmor Trip Counter"),
+                            QStringLiteral("The trip date file \"vacation.txt\" in /home/user cannot be read."));
+        message.show();
+        QInputDialog prompt; // as the prompt lays out its message
+        prompt.setLabelText(TripDatePrompt::firstMessage(QLocale::c()));
+        prompt.show();
+        QList<const QWidget *> shown;
+        for (const QWidget *window : {static_cast<QWidget *>(&about), static_cast<QWidget *>(&message),
+                                      static_cast<QWidget *>(&prompt)})
+            shown += window->findChildren<const QWidget *>();
+        for (const QWidget *widget : std::as_const(shown)) {
+            const auto *label = qobject_cast<const QLabel *>(widget);
+            const auto *button = qobject_cast<const QAbstractButton *>(widget);
+            if ((!label && !button) || !widget->isVisible())
+                continue;
+            const QString text = label ? label->text() : button->text();
+            const QSize needed = label && label->wordWrap()
+                                     ? QSize(label->width(), label->heightForWidth(label->width()))
+                                     : widget->fontMetrics().size(Qt::TextShowMnemonic, text);
+            QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(), qPrintable(text));
+        }
+        if (points == 0) {
+            QCOMPARE(about.size(), AboutWindow::kSize);
+            QCOMPARE(about.findChild<QGroupBox *>()->geometry(), QRect(8, 8, 289, 105));
+            QCOMPARE(about.findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), QRect(8, 56, 273, 17));
+            QCOMPARE(about.findChild<QPushButton *>()->geometry(), QRect(104, 72, 97, 17));
+        }
+        QApplication::setFont(before);
     }
 
     // One About window, made when first asked for, hidden by its Close and shown again at its
@@ -278,6 +388,9 @@ private slots:
         QCOMPARE(m_window->findChildren<AboutWindow *>(), QList<AboutWindow *>{about});
         QVERIFY(about->isVisible());
         QCOMPARE(about->pos(), place);
+        // A screen reader says its lines as it opens.
+        QCOMPARE(QAccessible::queryAccessibleInterface(about)->text(QAccessible::Description),
+                 "Created by the Velmor project\ne-mail: velmor-counter@example.org\nVersion 4.0");
 
         QObject guard;
         QTimer::singleShot(0, &guard, [&] { m_window->close(); });
