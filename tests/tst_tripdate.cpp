@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<QString>("make"); // what stands at vacation.txt
         QTest::addColumn<QString>("why");
         QTest::addColumn<bool>("saves");
-        QTest::newRow("a directory") << "directory" << "Is a directory" << false;
+        QTest::newRow("a directory") << "directory" << "it is a directory" << false;
         QTest::newRow("links in a circle") << "loop" << "its links lead round in a circle" << false;
         QTest::newRow("a link into nowhere") << "nowhere" << "the directory it would be in does not exist" << false;
         QTest::newRow("a sparse gigabyte") << "sparse" << "it is too large to be a trip date file" << true;

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+
 namespace {
 
 constexpr qsizetype kQuotedTextMaxLength = 40;
@@ -31,8 +35,46 @@ QString whatToDoAbout(const FileProblem &problem)
     }
 }
 
-// Why the file cannot be used, as a clause: "it is not a regular file".
-QString reason(const QString &path, const FileProblem &problem, bool saving)
+// The system's reason for an error, in the program's own words where it has them, so that they
+// are in the user's language like the rest of the message: the C library speaks few of the
+// program's languages, and writes a reason as a sentence of its own ("Permission denied"). Any
+// other reason is the system's, in English where the message around it is English.
+QString systemReason(int error, bool english)
+{
+    switch (error) {
+    case ENOENT:
+        return QCoreApplication::translate("TripDate", "there is no such file or directory");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("TripDate", "permission is denied");
+    case EISDIR:
+        return QCoreApplication::translate("TripDate", "it is a directory");
+    case ENOTDIR:
+        return QCoreApplication::translate("TripDate", "a part of its path is not a directory");
+    case ELOOP:
+        return QCoreApplication::translate("TripDate", "it leads through too many links");
+    case EROFS:
+        return QCoreApplication::translate("TripDate", "its file system is read-only");
+    case ENOSPC:
+        return QCoreApplication::translate("TripDate", "there is no space left on the disk");
+    case EDQUOT:
+        return QCoreApplication::translate("TripDate", "the disk quota is used up");
+    case EIO:
+        return QCoreApplication::translate("TripDate", "the disk could not be read or written");
+    case EFBIG:
+        return QCoreApplication::translate("TripDate", "it would be too large for its file system");
+    case ENAMETOOLONG:
+        return QCoreApplication::translate("TripDate", "its name is too long");
+    default:
+        break;
+    }
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return english && c ? QString::fromLocal8Bit(::strerror_l(error, c)) : qt_error_string(error);
+}
+
+// Why the file cannot be used, as a clause: "it is not a regular file". `english` says whether
+// the message around it is.
+QString reason(const QString &path, const FileProblem &problem, bool saving, bool english)
 {
     using Refusal = FileProblem::Refusal;
     switch (problem.refusal) {
@@ -68,8 +110,16 @@ QString reason(const QString &path, const FileProblem &problem, bool saving)
     if (!problem.directory.isEmpty()
         && problem.directory != QFileInfo(path).absoluteDir().canonicalPath())
         return QCoreApplication::translate("TripDate", "%1 in %2, the directory its link leads to")
-            .arg(qt_error_string(problem.error), QDir::toNativeSeparators(problem.directory));
-    return qt_error_string(problem.error);
+            .arg(systemReason(problem.error, english), QDir::toNativeSeparators(problem.directory));
+    return systemReason(problem.error, english);
+}
+
+// A message of the trip date file, and whether it is English: in a language the program does
+// not speak, all of it is.
+std::pair<QString, bool> sentence(const char *text)
+{
+    const QString translated = QCoreApplication::translate("TripDate", text);
+    return {translated, translated == QLatin1String(text)};
 }
 
 // The file's text as a message can show it: short, and on one line.
@@ -102,8 +152,8 @@ QString FileMessages::fileNamed(const QString &path)
 
 QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)
 {
-    return QCoreApplication::translate("TripDate", "%1 cannot be read: %2.%3")
-        .arg(fileNamed(path), reason(path, problem, false), whatToDoAbout(problem));
+    const auto [message, english] = sentence(QT_TRANSLATE_NOOP("TripDate", "%1 cannot be read: %2.%3"));
+    return message.arg(fileNamed(path), reason(path, problem, false, english), whatToDoAbout(problem));
 }
 
 QString FileMessages::tooLong(const QString &path)
@@ -119,21 +169,19 @@ QString FileMessages::notADate(const QString &path, const QString &text)
 }
 
 namespace {
-QString cannotWriteBecause(const QString &path, const QString &why)
-{
-    return QCoreApplication::translate(
-               "TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.")
-        .arg(FileMessages::fileNamed(path), why);
-}
+const char *const kCannotWrite =
+    QT_TRANSLATE_NOOP("TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.");
 } // namespace
 
 QString FileMessages::cannotWrite(const QString &path, const FileProblem &problem)
 {
-    return cannotWriteBecause(path, reason(path, problem, true));
+    const auto [message, english] = sentence(kCannotWrite);
+    return message.arg(fileNamed(path), reason(path, problem, true, english));
 }
 
 QString FileMessages::notUnicode(const QString &path)
 {
-    return cannotWriteBecause(path,
-                              QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
+    return sentence(kCannotWrite)
+        .first.arg(fileNamed(path),
+                   QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
 }
