@@ -25,23 +25,29 @@ int answer(const QString &text)
 {
     if (say(stdout, text))
         return 0;
-    say(stderr, QStringLiteral("velmor-counter: write error: %1\n").arg(qt_error_string(errno)));
+    say(stderr, QStringLiteral("velmor-counter: %1\n").arg(qt_error_string(errno)));
     return 1;
 }
 
-QString helpText()
+QString helpText(const Translations &words)
 {
-    return QStringLiteral(
-        "Usage: velmor-counter [option]\n"
-        "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
-        "your trip date, in a small window at the top-left of the screen. Set the date\n"
-        "with Setup Date in the window's menu: it is kept in vacation.txt in the\n"
-        "directory the counter is started from, and read as your locale writes dates.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help     show this help and exit\n"
-        "  -v, --version  show the version and exit\n"
-        "Qt's own options, such as -platform and -display, are taken as well.\n");
+    const auto say = [&](const char *text) { return words.translate("CommandLine", text); };
+    //: The options' names stay as they are. Lines of at most 79 columns.
+    return say(QT_TRANSLATE_NOOP("CommandLine", "Usage: velmor-counter [option]")) + u'\n'
+           + say(QT_TRANSLATE_NOOP(
+                 "CommandLine",
+                 "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
+                 "your trip date, in a small window at the top-left of the screen. Set the date\n"
+                 "with Setup Date in the window's menu: it is kept in vacation.txt in the\n"
+                 "directory the counter is started from, and read as your locale writes dates."))
+           + QStringLiteral("\n\n") + say(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + u'\n'
+           + QStringLiteral("  -h, --help     ")
+           + say(QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")) + u'\n'
+           + QStringLiteral("  -v, --version  ")
+           + say(QT_TRANSLATE_NOOP("CommandLine", "show the version and exit")) + u'\n'
+           + say(QT_TRANSLATE_NOOP("CommandLine",
+                                   "Qt's own options, such as -platform and -display, are taken as well."))
+           + u'\n';
 }
 
 // Qt's options that take a value, and those that do not (QGuiApplication's, the X11
@@ -61,7 +67,7 @@ const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 
 // Why the window cannot be shown, if it cannot. Without a display QApplication would abort,
 // with a screenful of plugin diagnostics and a core dump.
-std::optional<QString> unreachableDisplay(const QCommandLineParser &parser)
+std::optional<QString> unreachableDisplay(const QCommandLineParser &parser, const Translations &words)
 {
     QString platform = parser.value(QStringLiteral("platform"));
     if (platform.isEmpty())
@@ -75,18 +81,21 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser)
     if (!platform.isEmpty() && platform != u"xcb")
         return std::nullopt; // the user's choice: offscreen, Wayland, a framebuffer...
     if (display.isEmpty())
-        return QStringLiteral("there is no display to show the window on (DISPLAY is not set)");
+        return words.translate("CommandLine",
+                               QT_TRANSLATE_NOOP("CommandLine", "there is no display to show the "
+                                                                "window on (DISPLAY is not set)"));
     xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool reached = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
     if (!reached)
-        return QStringLiteral("cannot open the display %1").arg(display);
+        return words.translate("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
+            .arg(display);
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char *argv[])
+std::optional<int> handleCommandLine(int argc, char *argv[], const Translations &words)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -107,15 +116,17 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        say(stderr, QStringLiteral("velmor-counter: unexpected argument '%1'\n")
-                        .arg(parser.positionalArguments().first()));
+        say(stderr, QStringLiteral("velmor-counter: %1\n")
+                        .arg(words.translate("CommandLine",
+                                             QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
+                                 .arg(parser.positionalArguments().first())));
         return 2;
     }
     if (parser.isSet(help))
-        return answer(helpText());
+        return answer(helpText(words));
     if (parser.isSet(version))
         return answer(QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)));
-    if (const std::optional<QString> problem = unreachableDisplay(parser)) {
+    if (const std::optional<QString> problem = unreachableDisplay(parser, words)) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(*problem));
         return 1;
     }

@@ -33,37 +33,46 @@ void choosePlatform()
 QString whyAlone(OneCounterPerFile::Alone why)
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString said;
     switch (why) {
     case OneCounterPerFile::Alone::NoPrivateDirectory:
-        return runtime.isEmpty()
-                   ? QStringLiteral("velmor-counter: XDG_RUNTIME_DIR is not set, so a second start in "
-                                    "this directory will not find this counter\n")
-                   : QStringLiteral("velmor-counter: %1 is not a directory of yours alone, so a second "
-                                    "start in this directory will not find this counter\n")
+        said = runtime.isEmpty()
+                   ? QCoreApplication::translate("CommandLine",
+                                                 "XDG_RUNTIME_DIR is not set, so a second start in "
+                                                 "this directory will not find this counter")
+                   : QCoreApplication::translate("CommandLine",
+                                                 "%1 is not a directory of yours alone, so a second "
+                                                 "start in this directory will not find this counter")
                          .arg(runtime);
+        break;
     case OneCounterPerFile::Alone::NameTooLong:
     case OneCounterPerFile::Alone::NoLock:
-        return QStringLiteral("velmor-counter: %1 takes no lock, so a second start in this "
-                              "directory will not find this counter\n")
-            .arg(runtime);
+        said = QCoreApplication::translate("CommandLine",
+                                           "%1 takes no lock, so a second start in this directory "
+                                           "will not find this counter")
+                   .arg(runtime);
+        break;
     case OneCounterPerFile::Alone::Unanswered:
-        return QStringLiteral("velmor-counter: the counter already running in this directory does "
-                              "not answer; this one runs beside it\n");
+        said = QCoreApplication::translate("CommandLine",
+                                           "the counter already running in this directory does not "
+                                           "answer; this one runs beside it");
+        break;
     }
-    return {};
+    return QStringLiteral("velmor-counter: %1\n").arg(said);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = handleCommandLine(argc, argv))
+    Translations translations;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, translations))
         return *status;
     choosePlatform();
     // The launcher's startup notification, which Qt takes out of the environment as it starts.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
-    const Translations translations;
+    translations.install();
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));

@@ -21,14 +21,28 @@ namespace {
 Translations::Translations(const QLocale &locale)
 {
     const QString embedded = QStringLiteral(":/i18n");
-    if (m_program.load(locale, QStringLiteral("velmor"), QStringLiteral("_"), embedded)
-        || m_program.load(QStringLiteral("velmor_en"), embedded))
-        QCoreApplication::installTranslator(&m_program);
+    if (!m_program.load(locale, QStringLiteral("velmor"), QStringLiteral("_"), embedded))
+        (void)m_program.load(QStringLiteral("velmor_en"), embedded);
     // Qt's words for its dialogs' buttons only in a language the program speaks too, so that
     // a user of another language sees English throughout, not English with "Annulla".
     const QLocale spoken(m_program.language());
-    if (spoken.language() != QLocale::English && spoken != QLocale::c()
-        && m_qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    m_hasQt = spoken.language() != QLocale::English && spoken != QLocale::c()
+              && m_qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (QCoreApplication::instance())
+        install();
+}
+
+void Translations::install()
+{
+    if (!m_program.isEmpty())
+        QCoreApplication::installTranslator(&m_program);
+    if (m_hasQt)
         QCoreApplication::installTranslator(&m_qt);
+}
+
+QString Translations::translate(const char *context, const char *text) const
+{
+    const QString translated = m_program.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
