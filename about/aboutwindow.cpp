@@ -78,24 +78,37 @@ private:
         QRect drawn; // in the widget's own coordinates
     };
 
-    // The room a widget's text needs: a button's, its text with a little air around it (the
-    // style's own size hint asks for a taller button than the window was drawn with); anything
-    // else's, its size hint, and a frame's its title besides.
+    // The room a widget's text needs: its glyphs, whose height in a script such as Arabic is more
+    // than the font's own, with a pixel or so of air above and below; a frame's title besides.
     static QSize roomFor(const QLayoutItem &item)
     {
-        if (const auto *button = qobject_cast<const QAbstractButton *>(item.widget()))
-            return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()) + QSize(8, 2);
-        return item.sizeHint().expandedTo(item.widget() ? item.widget()->minimumSizeHint() : QSize());
+        const QWidget *widget = item.widget();
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        if (!label && !button)
+            return item.sizeHint().expandedTo(widget ? widget->minimumSizeHint() : QSize());
+        const QString text = label ? label->text() : button->text();
+        const QFontMetrics metrics = widget->fontMetrics();
+        return QSize(metrics.horizontalAdvance(text) + (button ? 8 : 0),
+                     std::max(metrics.height(), metrics.boundingRect(text).height()) + (button ? 3 : 2));
     }
 
-    // How much larger than drawn everything is: as much as the most crowded text needs.
+    // How much larger than drawn everything is: as much as the most crowded text needs. The room
+    // a widget has for its text ends where the next one below it begins: the credit lines stand
+    // 16 pixels apart, a pixel less than their height.
     qreal factor() const
     {
         qreal factor = 1;
         for (const Placed &placed : m_items) {
+            int room = placed.drawn.height();
+            for (const Placed &other : m_items) {
+                if (other.drawn.top() > placed.drawn.top() && other.drawn.top() < placed.drawn.bottom()
+                    && other.drawn.left() <= placed.drawn.right() && other.drawn.right() >= placed.drawn.left())
+                    room = std::min(room, other.drawn.top() - placed.drawn.top());
+            }
             const QSize wanted = roomFor(*placed.item);
             factor = std::max({factor, qreal(wanted.width()) / placed.drawn.width(),
-                               qreal(wanted.height()) / placed.drawn.height()});
+                               qreal(wanted.height()) / room});
         }
         return factor;
     }

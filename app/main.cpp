@@ -73,6 +73,7 @@ int main(int argc, char *argv[])
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     translations.install();
+    mendDialogStyle();
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));

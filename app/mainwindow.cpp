@@ -31,10 +31,15 @@ QString noTripDateHint()
     return MainWindow::tr("No trip date yet: choose Setup Date to set it.");
 }
 
-QString days(int n) { return MainWindow::tr("%n day(s)", nullptr, n); }
-QString hours(int n) { return MainWindow::tr("%n hour(s)", nullptr, n); }
-QString minutes(int n) { return MainWindow::tr("%n minute(s)", nullptr, n); }
-QString seconds(int n) { return MainWindow::tr("%n second(s)", nullptr, n); }
+// A count with its unit, in words. Two is its own word in some languages (Hebrew's יומיים,
+// "two days"), which Qt's plural rules for them have no form for: a translation gives the words
+// for two of each unit, which the others say as they say any other count.
+//: The words for two days, where the language has a word of its own for that, as Hebrew has
+//: יומיים; else as the language says any other number of days. Likewise for the other units.
+QString days(int n) { return n == 2 ? MainWindow::tr("2 days", "two") : MainWindow::tr("%n day(s)", nullptr, n); }
+QString hours(int n) { return n == 2 ? MainWindow::tr("2 hours", "two") : MainWindow::tr("%n hour(s)", nullptr, n); }
+QString minutes(int n) { return n == 2 ? MainWindow::tr("2 minutes", "two") : MainWindow::tr("%n minute(s)", nullptr, n); }
+QString seconds(int n) { return n == 2 ? MainWindow::tr("2 seconds", "two") : MainWindow::tr("%n second(s)", nullptr, n); }
 
 // The window as a screen reader meets it: its title, and the countdown in one sentence as its
 // description, which a screen reader says as the window becomes active.

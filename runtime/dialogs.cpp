@@ -3,11 +3,15 @@
 #include "assets/name.h"
 #include "runtime/windowmanager.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QRegularExpression>
 
 void MessageBoxErrorReport::report(const QString &message)
@@ -68,4 +72,56 @@ std::optional<QString> DialogPrompt::ask(const QString &message, const QString &
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.4 right-aligns such a text and then the painter turns its alignment round for the
+// right-to-left direction, so that it lands against the left edge; this draws the label as later
+// Qt does: icon and text centred together, the text to the left of the icon.
+class RightToLeftButtons final : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (element != CE_PushButtonLabel || !button || button->direction != Qt::RightToLeft
+            || button->icon.isNull() || button->text.isEmpty()) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const QIcon::Mode mode = !(button->state & State_Enabled) ? QIcon::Disabled
+                                 : button->state & State_HasFocus ? QIcon::Active
+                                                                   : QIcon::Normal;
+        const QPixmap pixmap = button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(),
+                                                   mode, button->state & State_On ? QIcon::On : QIcon::Off);
+        const QSize icon = pixmap.deviceIndependentSize().toSize();
+        constexpr int kSpacing = 4; // as QPushButton's size hint counts it
+        int flags = Qt::AlignVCenter | Qt::TextShowMnemonic;
+        if (!proxy()->styleHint(SH_UnderlineShortcut, button, widget))
+            flags |= Qt::TextHideMnemonic;
+        QRect text = button->rect;
+        const int width = icon.width() + kSpacing + button->fontMetrics.horizontalAdvance(button->text);
+        const QRect iconPlace = visualRect(Qt::RightToLeft, text,
+                                           QRect(text.x() + (text.width() - width) / 2,
+                                                 text.y() + (text.height() - icon.height()) / 2,
+                                                 icon.width(), icon.height()));
+        painter->drawPixmap(iconPlace, pixmap);
+        text.setRight(iconPlace.left() - kSpacing);
+        // Against the icon, whatever the painter's direction would make of a plain alignment.
+        proxy()->drawItemText(painter, text, flags | Qt::AlignRight | Qt::AlignAbsolute, button->palette,
+                              button->state & State_Enabled, button->text, QPalette::ButtonText);
+    }
+};
+#endif
+
+} // namespace
+
+void mendDialogStyle()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QApplication::setStyle(new RightToLeftButtons);
+#endif
 }

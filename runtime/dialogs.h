@@ -28,3 +28,8 @@ public:
 private:
     QPointer<QWidget> m_parent;
 };
+
+// The application's style, with what Qt 6.4 draws amiss in the dialogs mended: in a language
+// written from right to left, a button's text beside its icon lay against the button's far
+// edge, cut. Later Qt draws it right, and gets its own style.
+void mendDialogStyle();

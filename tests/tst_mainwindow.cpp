@@ -368,6 +368,30 @@ private slots:
         QApplication::setFont(before);
     }
 
+    // In a language written from right to left, a button's text beside its icon keeps its
+    // margin, icon and text centred together, on the mended style as on later Qt's own.
+    void rightToLeft_buttonTextKeepsItsMargin()
+    {
+        mendDialogStyle();
+        QPushButton button(QStringLiteral("Cancel"));
+        button.setLayoutDirection(Qt::RightToLeft);
+        QPixmap cross(16, 16);
+        cross.fill(Qt::red);
+        button.setIcon(QIcon(cross));
+        button.resize(120, 30);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as the language's translation sets it
+        const QImage shown = button.grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        int leftmostInk = shown.width(); // within the frame, on the text's line
+        for (int x = 4; x < shown.width() - 4 && leftmostInk == shown.width(); ++x) {
+            for (int y = shown.height() / 2 - 4; y < shown.height() / 2 + 4; ++y) {
+                if (qGray(shown.pixel(x, y)) < 96)
+                    leftmostInk = x;
+            }
+        }
+        QVERIFY2(leftmostInk > 12, qPrintable(QString::number(leftmostInk)));
+    }
+
     // One About window, made when first asked for, hidden by its Close and shown again at its
     // place; not modal. The close box ends the program as "Close" does, About open or not.
     // Without a trip date file nothing is created.
