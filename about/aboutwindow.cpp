@@ -5,6 +5,7 @@
 #include "runtime/windowmanager.h"
 
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -177,4 +178,11 @@ void AboutWindow::showInFront(QPoint topLeft)
     show();
     raise();
     activateWindow();
+}
+
+void AboutWindow::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous() && parentWidget())
+        parentWidget()->window()->activateWindow();
 }

@@ -22,4 +22,9 @@ public:
 
     // Shows the window at `topLeft`, or brings it to the front when it is already shown.
     void showInFront(QPoint topLeft);
+
+protected:
+    // Hidden, it hands the keyboard back to the main window, which some window managers
+    // (openbox) leave to the program.
+    void hideEvent(QHideEvent *event) override;
 };

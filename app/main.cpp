@@ -100,5 +100,6 @@ int main(int argc, char *argv[])
     prompt.setParent(&window);
     QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
     window.show();
+    window.activateWindow(); // a window out of the taskbar is not given the keyboard by all
     return QApplication::exec();
 }

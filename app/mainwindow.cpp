@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -106,18 +107,20 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_ticker, &SecondTicker::ticked, this, &MainWindow::showCountdown);
     m_ticker->start();
 
+    // Closed through the window manager while the prompt is open, the counter ends as well: the
+    // unanswered prompt is like Cancel.
+    watchCloseRequests(this, [] {
+        while (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+        QCoreApplication::quit();
+    });
+
     loadStoredTripDate();
     connect(new FileWatch(m_services.tripDateFile, this), &FileWatch::changed, this,
             &MainWindow::followTripDateFile);
 }
 
-void MainWindow::showInFront()
-{
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
-}
+void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, startupId); }
 
 void MainWindow::buildMenu()
 {
@@ -159,11 +162,15 @@ void MainWindow::loadStoredTripDate()
                               Qt::QueuedConnection);
 }
 
-// The one place where the user hears of a trip date that could not be loaded or saved.
+// The one place where the user hears of a trip date that could not be loaded or saved. The
+// keyboard comes back to the window afterwards, which some window managers (openbox) leave to
+// the program.
 void MainWindow::report(const QString &problem)
 {
-    if (!problem.isEmpty())
-        m_services.errorReport.report(problem);
+    if (problem.isEmpty())
+        return;
+    m_services.errorReport.report(problem);
+    activateWindow();
 }
 
 // A trip date file that another counter, an editor or a backup changed: the figures count
@@ -235,6 +242,7 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     TripDateResult entered = enterTripDate(m_services.prompt, m_services.tripDateFile, dateContext());
+    activateWindow(); // the keyboard back, after the prompt
     if (entered.tripDate) {
         setTripDate(std::move(entered.tripDate));
         m_figures = countdownTo(m_tripDate->day, m_services.clock.now());
@@ -265,8 +273,12 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     // The counter has no taskbar button, but a minimised one needs a way back: where the
     // window manager offers to minimise it anyway, it shows in the taskbar until restored.
-    if (event->type() == QEvent::WindowStateChange)
-        showInTaskbar(this, isMinimized());
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    showInTaskbar(this, isMinimized());
+    // A fixed strip: some window managers (fluxbox) maximise it all the same.
+    if (windowState() & Qt::WindowMaximized)
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -42,9 +42,10 @@ public:
 
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
-    // Shows the window in front of the others, restored if it was minimised: another start in
-    // the same directory asked for it.
-    void showInFront();
+    // Shows the window in front of the others, restored if it was minimised and active with the
+    // keyboard's focus: another start in the same directory asked for it, launched with
+    // `startupId` (empty from a terminal).
+    void showInFront(const QByteArray &startupId);
 
     // The countdown in one sentence, with the trip date in full: the window's tooltip, and
     // what a screen reader says of it.

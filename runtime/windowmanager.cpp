@@ -1,5 +1,7 @@
 #include "windowmanager.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
@@ -113,8 +115,38 @@ bool supported(xcb_connection_t *connection, const char *name)
 
 constexpr uint32_t kSourceApplication = 1; // EWMH: the request comes from the program itself
 
-// Asks once more for the window's place if the window manager moved it as it mapped it; see
-// placeExactly.
+// The X server's time now: the time of the property change that appending nothing to a window
+// of its own makes, on a connection of its own, since Qt's own thread reads Qt's connection's
+// events. Asked rarely (when another start brings the counter to the front).
+uint32_t serverTimeNow()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    uint32_t time = XCB_CURRENT_TIME;
+    if (!xcb_connection_has_error(connection)) {
+        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        const xcb_window_t window = xcb_generate_id(connection);
+        xcb_create_window(connection, 0, window, screen->root, -1, -1, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, 0, XCB_CW_EVENT_MASK, &events);
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME,
+                            XCB_ATOM_STRING, 8, 0, "");
+        xcb_flush(connection);
+        while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
+            const bool changed = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
+            if (changed)
+                time = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
+            std::free(event);
+            if (changed)
+                break;
+        }
+    }
+    xcb_disconnect(connection);
+    return time;
+}
+
+// Asks once more for the window's place if, as the window manager maps it, it is not where it
+// belongs: where it was asked for, or, where the window manager's frame would then reach above
+// or left of the screen, as much lower or further right as the frame needs. See placeExactly.
 class PlaceKeeper final : public QObject
 {
 public:
@@ -127,43 +159,80 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_window)
-            return false;
-        if (event->type() == QEvent::Show)
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle()) {
             m_shown.start();
-        if (event->type() != QEvent::Move || !m_shown.isValid())
+            m_window->windowHandle()->installEventFilter(this);
+        }
+        // The window manager frames and moves a window as it maps it, some before it is first
+        // drawn and some (i3) just after; a move a while later is the user's own.
+        const bool mapping = event->type() == QEvent::Move || event->type() == QEvent::Expose;
+        if (!mapping || !m_shown.isValid())
             return false;
-        // The window manager moves a window as it maps it, some before it is first drawn and
-        // some (i3) just after; a move a while later is the user's own.
         if (m_shown.elapsed() > kWhileMapping) {
             deleteLater();
-        } else if (m_window->geometry().topLeft() != m_place) {
-            askAgain();
+            return false;
+        }
+        const WindowPlace now = placeOnScreen(m_window);
+        const QPoint belongs(std::max(m_place.x(), now.frameMargins.left()),
+                             std::max(m_place.y(), now.frameMargins.top()));
+        if (now.clientArea.topLeft() != belongs) {
+            askAgain(belongs);
             deleteLater();
         }
         return false;
     }
 
 private:
-    void askAgain()
+    void askAgain(QPoint place)
     {
         xcb_connection_t *connection = x11Connection();
         if (!connection || !supported(connection, "_NET_MOVERESIZE_WINDOW")) {
-            m_window->setGeometry(QRect(m_place, m_window->size()));
+            m_window->setGeometry(QRect(place, m_window->size()));
             return;
         }
         constexpr uint32_t kStaticGravity = 10, kX = 1 << 8, kY = 1 << 9;
         const qreal ratio = m_window->devicePixelRatioF(); // X speaks in device pixels
         askWindowManager(connection, nativeWindow(m_window), "_NET_MOVERESIZE_WINDOW",
                          {kStaticGravity | kX | kY | kSourceApplication << 12,
-                          uint32_t(qRound(m_place.x() * ratio)), uint32_t(qRound(m_place.y() * ratio)),
-                          0, 0});
+                          uint32_t(qRound(place.x() * ratio)), uint32_t(qRound(place.y() * ratio)), 0, 0});
     }
 
     static constexpr qint64 kWhileMapping = 1000; // milliseconds
     QWidget *m_window;
     QPoint m_place;
     QElapsedTimer m_shown;
+};
+
+// Tells of the window manager's request to close a window that a modal dialog keeps Qt from
+// passing on: Qt drops it, and the window's own close handling would never run.
+class CloseRequests final : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    CloseRequests(QWidget *window, std::function<void()> requested)
+        : QObject(window), m_window(window), m_requested(std::move(requested))
+    {
+        qApp->installNativeEventFilter(this);
+    }
+    ~CloseRequests() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE
+            || !QApplication::activeModalWidget())
+            return false;
+        const auto *client = static_cast<const xcb_client_message_event_t *>(message);
+        xcb_connection_t *connection = x11Connection();
+        if (client->format == 32 && client->window == nativeWindow(m_window)
+            && client->type == atom(connection, "WM_PROTOCOLS")
+            && client->data.data32[0] == atom(connection, "WM_DELETE_WINDOW"))
+            QMetaObject::invokeMethod(this, m_requested, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_requested;
 };
 
 } // namespace
@@ -182,12 +251,51 @@ void keepOutOfTaskbar(QWidget *window)
 void showInTaskbar(QWidget *window, bool shown)
 {
     xcb_connection_t *connection = x11Connection();
-    if (!connection)
+    const xcb_window_t native = nativeWindow(window);
+    if (!connection || !native)
         return;
+    // Some window managers (GNOME's metacity, MATE's marco) keep every utility window out of the
+    // taskbar, whatever it asks: while it is in the taskbar it is a normal window.
+    const xcb_atom_t types[] = {atom(connection, "_NET_WM_WINDOW_TYPE_UTILITY"),
+                                atom(connection, "_NET_WM_WINDOW_TYPE_NORMAL")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native,
+                        atom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, shown ? 1 : 2,
+                        shown ? types + 1 : types);
+    // One state a message: fluxbox takes only the first.
     constexpr uint32_t kRemove = 0, kAdd = 1;
-    askWindowManager(connection, nativeWindow(window), "_NET_WM_STATE",
-                     {shown ? kRemove : kAdd, atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                      atom(connection, "_NET_WM_STATE_SKIP_PAGER"), kSourceApplication, 0});
+    for (const char *state : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+        askWindowManager(connection, native, "_NET_WM_STATE",
+                         {shown ? kRemove : kAdd, atom(connection, state), 0, kSourceApplication, 0});
+}
+
+void bringToFront(QWidget *window, const QByteArray &startupId)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    xcb_connection_t *connection = x11Connection();
+    const xcb_window_t native = nativeWindow(window);
+    if (!connection || !native) {
+        window->activateWindow();
+        return;
+    }
+    // Qt would ask with the time of the last event it saw, which is older than what the user
+    // did in another program since: a window manager that keeps other programs from stealing
+    // the focus (GNOME's mutter and metacity, MATE's marco) refuses it. The start asked for the
+    // counter, so the request carries the time the user launched it, or, from a terminal that
+    // has none to give, the present, as a pager's does.
+    constexpr uint32_t kSourcePager = 2;
+    const qsizetype at = startupId.lastIndexOf("_TIME");
+    const uint32_t launched = at < 0 ? 0 : startupId.mid(at + 5).toUInt();
+    askWindowManager(connection, native, "_NET_ACTIVE_WINDOW",
+                     {launched ? kSourceApplication : kSourcePager,
+                      launched ? launched : serverTimeNow(), 0, 0, 0});
+}
+
+void watchCloseRequests(QWidget *window, std::function<void()> closeRequested)
+{
+    if (x11Connection())
+        new CloseRequests(window, std::move(closeRequested));
 }
 
 void placeExactly(QWidget *window, QPoint topLeft)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+
+#include <functional>
 
 class QWidget;
 
@@ -17,16 +20,28 @@ class QWidget;
 // is first shown.
 void keepOutOfTaskbar(QWidget *window);
 
-// Puts a shown window into the taskbar and the pager, or takes it out again: a window that is
-// minimised (where the window manager offers that whatever the window asks) needs a way back.
+// Puts a shown window into the taskbar, the pager and the window switcher, or takes it out again:
+// a window that is minimised (where the window manager offers that whatever the window asks)
+// needs a way back. In them, it is a normal window, not a utility one.
 void showInTaskbar(QWidget *window, bool shown);
 
-// Places the window's client area at `topLeft` before it is shown, and, if the window manager moves it as it
-// maps it (to keep its title bar on the screen, or by a placement rule of its own), asks once
-// more, exactly: where the window manager supports it, for the window's own top-left corner,
-// whatever the frame around it (static gravity); elsewhere as the first time. Never again until
-// the next call, so as not to fight a window manager that refuses, nor the user who moves the
-// window later.
+// Brings the window to the front, restored and active with the keyboard's focus, as the user's
+// own request that another start of the program was: with the time of the launcher's startup
+// notification (`startupId`, DESKTOP_STARTUP_ID) where it has one, else as a pager asks.
+void bringToFront(QWidget *window, const QByteArray &startupId);
+
+// Calls `closeRequested` when the window manager asks to close the window while a modal dialog
+// is open, which Qt does not pass on to the window.
+void watchCloseRequests(QWidget *window, std::function<void()> closeRequested);
+
+// Places the window's client area at `topLeft` before it is shown, and, if as the window
+// manager maps it the window is not there (moved to keep its title bar on the screen, or by a
+// placement rule of the window manager's own), or its frame would reach above or left of the
+// screen, asks once more: for `topLeft`, or as much lower and further right as the frame needs
+// to start on the screen. Where the window manager supports it, the request is for the window's
+// own top-left corner, whatever the frame around it (static gravity); elsewhere as the first
+// time. Never again until the next call, so as not to fight a window manager that refuses, nor
+// the user who moves the window later.
 void placeExactly(QWidget *window, QPoint topLeft);
 
 // Where a shown window and its frame really are on the screen, as the X server has them. Qt's

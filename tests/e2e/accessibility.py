@@ -1,0 +1,117 @@
+"""The counter as a keyboard and a screen reader meet it, over the accessibility bus: it has the
+keyboard at the start and back after each of its dialogs, F10 takes the keyboard to its menu,
+each figure is its number with its unit, the window says the whole countdown, and the About
+window its credits. Run by accessibility.sh, which starts the counter under a window manager
+and the accessibility bus, in the language it is given.
+
+usage: accessibility.py LANGUAGE   (en or de: the words to expect)
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WORDS = {
+    "en": {"units": ["1477 days", "14 hours", "0 minutes", "60 seconds"],
+           "sentence": "1477 days, 14 hours, 0 minutes and 60 seconds until the trip on Tuesday, December 24, 2030.",
+           "about": "Created by the Velmor project\ne-mail: velmor-counter@example.org\nVersion 4.0"},
+    "de": {"units": ["1477 Tage", "14 Stunden", "0 Minuten", "60 Sekunden"],
+           "sentence": "Noch 1477 Tage, 14 Stunden, 0 Minuten und 60 Sekunden bis zur Reise am Dienstag, 24. Dezember 2030.",
+           "about": "Erstellt vom Velmor-Projekt\nE-Mail: velmor-counter@example.org\nVersion 4.0"},
+}
+
+
+def fail(message):
+    print("FAIL:", message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, check):
+    """What `check` returns once it is true; fails after a minute, a safety net on a loaded machine."""
+    for _ in range(600):
+        try:
+            found = check()
+        except Exception:  # the accessible tree changes as windows come and go
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(what)
+
+
+def counter():
+    for application in pyatspi.Registry.getDesktop(0):
+        if application is not None and application.name == "VelmorCounter":
+            return application
+    return None
+
+
+def window(role):
+    """The counter's window of that role ("frame", "dialog"), shown."""
+    for child in counter():
+        if child is not None and child.getRoleName() == role and child.getState().contains(pyatspi.STATE_SHOWING):
+            return child
+    return None
+
+
+def active(node):
+    return node is not None and node.getState().contains(pyatspi.STATE_ACTIVE)
+
+
+def focused(node):
+    """The innermost descendant of `node` that has the keyboard's focus: a menu bar's entry
+    before the menu bar."""
+    if node is None:
+        return None
+    for child in node:
+        found = focused(child)
+        if found is not None:
+            return found
+    return node if node.getState().contains(pyatspi.STATE_FOCUSED) else None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def main():
+    words = WORDS[sys.argv[1]]
+    frame = wait_for("the counter is not on the accessibility bus", lambda: counter() and window("frame"))
+    wait_for("the counter does not have the keyboard at the start", lambda: active(window("frame")))
+
+    # The figures with their units, and the whole countdown as the window's description.
+    banner = wait_for("no countdown", lambda: [c for c in frame if c.getRoleName() == "panel"][0])
+    wait_for("the figures are not the first tick's", lambda: banner[3].name)
+    units = [label.name for label in banner]
+    if units != words["units"]:
+        fail(f"the figures are {units}, not {words['units']}")
+    if frame.description != words["sentence"]:
+        fail(f"the window says {frame.description!r}, not {words['sentence']!r}")
+
+    # F10 takes the keyboard to the menu's first entry; Return there would end the counter, so
+    # the keyboard goes on to the About entry.
+    key("F10")
+    entry = wait_for("F10 does not take the keyboard to the menu",
+                     lambda: (lambda node: node if node and node.getRoleName() == "menu item" else None)(
+                         focused(window("frame"))))
+    key("Right", "Right", "Return")
+    about = wait_for("the About window does not open", lambda: window("dialog"))
+    if about.description != words["about"]:
+        fail(f"the About window says {about.description!r}, not {words['about']!r}")
+    key("Escape")
+    wait_for("the keyboard does not come back after the About window", lambda: active(window("frame")))
+
+    # The prompt, by the keyboard alone: its field is named without the blanks of its message.
+    key("F10", "Right", "Return")
+    prompt = wait_for("the prompt does not open", lambda: window("dialog"))
+    field = wait_for("the prompt's field does not have the keyboard", lambda: focused(prompt))
+    if "  " in field.name or not field.name:
+        fail(f"the prompt's field is named {field.name!r}")
+    key("Escape")
+    wait_for("the keyboard does not come back after the prompt", lambda: active(window("frame")))
+    print(f"accessibility ({sys.argv[1]}): keyboard at the start and after each dialog, F10, units, sentence, credits")
+
+
+main()

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The real program under a window manager with the accessibility bus running, as a person who
+# uses only a keyboard and a screen reader meets it (accessibility.py), in English and German;
+# and the desktop notification it sends when it starts on the day of the trip, which a small
+# notification service of the test's own (notifications.py) takes on a private session bus.
+# usage: accessibility.sh PROGRAM
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+tools=(openbox dbus-daemon faketime xdotool xprop /usr/bin/python3 /usr/libexec/at-spi-bus-launcher)
+source "$here/xvfb.sh"
+
+{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+export DBUS_SESSION_BUS_ADDRESS
+at_exit 'kill $bus_pid'
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+at_exit "kill $!"
+openbox >"$work/wm.log" 2>&1 &
+at_exit "kill $!"
+wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "openbox did not take the screen"
+/usr/bin/python3 "$here/notifications.py" >"$work/notifications" 2>>"$log" &
+at_exit "kill $!"
+wait_until grep -q ready "$work/notifications" || fail "the notification service did not start"
+
+mkdir "$work/run"
+cd "$work/run"
+printf '"12/24/2030"\r\n' >vacation.txt
+# Qt's accessibility bridge speaks only to a screen reader, unless told to always.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+for language in en de; do
+    locale=$([ "$language" = en ] && echo C.UTF-8 || echo de_DE.UTF-8)
+    # The clock stands still, so that the figures do too.
+    LANG=$locale faketime -f '2026-12-07 09:59:00' "$program" 2>>"$log" &
+    pid=$!
+    /usr/bin/python3 "$here/accessibility.py" "$language" || fail "in $language"
+    kill "$pid"
+    wait "$pid" || true
+done
+
+# On the day of the trip, the counter tells the desktop once, in the user's language.
+LANG=de_DE.UTF-8 faketime -f '2030-12-24 08:00:00' "$program" 2>>"$log" &
+pid=$!
+wait_until grep -q Reise "$work/notifications" || fail "no notification on the day of the trip: $(cat "$work/notifications")"
+expected=$(printf 'Velmor Trip Counter\torg.example.VelmorCounter\tDeine Reise beginnt heute.\tDienstag, 24. Dezember 2030')
+[ "$(grep -v ready "$work/notifications")" = "$expected" ] || fail "the notification is: $(grep -v ready "$work/notifications")"
+kill "$pid"
+echo "accessibility: in English and German, and the day of the trip told"
