@@ -31,7 +31,7 @@ int answer(const QString &text)
 
 QString helpText(const Translations &words)
 {
-    const auto say = [&](const char *text) { return words.translate("CommandLine", text); };
+    const auto say = [&](const char *text) { return words.phrase("CommandLine", text); };
     //: The options' names stay as they are. Lines of at most 79 columns.
     return say(QT_TRANSLATE_NOOP("CommandLine", "Usage: velmor-counter [option]")) + u'\n'
            + say(QT_TRANSLATE_NOOP(
@@ -81,14 +81,14 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser, cons
     if (!platform.isEmpty() && platform != u"xcb")
         return std::nullopt; // the user's choice: offscreen, Wayland, a framebuffer...
     if (display.isEmpty())
-        return words.translate("CommandLine",
+        return words.phrase("CommandLine",
                                QT_TRANSLATE_NOOP("CommandLine", "there is no display to show the "
                                                                 "window on (DISPLAY is not set)"));
     xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool reached = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
     if (!reached)
-        return words.translate("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
+        return words.phrase("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
             .arg(display);
     return std::nullopt;
 }
@@ -117,7 +117,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Translations 
     }
     if (!parser.positionalArguments().isEmpty()) {
         say(stderr, QStringLiteral("velmor-counter: %1\n")
-                        .arg(words.translate("CommandLine",
+                        .arg(words.phrase("CommandLine",
                                              QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
                                  .arg(parser.positionalArguments().first())));
         return 2;

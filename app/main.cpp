@@ -4,6 +4,7 @@
 #include "runtime/clock.h"
 #include "runtime/desktopnotifier.h"
 #include "runtime/dialogs.h"
+#include "runtime/windowmanager.h"
 #include "runtime/oneperfile.h"
 #include "tripdate/tripdatefile.h"
 
@@ -99,7 +100,6 @@ int main(int argc, char *argv[])
     errorReport.setParent(&window);
     prompt.setParent(&window);
     QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
-    window.show();
-    window.activateWindow(); // a window out of the taskbar is not given the keyboard by all
+    showAndBringToFront(&window, startupId);
     return QApplication::exec();
 }

@@ -41,7 +41,7 @@ void Translations::install()
         QCoreApplication::installTranslator(&m_qt);
 }
 
-QString Translations::translate(const char *context, const char *text) const
+QString Translations::phrase(const char *context, const char *text) const
 {
     const QString translated = m_program.translate(context, text);
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;

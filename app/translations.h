@@ -18,8 +18,9 @@ public:
     explicit Translations(const QLocale &locale = QLocale::system());
 
     void install();
-    // A text of the program's in the user's language, also before there is an application.
-    QString translate(const char *context, const char *text) const;
+    // A text of the program's in the user's language, also before there is an application. Not
+    // named translate(), which lupdate would take for a message and miss the one inside.
+    QString phrase(const char *context, const char *text) const;
 
 private:
     QTranslator m_program;

@@ -292,6 +292,46 @@ void bringToFront(QWidget *window, const QByteArray &startupId)
                       launched ? launched : serverTimeNow(), 0, 0, 0});
 }
 
+namespace {
+
+// Brings a window to the front as soon as it is first on the screen: a request for a window
+// not yet mapped is one that window managers drop.
+class FirstShowing final : public QObject
+{
+public:
+    FirstShowing(QWindow *handle, QWidget *window, QByteArray startupId)
+        : QObject(window), m_window(window), m_startupId(std::move(startupId))
+    {
+        handle->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            bringToFront(m_window, m_startupId);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QByteArray m_startupId;
+};
+
+} // namespace
+
+void showAndBringToFront(QWidget *window, const QByteArray &startupId)
+{
+    window->show();
+    if (QWindow *handle = window->windowHandle(); handle && x11Connection())
+        new FirstShowing(handle, window, startupId);
+    else
+        window->activateWindow();
+}
+
 void watchCloseRequests(QWidget *window, std::function<void()> closeRequested)
 {
     if (x11Connection())

@@ -30,6 +30,11 @@ void showInTaskbar(QWidget *window, bool shown);
 // notification (`startupId`, DESKTOP_STARTUP_ID) where it has one, else as a pager asks.
 void bringToFront(QWidget *window, const QByteArray &startupId);
 
+// Shows the window and, once it is on the screen, brings it to the front as bringToFront() does:
+// the user just started the program, maybe typing in a terminal a moment before, which would
+// keep the window of Qt's own request behind where the window manager prevents stealing focus.
+void showAndBringToFront(QWidget *window, const QByteArray &startupId);
+
 // Calls `closeRequested` when the window manager asks to close the window while a modal dialog
 // is open, which Qt does not pass on to the window.
 void watchCloseRequests(QWidget *window, std::function<void()> closeRequested);

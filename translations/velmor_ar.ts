@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>About %1</source>
-        <translation>عنْ %1</translation>
+        <translation>حول %1</translation>
     </message>
     <message>
         <source>Created by the Velmor project</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>e-mail: %1</source>
-        <translation>البريد: %1</translation>
+        <translation>البريد الإلكتروني: %1</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>أغلق</translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -48,10 +48,72 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>الاستخدام: velmor-counter [خيار]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>يعرض الأيام والساعات والدقائق والثواني المتبقية حتى منتصف الليل في بداية يوم
+رحلتك، في نافذة صغيرة في أعلى يسار الشاشة. حدد التاريخ بالأمر «ضبط التاريخ»
+في قائمة النافذة: يحفظ التاريخ في الملف vacation.txt في المجلد الذي تشغّل منه
+العدّاد، ويقرأ بالصيغة التي تكتب بها التواريخ في إعداداتك الإقليمية.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>عرض هذه المساعدة ثم الخروج</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>عرض الإصدار ثم الخروج</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>تُقبل أيضًا خيارات Qt نفسها، مثل -platform و -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>المتغير XDG_RUNTIME_DIR غير مضبوط، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>المجلد %1 ليس خاصًا بك وحدك، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>لا يمكن وضع قفل في المجلد %1، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>العدّاد العامل حاليًا في هذا المجلد لا يستجيب، فسيعمل هذا العدّاد إلى جانبه</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>لا توجد شاشة لعرض النافذة عليها (المتغير DISPLAY غير مضبوط)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>تعذّر فتح الشاشة %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>وسيط غير متوقع «%1»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>لم يُحدَّد تاريخ الرحلة بعد: اختر «اضبط التاريخ» لتحديده.</translation>
+        <translation>لم يُحدَّد تاريخ الرحلة بعد: اختر «ضبط التاريخ» لتحديده.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -71,27 +133,23 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>أغلق</translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Setup Date</source>
-        <translation>اضبط التاريخ</translation>
+        <translation>ضبط التاريخ</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>عنْ</translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>العد التنازلي للرحلة المقررة في %1.</translation>
+        <translation>العد التنازلي للرحلة المقررة يوم %1.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>بدأت الرحلة المقررة في %1.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>بقي %1 و%2 و%3 و%4 على الرحلة المقررة في %5.</translation>
+        <translation>بدأت الرحلة المقررة يوم %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -137,6 +195,35 @@
             <numerusform>%n ثانية</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>يومان</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>ساعتان</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>دقيقتان</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>ثانيتان</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>تبدأ رحلتك اليوم.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>يتبقى %1 و%2 و%3 و%4 على الرحلة المقررة يوم %5.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -154,7 +241,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>ألغِ</translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -165,7 +252,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-اختر «اضبط التاريخ» لتحديد تاريخ الرحلة.</translation>
+اختر «ضبط التاريخ» لتحديد تاريخ الرحلة.</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
@@ -201,7 +288,7 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>لم يقبل نظام ملفاته شيئًا مما كُتب فيه</translation>
+        <translation>لم يقبل نظام ملفاته شيئًا مما كُتب إليه</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -233,7 +320,7 @@ The trip date stays as it was.</source>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-اجعله ملفًا عاديًا يمكنك قراءته والكتابة فيه، أو شغّل البرنامج في مجلد آخر.</translation>
+اجعله ملفًا عاديًا يمكنك قراءته والكتابة فيه، أو شغّل العدّاد من مجلد آخر.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -242,6 +329,50 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 في %2، وهو المجلد الذي يؤدي إليه رابطه</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>لا يوجد ملف أو مجلد بهذا الاسم</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>ليس لديك الإذن بذلك</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>إنه مجلد</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>جزء من مساره ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>يمر عبر روابط كثيرة جدًا</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>نظام ملفاته للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>لم تبقَ مساحة فارغة على القرص</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>نفدت حصتك من مساحة القرص</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>حدث خطأ في القراءة من القرص أو الكتابة عليه</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>سيصبح حجمه أكبر مما يتسع له نظام ملفاته</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>اسمه طويل جدًا</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Použití: velmor-counter [volba]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Ukazuje v malém okně v levém horním rohu obrazovky dny, hodiny, minuty
+a sekundy, které zbývají do půlnoci na začátku dne vaší cesty. Datum nastavíte
+volbou „Nastavit datum“ v nabídce okna: ukládá se do souboru vacation.txt
+ve složce, ze které program spouštíte, a čte se ve formátu data podle vašeho
+národního prostředí.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>zobrazí tuto nápovědu a skončí</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>zobrazí verzi a skončí</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Program přijímá také vlastní volby Qt, například -platform a -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>proměnná XDG_RUNTIME_DIR není nastavena, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>složka %1 nepatří jen vám, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>ve složce %1 nelze vytvořit zámek, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>instance programu, která už v této složce běží, neodpovídá; tato poběží souběžně s ní</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>není k dispozici žádný displej, na kterém by se okno zobrazilo (proměnná DISPLAY není nastavena)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>displej %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>neočekávaný argument „%1“</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -83,15 +146,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>Odpočet do cesty dne %1.</translation>
+        <translation>Odpočet do cesty: %1.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>Cesta dne %1 už začala.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Do cesty dne %5 zbývá: %1, %2, %3 a %4.</translation>
+        <translation>Cesta už začala. Datum cesty: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -124,6 +183,35 @@
             <numerusform>%n sekundy</numerusform>
             <numerusform>%n sekund</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 dny</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 hodiny</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minuty</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 sekundy</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Dnes vyrážíte na cestu.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Zbývající čas do cesty: %1, %2, %3 a %4. Datum cesty: %5.</translation>
     </message>
 </context>
 <context>
@@ -189,7 +277,7 @@ Datum cesty zadáte volbou „Nastavit datum“.</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>jeho souborový systém nepřijal nic z toho, co se do něj zapisovalo</translation>
+        <translation>souborový systém nepřijal nic z toho, co se do něj zapisovalo</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -221,7 +309,7 @@ Datum cesty zůstává beze změny.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Udělejte z něj běžný soubor, který můžete číst i měnit, nebo spusťte program v jiné složce.</translation>
+Zajistěte, aby to byl běžný soubor, který můžete číst i měnit, nebo spusťte program v jiné složce.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -230,6 +318,50 @@ Udělejte z něj běžný soubor, který můžete číst i měnit, nebo spusťte
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 ve složce %2, do které vede jeho odkaz</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>soubor nebo složka neexistuje</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>přístup byl odepřen</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>je to složka</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>část cesty k němu není složka</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>vede přes příliš mnoho odkazů</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>souborový systém je jen pro čtení</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>na disku už není volné místo</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>disková kvóta je vyčerpána</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>došlo k chybě při čtení nebo zápisu na disk</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>byl by pro souborový systém příliš velký</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>název souboru je příliš dlouhý</translation>
     </message>
 </context>
 <context>

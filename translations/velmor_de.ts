@@ -48,10 +48,73 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Aufruf: velmor-counter [Option]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Zeigt in einem kleinen Fenster oben links auf dem Bildschirm, wie viele Tage,
+Stunden, Minuten und Sekunden noch bleiben, bis Ihr Reisetag um Mitternacht
+beginnt. Das Datum geben Sie im Menü des Fensters unter „Datum festlegen“ ein.
+Es wird in vacation.txt in dem Verzeichnis gespeichert, aus dem der Zähler
+gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Die Qt-eigenen Optionen wie -platform und -display werden ebenfalls akzeptiert.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR ist nicht gesetzt, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 ist kein Verzeichnis, das nur Ihnen gehört, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>in %1 lässt sich keine Sperre setzen, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>der in diesem Verzeichnis bereits laufende Zähler antwortet nicht; dieser hier läuft zusätzlich</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>es gibt kein Display, auf dem das Fenster angezeigt werden kann (DISPLAY ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>das Display %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>Noch kein Reisedatum: Wählen Sie „Datum festlegen“, um es festzulegen.</translation>
+        <translation>Noch kein Reisedatum: Wählen Sie im Menü „Datum festlegen“.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>Die Reise am %1 hat begonnen.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Noch %1, %2, %3 und %4 bis zur Reise am %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -121,6 +180,35 @@
             <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 Tage</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 Minuten</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 Sekunden</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Ihre Reise beginnt heute.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Noch %1, %2, %3 und %4 bis zur Reise am %5.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -145,11 +233,11 @@
     <name>TripDate</name>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>sie ist eine Verknüpfung, die ein anderer Benutzer angelegt hat, in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
+        <translation>sie ist eine von einem anderen Benutzer angelegte Verknüpfung in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>sie ist ein harter Link auf eine Datei an anderer Stelle, in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
+        <translation>sie ist eine harte Verknüpfung auf eine Datei an anderer Stelle, in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
     </message>
     <message>
         <source>
@@ -157,7 +245,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-Wählen Sie „Datum festlegen“, um das Reisedatum festzulegen.</translation>
+Wählen Sie „Datum festlegen“, um das Reisedatum einzugeben.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.%3</source>
@@ -191,13 +279,13 @@ Wählen Sie „Datum festlegen“, um das Reisedatum festzulegen.</translation>
         <source>%1 cannot be written: %2.
 
 The trip date stays as it was.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.
+        <translation>%1 kann nicht gespeichert werden: %2.
 
-Das Reisedatum bleibt, wie es war.</translation>
+Das Reisedatum bleibt unverändert.</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>das Datum ist kein gültiges Unicode</translation>
+        <translation>das Datum enthält ungültige Unicode-Zeichen</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
@@ -205,11 +293,11 @@ Das Reisedatum bleibt, wie es war.</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>ihre Verknüpfungen führen im Kreis</translation>
+        <translation>ihre Verknüpfungen bilden eine Schleife</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>ihr Dateisystem hat nichts von dem angenommen, was hineingeschrieben wurde</translation>
+        <translation>ihr Dateisystem hat nichts von den geschriebenen Daten angenommen</translation>
     </message>
     <message>
         <source>
@@ -217,7 +305,7 @@ Das Reisedatum bleibt, wie es war.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte haben, oder starten Sie das Programm in einem anderen Verzeichnis.</translation>
+Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte haben, oder starten Sie den Zähler in einem anderen Verzeichnis.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -225,7 +313,51 @@ Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte 
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>%1 in %2, dem Verzeichnis, auf das ihre Verknüpfung verweist</translation>
+        <translation>%1 (in %2, dem Verzeichnis, auf das ihre Verknüpfung verweist)</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>sie oder ihr Verzeichnis existiert nicht</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>der Zugriff wurde verweigert</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>sie ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>ein Teil ihres Pfads ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>sie führt über zu viele Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>ihr Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>auf dem Datenträger ist kein Speicherplatz mehr frei</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent auf dem Datenträger ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>der Datenträger konnte nicht gelesen oder beschrieben werden</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>sie wäre zu groß für ihr Dateisystem</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>ihr Name ist zu lang</translation>
     </message>
 </context>
 <context>
@@ -241,7 +373,7 @@ Beispiel: %2</translation>
     </message>
     <message>
         <source>Please enter a correct date:%1Example: %2</source>
-        <translation>Bitte geben Sie ein korrektes Datum ein:%1
+        <translation>Bitte geben Sie ein gültiges Datum ein:%1
 Beispiel: %2</translation>
     </message>
     <message>

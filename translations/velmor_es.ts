@@ -48,6 +48,70 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Uso: velmor-counter [opción]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Muestra en una pequeña ventana, en la esquina superior izquierda de la
+pantalla, los días, horas, minutos y segundos que faltan hasta la medianoche
+en que empieza el día de su viaje. Para indicar la fecha, elija «Fijar fecha»
+en el menú de la ventana: se guarda en el archivo vacation.txt de la carpeta
+desde la que se inicia el contador y se lee en el formato de fecha de su
+configuración regional.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>muestra esta ayuda y finaliza</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>muestra la versión y finaliza</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>También se aceptan las opciones propias de Qt, como -platform y -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>la variable XDG_RUNTIME_DIR no está definida, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 no es una carpeta exclusivamente suya, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 no admite bloqueos, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>el contador que ya se está ejecutando en esta carpeta no responde; este se ejecuta en paralelo</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>no hay ninguna pantalla en la que mostrar la ventana (la variable DISPLAY no está definida)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>no se puede abrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -89,10 +153,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>El viaje del %1 ha comenzado.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Faltan %1, %2, %3 y %4 para el viaje del %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -120,6 +180,35 @@
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 días</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 horas</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minutos</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Su viaje comienza hoy.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Faltan %1, %2, %3 y %4 para el viaje del %5.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +238,7 @@
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>es un enlace duro a un archivo de otro lugar, en una carpeta en la que otros pueden escribir</translation>
+        <translation>es un enlace duro a un archivo situado en otro lugar, en una carpeta en la que otros pueden escribir</translation>
     </message>
     <message>
         <source>
@@ -181,7 +270,7 @@ Elija «Fijar fecha» para establecer la fecha del viaje.</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation>cambió mientras se abría</translation>
+        <translation>ha cambiado mientras se abría</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -193,7 +282,7 @@ Elija «Fijar fecha» para establecer la fecha del viaje.</translation>
 The trip date stays as it was.</source>
         <translation>%1 no se puede escribir: %2.
 
-La fecha del viaje no cambia.</translation>
+La fecha del viaje no se ha modificado.</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
@@ -201,15 +290,15 @@ La fecha del viaje no cambia.</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
-        <translation>cambió mientras se guardaba</translation>
+        <translation>ha cambiado mientras se guardaba</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>sus enlaces dan vueltas en círculo</translation>
+        <translation>sus enlaces forman un bucle</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>su sistema de archivos no aceptó nada de lo que se escribió en él</translation>
+        <translation>su sistema de archivos no ha aceptado nada de lo que se ha escrito en él</translation>
     </message>
     <message>
         <source>
@@ -217,7 +306,7 @@ La fecha del viaje no cambia.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Conviértalo en un archivo normal que pueda leer y escribir, o inicie el programa en otra carpeta.</translation>
+Conviértalo en un archivo normal que pueda leer y escribir, o inicie el contador en otra carpeta.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +315,50 @@ Conviértalo en un archivo normal que pueda leer y escribir, o inicie el program
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 en %2, la carpeta a la que lleva su enlace</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>se ha denegado el acceso</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>una parte de su ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>su ruta pasa por demasiados enlaces</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>su sistema de archivos es de solo lectura</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>se ha agotado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>se ha producido un error de lectura o escritura en el disco</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>sería demasiado grande para su sistema de archivos</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>su nombre es demasiado largo</translation>
     </message>
 </context>
 <context>

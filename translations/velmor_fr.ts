@@ -48,10 +48,74 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Utilisation&#xa0;: velmor-counter [option]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Affiche les jours, heures, minutes et secondes qui restent jusqu’à minuit, au
+tout début du jour de votre voyage, dans une petite fenêtre en haut à gauche
+de l’écran. Indiquez la date avec «&#xa0;Choisir la date&#xa0;» dans le menu de la
+fenêtre&#xa0;: elle est conservée dans le fichier vacation.txt du dossier depuis
+lequel le compteur est lancé, et lue selon le format de date de vos paramètres
+régionaux.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Les options propres à Qt, comme -platform et -display, sont aussi acceptées.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>la variable XDG_RUNTIME_DIR n’est pas définie, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 n’est pas un dossier à votre seul usage, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 n’accepte pas de verrou, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>le compteur déjà lancé dans ce dossier ne répond pas&#xa0;; celui-ci s’exécute en parallèle</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>aucun affichage n’est disponible pour montrer la fenêtre (la variable DISPLAY n’est pas définie)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>impossible d’ouvrir l’affichage %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>Pas encore de date de voyage&#xa0;: choisissez «&#xa0;Choisir la date&#xa0;» pour la définir.</translation>
+        <translation>Pas encore de date de voyage&#xa0;: utilisez «&#xa0;Choisir la date&#xa0;» pour l’indiquer.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -89,10 +153,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>Le voyage du %1 a commencé.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Encore %1, %2, %3 et %4 avant le voyage du %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -120,6 +180,35 @@
             <numerusform>%n seconde</numerusform>
             <numerusform>%n secondes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 jours</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 heures</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minutes</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 secondes</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Votre voyage commence aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Il reste %1, %2, %3 et %4 avant le voyage du %5.</translation>
     </message>
 </context>
 <context>
@@ -157,7 +246,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-Choisissez «&#xa0;Choisir la date&#xa0;» pour définir la date du voyage.</translation>
+Utilisez «&#xa0;Choisir la date&#xa0;» pour indiquer la date du voyage.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.%3</source>
@@ -181,7 +270,7 @@ Choisissez «&#xa0;Choisir la date&#xa0;» pour définir la date du voyage.</tra
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation>il a changé pendant son ouverture</translation>
+        <translation>il a été modifié pendant son ouverture</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -201,11 +290,11 @@ La date du voyage reste inchangée.</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
-        <translation>il a changé pendant l’enregistrement</translation>
+        <translation>il a été modifié pendant l’enregistrement</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>ses liens tournent en rond</translation>
+        <translation>ses liens forment une boucle</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
@@ -217,7 +306,7 @@ La date du voyage reste inchangée.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d’écriture, ou lancez le programme dans un autre dossier.</translation>
+Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d’écriture, ou lancez le compteur dans un autre dossier.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +315,50 @@ Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d�
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 dans %2, le dossier vers lequel mène son lien</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>ce fichier ou ce dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>l’accès est refusé</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>une partie de son chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>son chemin passe par trop de liens</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>son système de fichiers est en lecture seule</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>il ne reste plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota de disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>la lecture ou l’écriture sur le disque a échoué</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>il serait trop gros pour son système de fichiers</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>son nom est trop long</translation>
     </message>
 </context>
 <context>

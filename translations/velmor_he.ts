@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>סגור</translation>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
@@ -48,10 +48,72 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>שימוש: velmor-counter [אפשרות]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>מציג את הימים, השעות, הדקות והשניות שנותרו עד חצות בתחילת יום הנסיעה, בחלון
+קטן בפינה השמאלית העליונה של המסך. יש לקבוע את התאריך באמצעות „הגדרת תאריך”
+בתפריט החלון: הוא נשמר בקובץ vacation.txt בתיקייה שממנה מופעל המונה, ונקרא
+לפי תבנית התאריך שבהגדרות האזוריות.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>אפשרויות:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>הצגת עזרה זו ויציאה</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>הצגת הגרסה ויציאה</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>מתקבלות גם האפשרויות של Qt עצמה, כגון -platform או -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>המשתנה XDG_RUNTIME_DIR אינו מוגדר, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>התיקייה %1 אינה שלך בלבד, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>לא ניתן ליצור נעילה בתיקייה %1, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>המונה שכבר פועל בתיקייה הזו אינו מגיב; המונה הזה יפעל לצדו</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>אין תצוגה שבה אפשר להציג את החלון (המשתנה DISPLAY אינו מוגדר)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>לא ניתן לפתוח את התצוגה %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>ארגומנט לא צפוי „%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>עדיין לא נקבע תאריך נסיעה: יש לבחור ב„הגדר תאריך” כדי לקבוע אותו.</translation>
+        <translation>עדיין לא נקבע תאריך נסיעה: יש לבחור ב„הגדרת תאריך” כדי לקבוע אותו.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -71,11 +133,11 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>סגור</translation>
+        <translation>סגירה</translation>
     </message>
     <message>
         <source>Setup Date</source>
-        <translation>הגדר תאריך</translation>
+        <translation>הגדרת תאריך</translation>
     </message>
     <message>
         <source>About</source>
@@ -83,15 +145,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>ספירה לאחור לנסיעה בתאריך %1.</translation>
+        <translation>ספירה לאחור לנסיעה ב%1.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>הנסיעה בתאריך %1 התחילה.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>נותרו %1, %2, %3 ו־%4 עד הנסיעה בתאריך %5.</translation>
+        <translation>הנסיעה ב%1 התחילה.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -121,6 +179,35 @@
             <numerusform>%n שניות</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>יומיים</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>שעתיים</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 דקות</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 שניות</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>הנסיעה מתחילה היום.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>עוד %1, %2, %3 ו-%4 עד הנסיעה ב%5.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -149,7 +236,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-יש לבחור ב„הגדר תאריך” כדי לקבוע את תאריך הנסיעה.</translation>
+יש לבחור ב„הגדרת תאריך” כדי לקבוע את תאריך הנסיעה.</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
@@ -217,7 +304,7 @@ The trip date stays as it was.</source>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-יש להפוך אותו לקובץ רגיל שיש לך אליו הרשאות קריאה וכתיבה, או להפעיל את התוכנה בתיקייה אחרת.</translation>
+יש להפוך אותו לקובץ רגיל שמותר לך לקרוא ולכתוב בו, או להפעיל את המונה מתיקייה אחרת.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +313,50 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 בתיקייה %2, שאליה מוביל הקישור שלו</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>אין קובץ או תיקייה בשם הזה</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>אין הרשאה לכך</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>זוהי תיקייה</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>חלק מהנתיב שלו אינו תיקייה</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>הוא עובר דרך יותר מדי קישורים</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>מערכת הקבצים שלו מיועדת לקריאה בלבד</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>לא נותר מקום פנוי בדיסק</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>מכסת הדיסק נוצלה עד תומה</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>אירעה שגיאה בקריאה מהדיסק או בכתיבה אליו</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>הוא יהיה גדול מדי עבור מערכת הקבצים שלו</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>שמו ארוך מדי</translation>
     </message>
 </context>
 <context>
@@ -236,7 +367,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>Enter your Zorvia trip date:%1Example: %2</source>
-        <translation>יש להזין את תאריך נסיעת Zorvia:%1
+        <translation>נא להזין את תאריך נסיעת Zorvia:%1
 דוגמה: %2</translation>
     </message>
     <message>

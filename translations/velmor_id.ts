@@ -48,10 +48,73 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Penggunaan: velmor-counter [opsi]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Menampilkan sisa hari, jam, menit, dan detik hingga tengah malam pada awal
+tanggal perjalanan Anda, dalam jendela kecil di kiri atas layar. Tetapkan
+tanggalnya melalui “Atur Tanggal” di menu jendela: tanggal itu disimpan dalam
+berkas vacation.txt di folder tempat penghitung dijalankan, lalu dibaca sesuai
+format tanggal pada pengaturan wilayah Anda.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opsi:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>tampilkan bantuan ini lalu keluar</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>tampilkan versi lalu keluar</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Opsi bawaan Qt, seperti -platform dan -display, juga diterima.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>variabel XDG_RUNTIME_DIR tidak diatur, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 bukan folder yang hanya milik Anda, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 tidak mendukung penguncian, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>penghitung yang sudah berjalan di folder ini tidak merespons; penghitung ini berjalan berdampingan dengannya</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>tidak ada layar untuk menampilkan jendela (variabel DISPLAY tidak diatur)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>tidak dapat membuka layar %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumen tidak terduga “%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>Belum ada tanggal perjalanan: pilih “Atur Tanggal” untuk mengaturnya.</translation>
+        <translation>Belum ada tanggal perjalanan: pilih “Atur Tanggal” untuk menetapkannya.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>Perjalanan pada %1 telah dimulai.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Tinggal %1, %2, %3, dan %4 lagi sampai perjalanan pada %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -116,6 +175,35 @@
         <translation>
             <numerusform>%n detik</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 hari</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 jam</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 menit</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 detik</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Perjalanan Anda dimulai hari ini.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Tinggal %1, %2, %3, dan %4 lagi sampai perjalanan pada %5.</translation>
     </message>
 </context>
 <context>
@@ -145,15 +233,15 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-Pilih “Atur Tanggal” untuk mengatur tanggal perjalanan.</translation>
+Pilih “Atur Tanggal” untuk menetapkan tanggal perjalanan.</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>berkas itu adalah tautan yang dibuat oleh pengguna lain, di dalam folder yang juga boleh ditulisi orang lain</translation>
+        <translation>berkas itu adalah tautan yang dibuat oleh pengguna lain, di dalam folder yang juga dapat ditulisi orang lain</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>berkas itu adalah tautan keras ke berkas di tempat lain, di dalam folder yang juga boleh ditulisi orang lain</translation>
+        <translation>berkas itu adalah tautan keras ke berkas di tempat lain, di dalam folder yang juga dapat ditulisi orang lain</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -161,7 +249,7 @@ Pilih “Atur Tanggal” untuk mengatur tanggal perjalanan.</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>tautan-tautannya saling merujuk dalam lingkaran</translation>
+        <translation>tautan-tautannya saling menunjuk tanpa ujung</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
@@ -173,7 +261,7 @@ Pilih “Atur Tanggal” untuk mengatur tanggal perjalanan.</translation>
     </message>
     <message>
         <source>it is too large to be a trip date file</source>
-        <translation>berkas itu terlalu besar untuk berkas tanggal perjalanan</translation>
+        <translation>ukurannya terlalu besar untuk sebuah berkas tanggal perjalanan</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
@@ -213,7 +301,7 @@ Tanggal perjalanan tetap seperti semula.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Jadikan berkas itu berkas biasa yang boleh Anda baca dan tulis, atau jalankan program di folder lain.</translation>
+Jadikan berkas itu berkas biasa yang dapat Anda baca dan tulis, atau jalankan penghitung di folder lain.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -222,6 +310,50 @@ Jadikan berkas itu berkas biasa yang boleh Anda baca dan tulis, atau jalankan pr
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 di %2, folder yang dituju tautannya</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>berkas atau folder tersebut tidak ada</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>Anda tidak memiliki izin untuk itu</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>itu adalah folder, bukan berkas</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>salah satu bagian jalurnya bukan folder</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>jalurnya melewati terlalu banyak tautan</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>sistem berkasnya hanya dapat dibaca</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>ruang pada disk sudah habis</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>kuota disk sudah habis</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>disk tidak dapat dibaca atau ditulisi</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>ukurannya akan terlalu besar untuk sistem berkasnya</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>namanya terlalu panjang</translation>
     </message>
 </context>
 <context>

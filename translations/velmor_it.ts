@@ -48,10 +48,73 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Uso: velmor-counter [opzione]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Mostra in una piccola finestra in alto a sinistra dello schermo i giorni, le
+ore, i minuti e i secondi che mancano alla mezzanotte con cui inizia il giorno
+del tuo viaggio. Per inserire la data, scegli «Imposta data» nel menu della
+finestra: viene conservata nel file vacation.txt della cartella da cui si
+avvia il contatore e letta nel formato di data delle tue impostazioni locali.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostra questo aiuto ed esce</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>la variabile XDG_RUNTIME_DIR non è impostata, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 non è una cartella riservata solo a te, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 non consente di acquisire un blocco, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>il contatore già in esecuzione in questa cartella non risponde; questo viene eseguito in parallelo</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>non c’è alcun display su cui mostrare la finestra (la variabile DISPLAY non è impostata)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>impossibile aprire il display %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento imprevisto «%1»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>Data del viaggio non ancora impostata: scegli «Imposta data» per inserirla.</translation>
+        <translation>Ancora nessuna data del viaggio: scegli «Imposta data» per inserirla.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -83,15 +146,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>Conto alla rovescia per il viaggio del %1.</translation>
+        <translation>Conto alla rovescia per il viaggio di %1.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>Il viaggio del %1 è iniziato.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Mancano %1, %2, %3 e %4 al viaggio del %5.</translation>
+        <translation>Il viaggio di %1 è iniziato.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -120,6 +179,35 @@
             <numerusform>%n secondo</numerusform>
             <numerusform>%n secondi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 giorni</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 ore</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minuti</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 secondi</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Il tuo viaggio inizia oggi.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Mancano %1, %2, %3 e %4 al viaggio di %5.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +305,7 @@ La data del viaggio resta invariata.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il programma in un’altra cartella.</translation>
+Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il contatore in un’altra cartella.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +314,50 @@ Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il pro
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 in %2, la cartella a cui porta il suo collegamento</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>il file o la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>l’accesso è negato</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>una parte del suo percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>il suo percorso passa per troppi collegamenti</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>il suo file system è di sola lettura</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>sul disco non c’è più spazio</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>la lettura o la scrittura sul disco non è riuscita</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>sarebbe troppo grande per il suo file system</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>il suo nome è troppo lungo</translation>
     </message>
 </context>
 <context>

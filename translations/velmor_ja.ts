@@ -48,26 +48,88 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>使い方: velmor-counter [オプション]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>旅行日の午前0時までの残り日数・時間・分・秒を、画面左上の小さなウィンドウに
+表示します。日付は、ウィンドウのメニューの「日付の設定」で指定します。
+指定した日付は、プログラムを起動したディレクトリの vacation.txt に保存され、
+お使いのロケールの日付の書式に従って読み取られます。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>このヘルプを表示して終了する</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>バージョン情報を表示して終了する</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>-platform や -display など、Qt 自体のオプションも指定できます。</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR が設定されていないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 が現在のユーザー専用のディレクトリではないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 ではロックを取得できないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>このディレクトリですでに実行中のプログラムが応答しないため、このプログラムはそれとは別に動作します</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>ウィンドウを表示するディスプレイがありません（DISPLAY が設定されていません）</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>ディスプレイ %1 を開けません</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数「%1」</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>旅行日がまだ設定されていません。「日付の設定」から設定してください。</translation>
+        <translation>旅行日がまだ設定されていません。「日付の設定」を選んでください。</translation>
     </message>
     <message>
         <source>Days left</source>
-        <translation>残り何日</translation>
+        <translation>残り日数</translation>
     </message>
     <message>
         <source>Hours left</source>
-        <translation>残り何時間</translation>
+        <translation>残り時間</translation>
     </message>
     <message>
         <source>Minutes left</source>
-        <translation>残り何分</translation>
+        <translation>残り分数</translation>
     </message>
     <message>
         <source>Seconds left</source>
-        <translation>残り何秒</translation>
+        <translation>残り秒数</translation>
     </message>
     <message>
         <source>Close</source>
@@ -88,10 +150,6 @@
     <message>
         <source>The trip on %1 has begun.</source>
         <translation>%1の旅行が始まりました。</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>%5の旅行まで、あと%1%2%3%4です。</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -116,6 +174,35 @@
         <translation>
             <numerusform>%n秒</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2日</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2時間</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2分</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2秒</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>旅行は今日からです。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>%5の旅行まで、あと%1%2%3%4です。</translation>
     </message>
 </context>
 <context>
@@ -177,7 +264,7 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>日付が有効な Unicode ではありません</translation>
+        <translation>日付が有効な Unicode 文字列ではありません</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
@@ -221,7 +308,51 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>リンク先のディレクトリ %2 で%1</translation>
+        <translation>%1（リンク先のディレクトリ %2）</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>ファイルまたはディレクトリが存在しません</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>アクセス権限がありません</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>ファイルではなくディレクトリです</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>パスの途中にディレクトリではないものがあります</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>たどるリンクの数が多すぎます</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>ファイルシステムが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>ディスクの空き容量がありません</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>ディスククォータの上限に達しています</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>ディスクの読み書きに失敗しました</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>ファイルシステムで扱えるサイズを超えてしまいます</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>ファイル名が長すぎます</translation>
     </message>
 </context>
 <context>

@@ -48,26 +48,88 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>사용법: velmor-counter [옵션]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>여행 날짜가 시작되는 자정까지 남은 일수와 시간, 분, 초를 화면 왼쪽 위의
+작은 창에 표시합니다. 날짜는 창 메뉴의 ‘날짜 설정’에서 정합니다.
+정한 날짜는 프로그램을 실행한 디렉터리의 vacation.txt 파일에 저장되며,
+사용자 로캘의 날짜 형식에 따라 읽습니다.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>옵션:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>이 도움말을 표시하고 종료</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>버전 정보를 표시하고 종료</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>-platform, -display 등 Qt 자체 옵션도 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR 환경 변수가 설정되지 않았으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 디렉터리가 현재 사용자 전용이 아니므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1에서 잠금을 걸 수 없으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>이 디렉터리에서 이미 실행 중인 프로그램이 응답하지 않아, 이 프로그램은 그와 별도로 실행됩니다</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>창을 표시할 디스플레이가 없습니다(DISPLAY 환경 변수가 설정되지 않음)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>%1 디스플레이를 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>예기치 않은 인수 ‘%1’</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>아직 여행 날짜가 설정되지 않았습니다. ‘날짜 설정’을 선택하여 설정하세요.</translation>
+        <translation>아직 여행 날짜가 설정되지 않았습니다. ‘날짜 설정’을 선택하세요.</translation>
     </message>
     <message>
         <source>Days left</source>
-        <translation>일 남음</translation>
+        <translation>남은 일수</translation>
     </message>
     <message>
         <source>Hours left</source>
-        <translation>시간 남음</translation>
+        <translation>남은 시간</translation>
     </message>
     <message>
         <source>Minutes left</source>
-        <translation>분 남음</translation>
+        <translation>남은 분</translation>
     </message>
     <message>
         <source>Seconds left</source>
-        <translation>초 남음</translation>
+        <translation>남은 초</translation>
     </message>
     <message>
         <source>Close</source>
@@ -88,10 +150,6 @@
     <message>
         <source>The trip on %1 has begun.</source>
         <translation>%1 여행이 시작되었습니다.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>%5 여행까지 %1 %2 %3 %4 남았습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -116,6 +174,35 @@
         <translation>
             <numerusform>%n초</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2일</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2시간</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2분</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2초</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>오늘 여행이 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>%5 여행까지 %1 %2 %3 %4 남았습니다.</translation>
     </message>
 </context>
 <context>
@@ -177,7 +264,7 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>날짜가 유효한 유니코드가 아닙니다</translation>
+        <translation>날짜가 유효한 유니코드 문자열이 아닙니다</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
@@ -221,7 +308,51 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>링크가 가리키는 디렉터리 %2에서 %1</translation>
+        <translation>%1(링크가 가리키는 디렉터리 %2)</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>해당 파일이나 디렉터리가 없습니다</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>접근 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>파일이 아니라 디렉터리입니다</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>경로 중간에 디렉터리가 아닌 항목이 있습니다</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>거쳐야 하는 링크가 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>파일 시스템이 읽기 전용입니다</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>디스크에 남은 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>디스크 할당량을 모두 사용했습니다</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>디스크를 읽거나 쓰지 못했습니다</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>파일 시스템이 허용하는 크기를 넘게 됩니다</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>파일 이름이 너무 깁니다</translation>
     </message>
 </context>
 <context>
@@ -237,12 +368,12 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>Please enter a correct date:%1Example: %2</source>
-        <translation>올바른 날짜를 입력해 주세요:%1
+        <translation>올바른 날짜를 입력하세요:%1
 예: %2</translation>
     </message>
     <message>
         <source>Please enter a valid year:%1Example: %2</source>
-        <translation>유효한 연도를 입력해 주세요:%1
+        <translation>유효한 연도를 입력하세요:%1
 예: %2</translation>
     </message>
 </context>

@@ -48,10 +48,73 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Gebruik: velmor-counter [optie]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Toont in een klein venster linksboven in het scherm hoeveel dagen, uren,
+minuten en seconden het nog duurt tot je reisdag om middernacht begint. Kies
+‘Datum instellen’ in het menu van het venster om de datum op te geven. Die
+wordt bewaard in vacation.txt in de map van waaruit de teller wordt gestart,
+en gelezen in de datumnotatie van je landinstellingen.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>deze hulp tonen en afsluiten</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>de versie tonen en afsluiten</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>De eigen opties van Qt, zoals -platform en -display, worden ook aanvaard.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR is niet ingesteld, dus een tweede start in deze map vindt deze teller niet</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 is geen map van jou alleen, dus een tweede start in deze map vindt deze teller niet</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 staat geen vergrendeling toe, dus een tweede start in deze map vindt deze teller niet</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>de teller die al in deze map draait reageert niet; deze draait ernaast</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>er is geen display om het venster op te tonen (DISPLAY is niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>display %1 kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument ‘%1’</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>Nog geen reisdatum: kies ‘Datum instellen’ om er een in te stellen.</translation>
+        <translation>Nog geen reisdatum: kies ‘Datum instellen’ in het menu.</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>De reis op %1 is begonnen.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Nog %1, %2, %3 en %4 tot de reis op %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -120,6 +179,35 @@
             <numerusform>%n seconde</numerusform>
             <numerusform>%n seconden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 dagen</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 uur</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minuten</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 seconden</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Je reis begint vandaag.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Nog %1, %2, %3 en %4 tot de reis op %5.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +237,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-Kies ‘Datum instellen’ om de reisdatum in te stellen.</translation>
+Kies ‘Datum instellen’ om een reisdatum op te geven.</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
@@ -165,7 +253,7 @@ Kies ‘Datum instellen’ om de reisdatum in te stellen.</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>de koppelingen ervan verwijzen in een kring naar elkaar</translation>
+        <translation>de koppelingen ervan vormen een lus</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
@@ -185,7 +273,7 @@ Kies ‘Datum instellen’ om de reisdatum in te stellen.</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>het bestandssysteem waarop het staat heeft niets opgeslagen van wat erin werd geschreven</translation>
+        <translation>het bestandssysteem waarop het staat heeft niets van de geschreven gegevens opgeslagen</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -217,7 +305,7 @@ De reisdatum blijft ongewijzigd.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of start het programma in een andere map.</translation>
+Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of start de teller in een andere map.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +314,50 @@ Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of star
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 in %2, de map waarnaar de koppeling ervan verwijst</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>het bestand of de map bestaat niet</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>de toegang is geweigerd</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>een deel van het pad is geen map</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>het pad loopt via te veel koppelingen</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>het bestandssysteem waarop het staat is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>er is geen ruimte meer op de schijf</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>het schijfquotum is opgebruikt</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>de schijf kon niet worden gelezen of beschreven</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>het zou te groot worden voor het bestandssysteem</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>de bestandsnaam is te lang</translation>
     </message>
 </context>
 <context>
@@ -241,7 +373,7 @@ Voorbeeld: %2</translation>
     </message>
     <message>
         <source>Please enter a correct date:%1Example: %2</source>
-        <translation>Voer een juiste datum in:%1
+        <translation>Voer een geldige datum in:%1
 Voorbeeld: %2</translation>
     </message>
     <message>

@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Użycie: velmor-counter [opcja]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Pokazuje w małym oknie w lewym górnym rogu ekranu, ile dni, godzin, minut
+i sekund zostało do północy rozpoczynającej dzień podróży. Datę ustawisz
+poleceniem „Ustaw datę” w menu okna: program zapisuje ją w pliku vacation.txt
+w katalogu, z którego go uruchomiono, i odczytuje w formacie daty zgodnym
+z ustawieniami regionalnymi.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>wyświetla tę pomoc i kończy działanie</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>wyświetla wersję i kończy działanie</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Program przyjmuje też własne opcje Qt, takie jak -platform i -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>nie ustawiono zmiennej XDG_RUNTIME_DIR, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>katalog %1 nie należy wyłącznie do ciebie, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>w katalogu %1 nie można założyć blokady, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>kopia programu działająca już w tym katalogu nie odpowiada; ta działa równolegle z nią</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>brak ekranu, na którym można by wyświetlić okno (nie ustawiono zmiennej DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>nie można otworzyć ekranu %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument „%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -83,15 +146,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>Odliczanie do podróży w dniu %1.</translation>
+        <translation>Odliczanie do podróży: %1.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>Podróż w dniu %1 już się rozpoczęła.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Do podróży w dniu %5 pozostało: %1, %2, %3 i %4.</translation>
+        <translation>Podróż już się rozpoczęła. Data podróży: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -125,6 +184,35 @@
             <numerusform>%n sekund</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 dni</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 godziny</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minuty</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 sekundy</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Dziś wyruszasz w podróż.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Pozostały czas do podróży: %1, %2, %3 i %4. Data podróży: %5.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -157,11 +245,11 @@ Wybierz „Ustaw datę”, aby podać datę podróży.</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>jest dowiązaniem utworzonym przez innego użytkownika w katalogu, do którego mogą zapisywać także inni</translation>
+        <translation>jest dowiązaniem utworzonym przez innego użytkownika w katalogu, w którym prawo zapisu mają także inni</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>jest dowiązaniem twardym do pliku znajdującego się gdzie indziej, w katalogu, do którego mogą zapisywać także inni</translation>
+        <translation>jest dowiązaniem twardym do pliku położonego gdzie indziej, w katalogu, w którym prawo zapisu mają także inni</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -189,7 +277,7 @@ Wybierz „Ustaw datę”, aby podać datę podróży.</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>jego system plików nie przyjął niczego z zapisywanych danych</translation>
+        <translation>system plików nie przyjął ani bajtu zapisywanych danych</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -197,7 +285,7 @@ Wybierz „Ustaw datę”, aby podać datę podróży.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.%3</source>
-        <translation>%1 nie może zostać odczytany: %2.%3</translation>
+        <translation>%1 nie daje się odczytać: %2.%3</translation>
     </message>
     <message>
         <source>%1 holds a text too long to be a date.%2</source>
@@ -211,7 +299,7 @@ Wybierz „Ustaw datę”, aby podać datę podróży.</translation>
         <source>%1 cannot be written: %2.
 
 The trip date stays as it was.</source>
-        <translation>%1 nie może zostać zapisany: %2.
+        <translation>%1 nie daje się zapisać: %2.
 
 Data podróży pozostaje bez zmian.</translation>
     </message>
@@ -221,7 +309,7 @@ Data podróży pozostaje bez zmian.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Zrób z niego zwykły plik, do którego masz prawa odczytu i zapisu, albo uruchom program w innym katalogu.</translation>
+Upewnij się, że jest to zwykły plik, który możesz odczytywać i zapisywać, albo uruchom program w innym katalogu.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -230,6 +318,50 @@ Zrób z niego zwykły plik, do którego masz prawa odczytu i zapisu, albo urucho
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 w katalogu %2, do którego prowadzi jego dowiązanie</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>jest katalogiem</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>jeden z elementów ścieżki nie jest katalogiem</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>prowadzi przez zbyt wiele dowiązań</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>system plików jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>brak miejsca na dysku</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>przekroczono limit miejsca na dysku</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>wystąpił błąd odczytu lub zapisu na dysku</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>byłby za duży dla systemu plików</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>nazwa pliku jest za długa</translation>
     </message>
 </context>
 <context>

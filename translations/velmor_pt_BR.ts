@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Uso: velmor-counter [opção]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Mostra os dias, horas, minutos e segundos que faltam até a meia-noite em que
+começa o dia da sua viagem, em uma pequena janela no canto superior esquerdo da
+tela. Defina a data com “Definir data” no menu da janela: ela fica salva no
+arquivo vacation.txt da pasta a partir da qual o contador é iniciado e é lida
+no formato de data das suas configurações regionais.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostra esta ajuda e sai</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostra a versão e sai</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>As opções do próprio Qt, como -platform e -display, também são aceitas.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>a variável XDG_RUNTIME_DIR não está definida; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 não é uma pasta exclusivamente sua; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 não aceita bloqueios; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>o contador que já está em execução nesta pasta não responde; este vai funcionar em paralelo</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>não há nenhuma tela em que mostrar a janela (a variável DISPLAY não está definida)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>não é possível abrir a tela %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>A viagem de %1 começou.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>Faltam %1, %2, %3 e %4 para a viagem de %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -120,6 +179,35 @@
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 dias</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 horas</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minutos</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Sua viagem começa hoje.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>Faltam %1, %2, %3 e %4 para a viagem de %5.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +305,7 @@ A data da viagem continua a mesma.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o programa em outra pasta.</translation>
+Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o contador em outra pasta.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +314,50 @@ Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o progr
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 em %2, a pasta para onde seu link aponta</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>esse arquivo ou pasta não existe</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>você não tem permissão para isso</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>parte do caminho até ele não é uma pasta</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>o caminho até ele passa por links demais</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>seu sistema de arquivos é somente leitura</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>não há mais espaço no disco</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>a cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>não foi possível ler ou gravar no disco</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>ficaria grande demais para o seu sistema de arquivos</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>seu nome é longo demais</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Использование: velmor-counter [параметр]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Показывает в небольшом окне в левом верхнем углу экрана дни, часы, минуты
+и секунды, оставшиеся до полуночи, с которой начинается день вашей поездки.
+Дату можно указать пунктом «Задать дату» в меню окна; она хранится в файле
+vacation.txt в каталоге, из которого запущен счётчик, и читается в формате
+дат вашей локали.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>показать эту справку и выйти</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>показать версию и выйти</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Также принимаются собственные параметры Qt, например -platform и -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>переменная XDG_RUNTIME_DIR не задана, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 — не ваш личный каталог, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>в %1 не удаётся установить блокировку, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>счётчик, уже запущенный в текущем каталоге, не отвечает; этот будет работать параллельно с ним</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>нет дисплея, на котором можно показать окно (переменная DISPLAY не задана)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>не удаётся открыть дисплей %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неожиданный аргумент «%1»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -83,15 +146,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>Идёт обратный отсчёт до поездки, назначенной на %1.</translation>
+        <translation>До поездки, назначенной на %1, идёт обратный отсчёт.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
         <translation>Поездка, назначенная на %1, началась.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>До поездки, назначенной на %5, осталось: %1, %2, %3 и %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -125,6 +184,35 @@
             <numerusform>%n секунд</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 дня</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 часа</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 минуты</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 секунды</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Ваша поездка начинается сегодня.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>До поездки, назначенной на %5, осталось: %1, %2, %3 и %4.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -157,11 +245,11 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>это ссылка, созданная другим пользователем, в каталоге, куда могут записывать не только вы</translation>
+        <translation>это ссылка, созданная другим пользователем, в каталоге, доступном для записи не только вам</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>это жёсткая ссылка на файл в другом месте, в каталоге, куда могут записывать не только вы</translation>
+        <translation>это жёсткая ссылка на файл в другом месте, в каталоге, доступном для записи не только вам</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -221,7 +309,7 @@ The trip date stays as it was.</source>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Сделайте его обычным файлом, доступным вам для чтения и записи, или запустите программу в другом каталоге.</translation>
+Сделайте его обычным файлом, доступным вам для чтения и записи, или запустите счётчик в другом каталоге.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -230,6 +318,50 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 в каталоге %2, куда ведёт его ссылка</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>такого файла или каталога нет</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>это каталог</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>часть пути к нему не является каталогом</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>путь к нему проходит через слишком много ссылок</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>файловая система доступна только для чтения</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>на диске не осталось места</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>дисковая квота исчерпана</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>произошла ошибка чтения или записи на диске</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>он оказался бы слишком велик для файловой системы</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>его имя слишком длинное</translation>
     </message>
 </context>
 <context>

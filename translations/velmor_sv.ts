@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Användning: velmor-counter [alternativ]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Visar i ett litet fönster längst upp till vänster på skärmen hur många dagar,
+timmar, minuter och sekunder som återstår tills din resdag börjar vid midnatt.
+Välj ”Ställ in datum” i fönstrets meny för att ange datumet. Det sparas i
+vacation.txt i den mapp som räknaren startas från och läses i det datumformat
+som dina språkinställningar använder.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Alternativ:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>visa den här hjälpen och avsluta</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>visa versionen och avsluta</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Qt:s egna alternativ, som -platform och -display, accepteras också.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR är inte satt, så en andra start i den här mappen hittar inte den här räknaren</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 är inte en mapp som bara tillhör dig, så en andra start i den här mappen hittar inte den här räknaren</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 tillåter inga lås, så en andra start i den här mappen hittar inte den här räknaren</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>räknaren som redan körs i den här mappen svarar inte; den här körs parallellt med den</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>det finns ingen skärm att visa fönstret på (DISPLAY är inte satt)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>kan inte öppna skärmen %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>oväntat argument ”%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>Resan den %1 har börjat.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>%1, %2, %3 och %4 kvar till resan den %5.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -120,6 +179,35 @@
             <numerusform>%n sekund</numerusform>
             <numerusform>%n sekunder</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 dagar</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 timmar</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 minuter</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 sekunder</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Din resa börjar i dag.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>%1, %2, %3 och %4 kvar till resan den %5.</translation>
     </message>
 </context>
 <context>
@@ -165,7 +253,7 @@ Välj ”Ställ in datum” för att ange resdatumet.</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>dess länkar går i cirkel</translation>
+        <translation>dess länkar bildar en slinga</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
@@ -181,11 +269,11 @@ Välj ”Ställ in datum” för att ange resdatumet.</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>datumet är inte giltig Unicode-text</translation>
+        <translation>datumet är ingen giltig Unicode-text</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>dess filsystem tog inte emot något av det som skrevs till den</translation>
+        <translation>dess filsystem tog inte emot något av det som skrevs</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -217,7 +305,7 @@ Resdatumet förblir oförändrat.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller starta programmet i en annan mapp.</translation>
+Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller starta räknaren i en annan mapp.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -226,6 +314,50 @@ Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 i %2, mappen som dess länk leder till</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>filen eller mappen finns inte</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>åtkomst nekas</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>den är en mapp</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>en del av sökvägen är ingen mapp</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>sökvägen går via för många länkar</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>dess filsystem är skrivskyddat</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>det finns inget utrymme kvar på disken</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>diskkvoten är förbrukad</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>det gick inte att läsa från eller skriva till disken</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>den skulle bli för stor för sitt filsystem</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>filnamnet är för långt</translation>
     </message>
 </context>
 <context>
@@ -241,7 +373,7 @@ Exempel: %2</translation>
     </message>
     <message>
         <source>Please enter a correct date:%1Example: %2</source>
-        <translation>Ange ett korrekt datum:%1
+        <translation>Ange ett giltigt datum:%1
 Exempel: %2</translation>
     </message>
     <message>

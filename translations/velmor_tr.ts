@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Kullanım: velmor-counter [seçenek]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Seyahat gününüzün başladığı gece yarısına kadar kalan günleri, saatleri,
+dakikaları ve saniyeleri ekranın sol üst köşesindeki küçük bir pencerede
+gösterir. Tarihi, pencerenin menüsündeki “Tarihi ayarla” öğesiyle belirleyin:
+tarih, sayacın başlatıldığı dizindeki vacation.txt dosyasında saklanır ve yerel
+ayarlarınızdaki tarih biçimine göre okunur.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>bu yardımı gösterir ve çıkar</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>sürümü gösterir ve çıkar</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Qt&apos;nin -platform ve -display gibi kendi seçenekleri de kabul edilir.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>XDG_RUNTIME_DIR değişkeni tanımlı olmadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 yalnızca size ait bir dizin olmadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 kilitlemeyi desteklemediğinden, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>bu dizinde zaten çalışan sayaç yanıt vermiyor; bu sayaç onunla yan yana çalışacak</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>pencerenin gösterileceği bir ekran yok (DISPLAY değişkeni tanımlı değil)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>%1 ekranı açılamıyor</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>beklenmeyen argüman “%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -89,10 +152,6 @@
         <source>The trip on %1 has begun.</source>
         <translation>%1 tarihindeki seyahat başladı.</translation>
     </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>%5 tarihindeki seyahate %1, %2, %3 ve %4 kaldı.</translation>
-    </message>
     <message numerus="yes">
         <source>%n day(s)</source>
         <translation>
@@ -116,6 +175,35 @@
         <translation>
             <numerusform>%n saniye</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 gün</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 saat</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 dakika</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 saniye</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Seyahatiniz bugün başlıyor.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>%5 tarihindeki seyahate %1, %2, %3 ve %4 kaldı.</translation>
     </message>
 </context>
 <context>
@@ -149,11 +237,11 @@ Seyahat tarihini belirlemek için “Tarihi ayarla” öğesini seçin.</transla
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>başkalarının da yazabildiği bir dizinde, başka bir kullanıcının oluşturduğu bir bağlantı</translation>
+        <translation>diğer kullanıcıların da yazabildiği bir dizinde, başka bir kullanıcının oluşturduğu bir bağlantı</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>başkalarının da yazabildiği bir dizinde, başka bir yerdeki dosyaya giden bir sabit bağlantı</translation>
+        <translation>diğer kullanıcıların da yazabildiği bir dizinde, başka bir yerdeki dosyaya giden bir sabit bağlantı</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -181,7 +269,7 @@ Seyahat tarihini belirlemek için “Tarihi ayarla” öğesini seçin.</transla
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
-        <translation>dosya sistemi, yazılanların hiçbirini kabul etmedi</translation>
+        <translation>dosya sistemi yazılanların hiçbirini kabul etmedi</translation>
     </message>
     <message>
         <source>The trip date file &quot;%1&quot; in %2</source>
@@ -213,7 +301,7 @@ Seyahat tarihi olduğu gibi kalıyor.</translation>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Okuma ve yazma izniniz olan normal bir dosyaya dönüştürün ya da programı başka bir dizinde başlatın.</translation>
+Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayacı başka bir dizinde başlatın.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -221,7 +309,51 @@ Okuma ve yazma izniniz olan normal bir dosyaya dönüştürün ya da programı b
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>bağlantısının işaret ettiği %2 dizininde %1</translation>
+        <translation>%1 (bağlantısının gösterdiği dizin: %2)</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>böyle bir dosya ya da dizin yok</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>erişim izniniz yok</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>bu bir dizin</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>yolunun bir kısmı dizin değil</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>yolu çok fazla bağlantıdan geçiyor</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>dosya sistemi salt okunur</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>diskte boş yer kalmadı</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>disk kotası doldu</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>disk okunamadı ya da diske yazılamadı</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>dosya sistemi için fazla büyük olurdu</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>adı çok uzun</translation>
     </message>
 </context>
 <context>

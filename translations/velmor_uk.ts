@@ -48,6 +48,69 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>Використання: velmor-counter [параметр]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>Показує в невеликому вікні в лівому верхньому куті екрана дні, години, хвилини
+й секунди, що залишилися до півночі, з якої починається день вашої подорожі.
+Дату можна вказати пунктом «Встановити дату» в меню вікна; вона зберігається
+у файлі vacation.txt у теці, з якої запущено лічильник, і читається у форматі
+дат вашої локалі.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>показати цю довідку й вийти</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>показати версію й вийти</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>Також приймаються власні параметри Qt, як-от -platform і -display.</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>змінну XDG_RUNTIME_DIR не задано, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 — не ваша особиста тека, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>у %1 не вдається встановити блокування, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>лічильник, уже запущений у поточній теці, не відповідає; цей працюватиме паралельно з ним</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>немає дисплея, на якому можна показати вікно (змінну DISPLAY не задано)</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>не вдається відкрити дисплей %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неочікуваний аргумент «%1»</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
@@ -83,15 +146,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>Триває зворотний відлік до подорожі, запланованої на %1.</translation>
+        <translation>До подорожі, запланованої на %1, триває зворотний відлік.</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
         <translation>Подорож, запланована на %1, розпочалася.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>До подорожі, запланованої на %5, залишилося: %1, %2, %3 і %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -125,6 +184,35 @@
             <numerusform>%n секунд</numerusform>
         </translation>
     </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 дні</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 години</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 хвилини</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 секунди</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>Ваша подорож починається сьогодні.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>До подорожі, запланованої на %5, залишилося: %1, %2, %3 і %4.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -157,11 +245,11 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
-        <translation>це посилання, створене іншим користувачем, у теці, куди можуть записувати не лише ви</translation>
+        <translation>це посилання, створене іншим користувачем, у теці, доступній для запису не лише вам</translation>
     </message>
     <message>
         <source>it is a hard link to a file elsewhere, in a directory that others may write to</source>
-        <translation>це жорстке посилання на файл в іншому місці, у теці, куди можуть записувати не лише ви</translation>
+        <translation>це жорстке посилання на файл в іншому місці, у теці, доступній для запису не лише вам</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -221,7 +309,7 @@ The trip date stays as it was.</source>
 Make it a regular file that you may read and write, or start the counter in another directory.</source>
         <translation>
 
-Зробіть його звичайним файлом, доступним вам для читання й запису, або запустіть програму в іншій теці.</translation>
+Зробіть його звичайним файлом, доступним вам для читання й запису, або запустіть лічильник в іншій теці.</translation>
     </message>
     <message>
         <source>the directory it would be in does not exist</source>
@@ -230,6 +318,50 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>%1 in %2, the directory its link leads to</source>
         <translation>%1 у теці %2, куди веде його посилання</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>такого файлу чи теки немає</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>доступ заборонено</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>це тека</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>частина шляху до нього не є текою</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>шлях до нього проходить через забагато посилань</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>файлова система доступна лише для читання</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>на диску не залишилося місця</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>дискову квоту вичерпано</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>сталася помилка читання або запису на диску</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>він виявився б завеликим для файлової системи</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>його назва задовга</translation>
     </message>
 </context>
 <context>

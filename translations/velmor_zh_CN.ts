@@ -48,10 +48,72 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>用法：velmor-counter [选项]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>在屏幕左上角的小窗口中显示距离旅行日期当天零点还剩多少天、小时、分钟和秒。
+可通过窗口菜单中的“设置日期”指定旅行日期。
+日期保存在启动本程序时所在目录下的 vacation.txt 文件中，
+并按照您的区域设置所用的日期格式读取。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>显示此帮助信息并退出</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>显示版本信息并退出</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>也接受 Qt 自身的选项，例如 -platform 和 -display。</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>未设置 XDG_RUNTIME_DIR，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 不是仅供您自己使用的目录，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 不支持加锁，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>当前目录中已在运行的程序没有响应；本次启动的程序将与它同时运行</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>没有可用来显示窗口的显示器（未设置 DISPLAY）</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>无法打开显示器 %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>意外的参数“%1”</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>尚未设置旅行日期：请选择“设置日期”进行设置。</translation>
+        <translation>尚未设置旅行日期：请选择“设置日期”。</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -83,15 +145,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>正在为 %1 的旅行倒计时。</translation>
+        <translation>正在为%1的旅行倒计时。</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>%1 的旅行已经开始。</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>距离 %5 的旅行还有 %1 %2 %3 %4。</translation>
+        <translation>%1的旅行已经开始。</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -116,6 +174,35 @@
         <translation>
             <numerusform>%n 秒</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 天</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 小时</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 分钟</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 秒</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>您的旅行今天开始。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>距离%5的旅行还有 %1 %2 %3 %4。</translation>
     </message>
 </context>
 <context>
@@ -145,7 +232,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-请选择“设置日期”来设置旅行日期。</translation>
+请通过“设置日期”指定旅行日期。</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
@@ -161,7 +248,7 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>它的链接构成了循环</translation>
+        <translation>存在循环链接</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
@@ -173,11 +260,11 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>it is too large to be a trip date file</source>
-        <translation>它过大，不可能是旅行日期文件</translation>
+        <translation>它过大，不可能只存放一个日期</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>其中的日期不是有效的 Unicode 文本</translation>
+        <translation>该日期不是有效的 Unicode 文本</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
@@ -221,7 +308,51 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>在它的链接指向的目录 %2 中%1</translation>
+        <translation>%1（问题出在其链接指向的目录 %2）</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>文件或目录不存在</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>它是一个目录</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>其路径中的某一部分不是目录</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>链接层数过多</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>它所在的文件系统是只读的</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>无法读写磁盘</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>它的大小将超出所在文件系统的上限</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>文件名过长</translation>
     </message>
 </context>
 <context>

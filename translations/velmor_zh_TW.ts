@@ -48,10 +48,72 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmor-counter [option]</source>
+        <extracomment>The options&apos; names stay as they are. Lines of at most 79 columns.</extracomment>
+        <translation>用法：velmor-counter [選項]</translation>
+    </message>
+    <message>
+        <source>Shows the days, hours, minutes and seconds left until midnight at the start of
+your trip date, in a small window at the top-left of the screen. Set the date
+with Setup Date in the window&apos;s menu: it is kept in vacation.txt in the
+directory the counter is started from, and read as your locale writes dates.</source>
+        <translation>在螢幕左上角的小視窗中顯示距離旅行日期當天零時還剩多少天、小時、分鐘和秒。
+可透過視窗選單中的「設定日期」指定旅行日期。
+日期儲存在啟動本程式時所在目錄下的 vacation.txt 檔案中，
+並依照您的地區設定所用的日期格式讀取。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>選項：</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>顯示此說明並離開</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>顯示版本資訊並離開</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -display, are taken as well.</source>
+        <translation>也接受 Qt 本身的選項，例如 -platform 和 -display。</translation>
+    </message>
+    <message>
+        <source>XDG_RUNTIME_DIR is not set, so a second start in this directory will not find this counter</source>
+        <translation>未設定 XDG_RUNTIME_DIR，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory of yours alone, so a second start in this directory will not find this counter</source>
+        <translation>%1 不是僅供您自己使用的目錄，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
+    </message>
+    <message>
+        <source>%1 takes no lock, so a second start in this directory will not find this counter</source>
+        <translation>%1 不支援鎖定，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
+    </message>
+    <message>
+        <source>the counter already running in this directory does not answer; this one runs beside it</source>
+        <translation>目前目錄中已在執行的程式沒有回應；這次啟動的程式將與它同時執行</translation>
+    </message>
+    <message>
+        <source>there is no display to show the window on (DISPLAY is not set)</source>
+        <translation>沒有可用來顯示視窗的顯示器（未設定 DISPLAY）</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <translation>無法開啟顯示器 %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>非預期的參數「%1」</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No trip date yet: choose Setup Date to set it.</source>
-        <translation>尚未設定旅行日期：請選擇「設定日期」進行設定。</translation>
+        <translation>尚未設定旅行日期：請選擇「設定日期」。</translation>
     </message>
     <message>
         <source>Days left</source>
@@ -83,15 +145,11 @@
     </message>
     <message>
         <source>Counting down to the trip on %1.</source>
-        <translation>正在為 %1 的旅行倒數計時。</translation>
+        <translation>正在為%1的旅行倒數計時。</translation>
     </message>
     <message>
         <source>The trip on %1 has begun.</source>
-        <translation>%1 的旅行已經開始。</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4 left until the trip on %5.</source>
-        <translation>距離 %5 的旅行還有 %1 %2 %3 %4。</translation>
+        <translation>%1的旅行已經開始。</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -116,6 +174,35 @@
         <translation>
             <numerusform>%n 秒</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>2 days</source>
+        <comment>two</comment>
+        <extracomment>The words for two days, where the language has a word of its own for that, as Hebrew has יומיים; else as the language says any other number of days. Likewise for the other units.</extracomment>
+        <translation>2 天</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <comment>two</comment>
+        <translation>2 小時</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <comment>two</comment>
+        <translation>2 分鐘</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <comment>two</comment>
+        <translation>2 秒</translation>
+    </message>
+    <message>
+        <source>Your trip starts today.</source>
+        <translation>您的旅行今天開始。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 until the trip on %5.</source>
+        <translation>距離%5的旅行還有 %1 %2 %3 %4。</translation>
     </message>
 </context>
 <context>
@@ -145,7 +232,7 @@
 Choose Setup Date to set the trip date.</source>
         <translation>
 
-請選擇「設定日期」來設定旅行日期。</translation>
+請透過「設定日期」指定旅行日期。</translation>
     </message>
     <message>
         <source>it is a link that another user made, in a directory that others may write to</source>
@@ -161,23 +248,23 @@ Choose Setup Date to set the trip date.</source>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>它的連結形成了循環</translation>
+        <translation>存在迴圈連結</translation>
     </message>
     <message>
         <source>it changed while it was being saved</source>
-        <translation>它在儲存過程中遭到變更</translation>
+        <translation>它在儲存過程中發生了變更</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation>它在開啟過程中遭到變更</translation>
+        <translation>它在開啟過程中發生了變更</translation>
     </message>
     <message>
         <source>it is too large to be a trip date file</source>
-        <translation>它過大，不可能是旅行日期檔案</translation>
+        <translation>它過大，不可能只存放一個日期</translation>
     </message>
     <message>
         <source>the date is not valid Unicode</source>
-        <translation>其中的日期不是有效的 Unicode 文字</translation>
+        <translation>該日期不是有效的 Unicode 文字</translation>
     </message>
     <message>
         <source>its file system took nothing that was written to it</source>
@@ -221,7 +308,51 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>%1 in %2, the directory its link leads to</source>
-        <translation>在它的連結指向的目錄 %2 中%1</translation>
+        <translation>%1（問題出在其連結指向的目錄 %2）</translation>
+    </message>
+    <message>
+        <source>there is no such file or directory</source>
+        <translation>檔案或目錄不存在</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>權限不足</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>它是一個目錄</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a directory</source>
+        <translation>其路徑中的某一部分不是目錄</translation>
+    </message>
+    <message>
+        <source>it leads through too many links</source>
+        <translation>連結層數過多</translation>
+    </message>
+    <message>
+        <source>its file system is read-only</source>
+        <translation>它所在的檔案系統是唯讀的</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>磁碟空間已滿</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁碟配額已用盡</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>無法讀寫磁碟</translation>
+    </message>
+    <message>
+        <source>it would be too large for its file system</source>
+        <translation>它的大小將超出所在檔案系統的上限</translation>
+    </message>
+    <message>
+        <source>its name is too long</source>
+        <translation>檔名過長</translation>
     </message>
 </context>
 <context>

@@ -5,15 +5,18 @@
 # the About window under it; neither window with a taskbar button; then "Close" ends the
 # program, leaving the date file as it was. With no window manager every place is exact, and
 # a second start in the same directory shows the first counter and ends, while one in another
-# directory is a counter of its own. Under a window manager (xfwm4, openbox, icewm), whose
-# frame may be taller than the one the counter's place assumes, the About window goes directly
-# under the main window's frame; a minimised counter shows in the taskbar until restored, and
-# the prompt cannot be minimised, maximised or resized.
+# directory is a counter of its own. Under a window manager (xfwm4, openbox, one with a title
+# bar taller than the counter's place allows for, icewm, metacity), the frame starts on the
+# screen and the banner as near its place as that allows; the About window goes directly
+# under the main window's frame; a minimised counter shows in the taskbar until restored; the
+# prompt cannot be minimised, maximised or resized; a second start brings the counter to the
+# front also right after the user typed in another program; and a close through the window
+# manager while the prompt is open ends the program.
 # usage: run_under_xvfb.sh PROGRAM [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
 wm=${2:-}
-tools=(faketime xdotool import convert xprop xwininfo ${wm:+$wm dbus-daemon})
+tools=(faketime xdotool import convert xprop xwininfo ${wm:+${wm%-*} dbus-daemon zenity wmctrl})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 pid=
@@ -65,6 +68,11 @@ if [ -n "$wm" ]; then
     export DBUS_SESSION_BUS_ADDRESS
     case $wm in
     xfwm4) xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
+    openbox-tall) # a title bar taller than the counter's place leaves room for
+        printf '%s\n' '<openbox_config xmlns="http://openbox.org/3.4/rc"><theme>' \
+            '<font place="ActiveWindow"><size>30</size></font>' \
+            '<font place="InactiveWindow"><size>30</size></font></theme></openbox_config>' >"$work/rc.xml"
+        openbox --config-file "$work/rc.xml" >"$work/wm.log" 2>&1 & ;;
     *) "$wm" >"$work/wm.log" 2>&1 & ;;
     esac
     wm_pid=$!
@@ -86,11 +94,19 @@ if [ -n "$wm" ]; then
     wait_until eval '[ "$(margins "$window")" != "0 0 0 0" ]' || fail "$wm gave the window no frame"
 fi
 read -r X Y WIDTH HEIGHT <<<"$(place "$window")"
-read -r _ _ _ frame_bottom <<<"$(margins "$window")"
 menu=$((HEIGHT - 61))
 x=$X y=$((Y + menu)) # the banner's top-left on the screen
 [ -n "$wm" ] || [ "$x,$y $WIDTH" = "3,41 542" ] \
     || fail "window at $X,$Y size ${WIDTH}x$HEIGHT: the area under the menu should be 542x61 at 3,41"
+# Under a window manager, the frame starts on the screen, and the banner is at 3,41 or as much
+# further right and lower as the frame needs. xfwm4 moves a taller frame down itself.
+if [ -n "$wm" ]; then
+    read -r left _ top _ <<<"$(margins "$window")"
+    want_x=$((left > 3 ? left : 3)) want_y=$((top > 41 - menu ? top : 41 - menu))
+    wait_until eval 'read -r X Y _ _ <<<"$(place "$window")"; [ "$X,$Y" = "$want_x,$want_y" ]' \
+        || fail "the window is at $X,$Y with a frame of $(margins "$window"), not at $want_x,$want_y"
+    x=$X y=$((Y + menu))
+fi
 
 # The figures appear on the first tick, about a second after start, in their slots over the
 # banner.
@@ -146,6 +162,32 @@ if [ -n "$wm" ]; then
     # The prompt closes on the key's press, so that the release may find it gone already.
     xdotool key --window "$prompt" Escape 2>/dev/null || true
     wait_until eval '! xwininfo -id "$prompt"' || fail "Escape did not close the prompt"
+
+    # A second start brings the counter to the front, also right after the user typed in
+    # another program, which focus-stealing prevention would otherwise keep in front.
+    NO_AT_BRIDGE=1 zenity --entry --title=Elsewhere >/dev/null 2>>"$work/other.log" &
+    other=$!
+    at_exit 'kill $other 2>/dev/null'
+    other_state() { if kill -0 "$other" 2>/dev/null; then echo "it runs, $(active) is active"; else
+        local status=0; wait "$other" || status=$?; echo "it ended with status $status"; fi; }
+    wait_until shown '^Elsewhere$' || fail "the other program did not show"
+    elsewhere=$(shown '^Elsewhere$')
+    # The user clicks into it, as window managers that keep a new window behind want.
+    xdotool mousemove --window "$elsewhere" 20 20 click 1
+    active() { xdotool getactivewindow 2>/dev/null; }
+    wait_until eval '[ "$(active)" = "$elsewhere" ]' || fail "the other program did not get the keyboard: $(other_state)"
+    xdotool type --delay 20 "typed elsewhere"
+    timeout 60 "$program" 2>>"$log" || fail "a second start exited with $?"
+    wait_until eval '[ "$(active)" = "$window" ]' \
+        || fail "a second start left the counter behind: $(xdotool getactivewindow getwindowname 2>&1) is active"
+    kill "$other"; wait "$other" 2>/dev/null || true
+
+    # Closed through the window manager while the prompt is open, the counter ends, and the
+    # unanswered prompt writes nothing.
+    xdotool mousemove --window "$window" 80 $((menu / 2)) click 1
+    wait_until shown '^Zorvia Date$' || fail "no prompt"
+    wmctrl -i -c "$window"
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "a close through $wm while the prompt was open did not end the program"
 else
     # A second start in the same directory shows this counter and ends; one in another
     # directory is a counter of its own; neither writes anything in its directory.
@@ -164,8 +206,10 @@ else
 fi
 
 # "Close" is the first entry of the menu bar.
-xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
-timeout 60 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
+if [ -z "$wm" ]; then
+    xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
+fi
 wait "$pid" || fail "the program exited with $?"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"

@@ -20,7 +20,7 @@ trap 'for hook in "${exit_hooks[@]}"; do eval "$hook" || true; done; rm -rf "$wo
 log=$work/program.log
 fail() {
     echo "FAIL: $*" >&2
-    for said in "$log:the programs" "$work/wm.log:the window manager" "$work/xvfb.log:the X server"; do
+    for said in "$log:the programs" "$work/wm.log:the window manager" "$work/other.log:another program" "$work/xvfb.log:the X server"; do
         [ ! -s "${said%%:*}" ] || { echo "--- what ${said#*:} said:" >&2; tail -n 30 "${said%%:*}" >&2; }
     done
     echo "--- the processes of this test, and the windows:" >&2
