@@ -1,8 +1,8 @@
 #include "aboutwindow.h"
 
-#include "assets/name.h"
-#include "assets/palette.h"
-#include "runtime/windowmanager.h"
+#include "app/name.h"
+#include "app/palette.h"
+#include "platform/windowmanager.h"
 
 #include <QGroupBox>
 #include <QHideEvent>

@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "assets/name.h"
+#include "app/name.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

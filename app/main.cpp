@@ -1,11 +1,11 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "runtime/clock.h"
-#include "runtime/desktopnotifier.h"
-#include "runtime/dialogs.h"
-#include "runtime/windowmanager.h"
-#include "runtime/oneperfile.h"
+#include "platform/clock.h"
+#include "platform/desktopnotifier.h"
+#include "platform/dialogs.h"
+#include "platform/windowmanager.h"
+#include "platform/oneperfile.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QApplication>

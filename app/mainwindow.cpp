@@ -2,14 +2,14 @@
 
 #include "about/aboutwindow.h"
 #include "app/banner.h"
-#include "app/secondticker.h"
-#include "assets/name.h"
-#include "assets/palette.h"
-#include "runtime/windowmanager.h"
-#include "safefile/filewatch.h"
-#include "tripdate/tripdateentry.h"
-
+#include "app/filemessages.h"
+#include "app/name.h"
+#include "app/palette.h"
+#include "countdown/secondticker.h"
 #include "datereader/cldrforms.h"
+#include "platform/windowmanager.h"
+#include "tripdate/tripdateentry.h"
+#include "tripdate/tripdatestore.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -115,9 +115,11 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
         QCoreApplication::quit();
     });
 
+    // A trip date file that another counter, an editor or a backup changed: the figures count
+    // towards its date from the next second.
+    m_store = new TripDateStore(m_services.tripDateFile, [this] { return dateContext(); }, this);
+    connect(m_store, &TripDateStore::changed, this, [this](const TripDate &tripDate) { setTripDate(tripDate); });
     loadStoredTripDate();
-    connect(new FileWatch(m_services.tripDateFile, this), &FileWatch::changed, this,
-            &MainWindow::followTripDateFile);
 }
 
 void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, startupId); }
@@ -155,33 +157,22 @@ DateContext MainWindow::dateContext() const { return {QLocale(), m_services.cloc
 
 void MainWindow::loadStoredTripDate()
 {
-    TripDateResult stored = loadTripDate(m_services.tripDateFile, dateContext());
+    TripDateResult stored = m_store->load();
     setTripDate(std::move(stored.tripDate));
     // Told once the window is up, so that the message has the window behind it.
-    QMetaObject::invokeMethod(this, [this, problem = stored.problem] { report(problem); },
+    QMetaObject::invokeMethod(this, [this, failure = stored.failure] { report(failure); },
                               Qt::QueuedConnection);
 }
 
 // The one place where the user hears of a trip date that could not be loaded or saved. The
 // keyboard comes back to the window afterwards, which some window managers (openbox) leave to
 // the program.
-void MainWindow::report(const QString &problem)
+void MainWindow::report(const std::optional<TripDateFailure> &failure)
 {
-    if (problem.isEmpty())
+    if (!failure)
         return;
-    m_services.errorReport.report(problem);
+    m_services.errorReport.report(FileMessages::describe(m_store->path(), *failure));
     activateWindow();
-}
-
-// A trip date file that another counter, an editor or a backup changed: the figures count
-// towards its date from the next second. A file that is gone, cannot be read or holds no date
-// leaves the date as it is, without a word: the next start says what is wrong with it. The
-// counter's own save holds the date it has already.
-void MainWindow::followTripDateFile()
-{
-    TripDateResult stored = loadTripDate(m_services.tripDateFile, dateContext());
-    if (stored.tripDate && (!m_tripDate || stored.tripDate->text != m_tripDate->text))
-        setTripDate(std::move(stored.tripDate));
 }
 
 void MainWindow::setTripDate(std::optional<TripDate> tripDate)
@@ -241,14 +232,17 @@ void MainWindow::askTripDate()
 {
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
-    TripDateResult entered = enterTripDate(m_services.prompt, m_services.tripDateFile, dateContext());
+    const std::optional<TripDate> entered = askForTripDate(m_services.prompt, dateContext());
     activateWindow(); // the keyboard back, after the prompt
-    if (entered.tripDate) {
-        setTripDate(std::move(entered.tripDate));
+    if (!entered)
+        return; // cancelled: nothing changes
+    TripDateResult saved = m_store->save(*entered);
+    if (saved.tripDate) {
+        setTripDate(std::move(saved.tripDate));
         m_figures = countdownTo(m_tripDate->day, m_services.clock.now());
         announce(summary());
     }
-    report(entered.problem);
+    report(saved.failure);
 }
 
 void MainWindow::showAbout()

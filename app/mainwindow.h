@@ -2,15 +2,15 @@
 
 // The main window is a fixed strip at the top-left of the screen: the banner with the four
 // figures laid over it, and a menu bar. A SecondTicker drives the update once a second;
-// countdown/ does the arithmetic, tripdate/ reads and keeps the trip date, which the window
-// follows as its file changes, and the clock and the dialogs come through runtime/, so that
-// tests can stand in for all three.
+// countdown/ does the arithmetic, a TripDateStore owns the trip date file, which the window
+// follows as it changes, and the clock and the dialogs come through platform/, so that tests
+// can stand in for all three.
 
 #include "countdown/countdown.h"
-#include "runtime/clock.h"
-#include "runtime/errorreport.h"
-#include "runtime/notifier.h"
-#include "runtime/prompt.h"
+#include "platform/clock.h"
+#include "platform/errorreport.h"
+#include "platform/notifier.h"
+#include "platform/prompt.h"
 #include "tripdate/tripdate.h"
 
 #include <QMainWindow>
@@ -21,6 +21,7 @@ class AboutWindow;
 class Banner;
 class FigureLabel;
 class SecondTicker;
+class TripDateStore;
 
 class MainWindow : public QMainWindow
 {
@@ -58,8 +59,7 @@ protected:
 
 private:
     void loadStoredTripDate();
-    void report(const QString &problem);
-    void followTripDateFile();
+    void report(const std::optional<TripDateFailure> &failure);
     void showCountdown(const QDateTime &now);
     void askTripDate();
     void showAbout();
@@ -72,6 +72,7 @@ private:
     void announce(const QString &message);
 
     Services m_services;
+    TripDateStore *m_store = nullptr;
     std::optional<TripDate> m_tripDate;
     std::optional<CountdownFigures> m_figures; // as last shown
     QDate m_tripDayNoticed; // the trip day whose arrival the user has been told of, once a run

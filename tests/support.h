@@ -2,10 +2,10 @@
 
 // Stand-ins for the program's services, shared by the tests.
 
-#include "runtime/clock.h"
-#include "runtime/errorreport.h"
-#include "runtime/notifier.h"
-#include "runtime/prompt.h"
+#include "platform/clock.h"
+#include "platform/errorreport.h"
+#include "platform/notifier.h"
+#include "platform/prompt.h"
 
 #include "files.h"
 
@@ -36,6 +36,10 @@ struct RecordingNotifier final : Notifier
 
 // Gives the answers it was handed, in order, and keeps what it was asked. No value stands
 // for Cancel; when the answers run out it cancels.
+// How long a test waits for what it expects, at most: a safety net for a loaded machine, not a
+// time anything should take.
+constexpr int kPatience = 60000;
+
 struct ScriptedPrompt final : Prompt
 {
     std::optional<QString> ask(const QString &message, const QString &) override

@@ -1,4 +1,5 @@
-#include "runtime/oneperfile.h"
+#include "platform/oneperfile.h"
+#include "support.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -17,7 +18,6 @@ Q_DECLARE_METATYPE(OneCounterPerFile::Claim)
 Q_DECLARE_METATYPE(OneCounterPerFile::Alone)
 
 namespace {
-constexpr int kPatience = 60000; // a safety net for a loaded machine
 using Claim = OneCounterPerFile::Claim;
 using Alone = OneCounterPerFile::Alone;
 } // namespace

@@ -1,10 +1,10 @@
 #include "support.h"
-#include "tripdate/filemessages.h"
 #include "tripdate/tripdate.h"
 #include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatefile.h"
+#include "tripdate/tripdatestore.h"
 
-#include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,13 +13,8 @@
 namespace {
 const QByteArray kOldRecord("\"1/1/2001\"\r\n");
 const QDate kToday(2026, 12, 6);
-const QString kFileNamed = QStringLiteral("The trip date file \"vacation.txt\" in ");
-
-// What a save tells the user; empty when it saved.
-QString saveProblem(const QString &path, const QString &text)
-{
-    return saveTripDate(path, {.text = text, .day = QDate(2031, 1, 1)}).problem;
-}
+using Kind = TripDateFailure::Kind;
+constexpr int kNoFailure = -1;
 } // namespace
 
 // The trip date file, read and written, and the prompt that sets it.
@@ -29,11 +24,6 @@ class TestTripDate : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
-    QStringList entries() const
-    {
-        return QDir(m_dir->path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
 
 private slots:
     void init()
@@ -48,12 +38,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("field"); // what is read as the date; null: no field at all
-        QTest::addColumn<QString>("says");  // empty: no word to the user
-        const auto row = [](const char *name, const QByteArray &bytes, const char *field,
-                            const char *says = "") {
-            QTest::newRow(name) << bytes << (field ? QString::fromUtf8(field) : QString())
-                                << QString::fromUtf8(says);
+        QTest::addColumn<int>("failure"); // the failure's kind, or kNoFailure: no word to the user
+        const auto row = [](const char *name, const QByteArray &bytes, const QByteArray &field,
+                            int failure = kNoFailure) {
+            QTest::newRow(name) << bytes << (field.isNull() ? QString() : QString::fromUtf8(field)) << failure;
         };
+        const int notADate = int(Kind::NotADate);
         // clang-format off
         row("the program's own record", QByteArray::fromHex("2231322F31322F3230303522" "0D0A"), "12/12/2005");
         row("a comma and blanks inside quotes", "\" Dec 12, 2005 \"\r\n", " Dec 12, 2005 ");
@@ -63,17 +53,17 @@ private slots:
         row("CR line ends", "\"1/1/2005\"\r\"12/12/2005\"\r", "12/12/2005");
         row("no line end after the last record", "\"12/12/2005\"", "12/12/2005");
         row("unquoted, trimmed", "  12/12/2005 \t\r\n", "12/12/2005");
-        row("unquoted, a comma parts it", "Dec 12, 2005\r\n", "2005", "holds \"2005\", which is not a date.");
+        row("unquoted, a comma parts it", "Dec 12, 2005\r\n", "2005", notADate);
         row("empty lines after the record hold nothing", "\"12/12/2005\"\r\n\r\n\n", "12/12/2005");
         row("a comma before the line end leaves an empty field", "\"12/12/2005\",\r\n", "");
-        row("a quote that never closes runs to the end", "\"12/12/2005\r\nmore", "12/12/2005\r\nmore", "holds \"12/12/2005\xEF\xBF\xBD\xEF\xBF\xBDmore\", which is not a date.");
+        row("a quote that never closes runs to the end", "\"12/12/2005\r\nmore", "12/12/2005\r\nmore", notADate);
         row("text after the closing quote is dropped", "\"12/12/2005\"pm\r\n", "12/12/2005");
         row("UTF-8", "\"12. M\xC3\xA4rz 2005\"\r\n", "12. M\xC3\xA4rz 2005");
-        row("NUL bytes are kept", QByteArray("\"12/12\0/2005\"", 13), "12/12\xEF\xBF\xBD/2005", "holds \"12/12\xEF\xBF\xBD/2005\", which is not a date.");
-        row("empty file", "", nullptr);
+        row("NUL bytes are kept", QByteArray("\"12/12\0/2005\"", 13), QByteArray("12/12\0/2005", 11), notADate);
+        row("empty file", "", QByteArray());
         row("64 KiB", "\"12/12/2005\"" + QByteArray(64 * 1024 - 12, ' '), "12/12/2005");
-        row("one byte over 64 KiB", "\"12/12/2005\"" + QByteArray(64 * 1024 - 11, ' '), nullptr, "cannot be read: it is too large to be a trip date file.");
-        row("a field too long", QByteArray(kTripDateFieldMaxLength + 1, '7'), nullptr, "holds a text too long to be a date.");
+        row("one byte over 64 KiB", "\"12/12/2005\"" + QByteArray(64 * 1024 - 11, ' '), QByteArray(), int(Kind::CannotRead));
+        row("a field too long", QByteArray(kTripDateFieldMaxLength + 1, '7'), QByteArray(), int(Kind::TooLong));
         // clang-format on
     }
 
@@ -81,14 +71,13 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, field);
-        QFETCH(QString, says);
+        QFETCH(int, failure);
         writeFile(m_path, bytes);
         const TripDateResult stored = loadTripDate(m_path, {QLocale(QLocale::German), kToday});
-        QCOMPARE(stored.tripDate ? stored.tripDate->text : QString(), says.isEmpty() ? field : QString());
-        QVERIFY2(says.isEmpty() ? stored.problem.isEmpty()
-                                : stored.problem.startsWith(kFileNamed + m_dir->path())
-                                      && stored.problem.contains(says),
-                 qPrintable(stored.problem));
+        QCOMPARE(stored.tripDate ? stored.tripDate->text : QString(), failure == kNoFailure ? field : QString());
+        QCOMPARE(stored.failure ? int(stored.failure->kind) : kNoFailure, failure);
+        if (failure == int(Kind::NotADate)) // the text as the file holds it, for the message
+            QCOMPARE(stored.failure->text, field);
     }
 
     // A file that is not UTF-8 is in the 8-bit code page of the user's language, as an older
@@ -121,38 +110,6 @@ private slots:
         QCOMPARE(stored.tripDate ? stored.tripDate->day : QDate(), date);
     }
 
-    // What the user is told about a file that cannot be used says why, in the same words at
-    // the start and on a save, and what helps: Setup Date only where a save replaces the file.
-    void messages_sayWhyAndWhatHelps_data()
-    {
-        QTest::addColumn<QString>("make"); // what stands at vacation.txt
-        QTest::addColumn<QString>("why");
-        QTest::addColumn<bool>("saves");
-        QTest::newRow("a directory") << "directory" << "it is a directory" << false;
-        QTest::newRow("links in a circle") << "loop" << "its links lead round in a circle" << false;
-        QTest::newRow("a link into nowhere") << "nowhere" << "the directory it would be in does not exist" << false;
-        QTest::newRow("a sparse gigabyte") << "sparse" << "it is too large to be a trip date file" << true;
-    }
-
-    void messages_sayWhyAndWhatHelps()
-    {
-        QFETCH(QString, make);
-        QFETCH(QString, why);
-        QFETCH(bool, saves);
-        const QByteArray name = QFile::encodeName(m_path);
-        QVERIFY(make == u"directory" ? ::mkdir(name, 0700) == 0
-                : make == u"loop"    ? ::symlink("vacation.txt", name) == 0
-                : make == u"nowhere" ? ::symlink("nodir/trip.txt", name) == 0
-                                     : QFile::resize((writeFile(m_path, ""), m_path), 1 << 30));
-        const QString atStart = loadTripDate(m_path, {QLocale::c(), kToday}).problem;
-        QVERIFY2(atStart.startsWith(kFileNamed + m_dir->path() + QStringLiteral(" cannot be read: ") + why + u'.'),
-                 qPrintable(atStart));
-        QVERIFY2(atStart.contains(u"Choose Setup Date") == saves, qPrintable(atStart));
-        const QString problem = saveProblem(m_path, QStringLiteral("1/1/2031"));
-        QVERIFY2(saves ? problem.isEmpty() : problem.contains(QStringLiteral("cannot be written: ") + why + u'.'),
-                 qPrintable(problem));
-    }
-
     // The example the prompt shows is a date the prompt takes, in every locale Qt knows.
     void promptExample_readsBackInEveryLocale()
     {
@@ -169,8 +126,7 @@ private slots:
     {
         QTest::addColumn<QList<std::optional<QString>>>("answers");
         QTest::addColumn<QStringList>("asked");
-        QTest::addColumn<QByteArray>("stored"); // the file afterwards
-        QTest::addColumn<QString>("obstacle");  // in the way of the save
+        QTest::addColumn<QString>("entered"); // null: cancelled
 
         // A phrase, blanks that carry the example onto a line of its own, and the example.
         const QString example = QStringLiteral("Example: 12/12/2005");
@@ -180,17 +136,16 @@ private slots:
         const std::optional<QString> cancel;
         using Answers = QList<std::optional<QString>>;
         // clang-format off
-        QTest::newRow("a date at once, stored as typed") << Answers{" Dec 12, 2005 6:00 PM "} << QStringList{F} << QByteArray("\" Dec 12, 2005 6:00 PM \"\r\n") << "";
-        QTest::newRow("Cancel at once changes nothing") << Answers{cancel} << QStringList{F} << kOldRecord << "";
-        QTest::newRow("empty twice, then a date") << Answers{"", "", "12/12/2005"} << QStringList{F, C, C} << QByteArray("\"12/12/2005\"\r\n") << "";
-        QTest::newRow("1970 refused, 1971 taken") << Answers{"12/12/1970", "12/12/1971"} << QStringList{F, Y} << QByteArray("\"12/12/1971\"\r\n") << "";
-        QTest::newRow("empty, then 1970, then a year") << Answers{"", "1/1/1970", "1/1/2006"} << QStringList{F, C, Y} << QByteArray("\"1/1/2006\"\r\n") << "";
-        QTest::newRow("two-digit years lie around today: 70 is 2070") << Answers{"1/1/70"} << QStringList{F} << QByteArray("\"1/1/70\"\r\n") << "";
-        QTest::newRow("empty answer to the year message") << Answers{"1/1/1970", "", "1/1/2006"} << QStringList{F, Y, C} << QByteArray("\"1/1/2006\"\r\n") << "";
-        QTest::newRow("Cancel at the year message") << Answers{"1/1/1970", cancel} << QStringList{F, Y} << kOldRecord << "";
-        QTest::newRow("a word, blanks, an impossible date") << Answers{"next summer", "   ", "2/30/2005", "2/28/2005"} << QStringList{F, C, C, C} << QByteArray("\"2/28/2005\"\r\n") << "";
-        QTest::newRow("a date with more blanks than the file reads back") << Answers{"12/12/2005" + QString(kTripDateFieldMaxLength, u' '), "12/12/2005"} << QStringList{F, C} << QByteArray("\"12/12/2005\"\r\n") << "";
-        QTest::newRow("a failed save: a directory named vacation.txt") << Answers{"12/12/2005"} << QStringList{F} << QByteArray("<unreadable>") << "directory";
+        QTest::newRow("a date at once, as typed") << Answers{" Dec 12, 2005 6:00 PM "} << QStringList{F} << QString(" Dec 12, 2005 6:00 PM ");
+        QTest::newRow("Cancel at once") << Answers{cancel} << QStringList{F} << QString(QString());
+        QTest::newRow("empty twice, then a date") << Answers{"", "", "12/12/2005"} << QStringList{F, C, C} << QString("12/12/2005");
+        QTest::newRow("1970 refused, 1971 taken") << Answers{"12/12/1970", "12/12/1971"} << QStringList{F, Y} << QString("12/12/1971");
+        QTest::newRow("empty, then 1970, then a year") << Answers{"", "1/1/1970", "1/1/2006"} << QStringList{F, C, Y} << QString("1/1/2006");
+        QTest::newRow("two-digit years lie around today: 70 is 2070") << Answers{"1/1/70"} << QStringList{F} << QString("1/1/70");
+        QTest::newRow("empty answer to the year message") << Answers{"1/1/1970", "", "1/1/2006"} << QStringList{F, Y, C} << QString("1/1/2006");
+        QTest::newRow("Cancel at the year message") << Answers{"1/1/1970", cancel} << QStringList{F, Y} << QString(QString());
+        QTest::newRow("a word, blanks, an impossible date") << Answers{"next summer", "   ", "2/30/2005", "2/28/2005"} << QStringList{F, C, C, C} << QString("2/28/2005");
+        QTest::newRow("a date with more blanks than the file reads back") << Answers{"12/12/2005" + QString(kTripDateFieldMaxLength, u' '), "12/12/2005"} << QStringList{F, C} << QString("12/12/2005");
         // clang-format on
     }
 
@@ -198,24 +153,38 @@ private slots:
     {
         QFETCH(QList<std::optional<QString>>, answers);
         QFETCH(QStringList, asked);
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, obstacle);
-        if (obstacle.isEmpty())
-            writeFile(m_path, kOldRecord);
-        else
-            QCOMPARE(::mkdir(QFile::encodeName(m_path), 0700), 0);
+        QFETCH(QString, entered);
         ScriptedPrompt prompt;
         prompt.answers = answers;
-        const TripDateResult result = enterTripDate(prompt, m_path, {QLocale::c(), kToday});
-
+        const std::optional<TripDate> tripDate = askForTripDate(prompt, {QLocale::c(), kToday});
         QCOMPARE(prompt.messages, asked);
-        QCOMPARE(contents(m_path), stored);
-        // A failed save says why, naming the file; Cancel is no failure.
-        QVERIFY2(obstacle.isEmpty() ? result.problem.isEmpty()
-                                    : result.problem.startsWith(kFileNamed + m_dir->path()),
-                 qPrintable(result.problem));
-        QCOMPARE(result.tripDate ? result.tripDate->text : QString(),
-                 stored != kOldRecord && obstacle.isEmpty() ? *answers.last() : QString());
+        QCOMPARE(tripDate ? tripDate->text : QString(), entered);
+    }
+
+    // The store saves the date as typed, or says why it could not, leaving the file as it was;
+    // and it tells of a date that another program puts into the file.
+    void store_savesAndFollowsTheFile()
+    {
+        writeFile(m_path, kOldRecord);
+        TripDateStore store(m_path, [] { return DateContext{QLocale::c(), kToday}; });
+        QCOMPARE(store.load().tripDate->text, QStringLiteral("1/1/2001"));
+        QSignalSpy changed(&store, &TripDateStore::changed);
+        const TripDate typed{.text = QStringLiteral(" Dec 12, 2005 "), .day = QDate(2005, 12, 12)};
+        QCOMPARE(store.save(typed).tripDate->day, typed.day);
+        QCOMPARE(contents(m_path), QByteArray("\" Dec 12, 2005 \"\r\n"));
+
+        writeFile(m_path, "\"3/3/2033\"\r\n"); // an editor's save
+        QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 1, kPatience);
+        QCOMPARE(changed.first().first().value<TripDate>().day, QDate(2033, 3, 3));
+
+        QVERIFY(QFile::remove(m_path));
+        QCOMPARE(::mkdir(QFile::encodeName(m_path), 0700), 0);
+        const TripDateResult refused = store.save(typed);
+        QVERIFY(!refused.tripDate);
+        QCOMPARE(int(refused.failure->kind), int(Kind::CannotWrite));
+        QCOMPARE(refused.failure->problem.error, EISDIR);
+        const TripDate badText{.text = QString(QChar(0xD800)), .day = typed.day};
+        QCOMPARE(int(store.save(badText).failure->kind), int(Kind::NotUnicode));
     }
 };
 

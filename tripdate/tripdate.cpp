@@ -2,11 +2,12 @@
 
 #include "datereader/datereader.h"
 #include "safefile/safefile.h"
-#include "tripdate/filemessages.h"
 #include "tripdate/filetext.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QStringEncoder>
+
+using Kind = TripDateFailure::Kind;
 
 std::optional<TripDate> TripDate::fromText(const QString &text, const DateContext &context)
 {
@@ -21,7 +22,7 @@ TripDateResult loadTripDate(const QString &path, const DateContext &context)
     if (file.problem.missing())
         return {};
     if (file.problem)
-        return {.problem = FileMessages::cannotRead(path, file.problem)};
+        return {.failure = TripDateFailure{.kind = Kind::CannotRead, .problem = file.problem}};
     LastFieldScanner scanner;
     scanner.feed(decodeFileText(file.bytes, context.locale));
     scanner.finish();
@@ -29,10 +30,10 @@ TripDateResult loadTripDate(const QString &path, const DateContext &context)
     if (!field || field->isEmpty())
         return {}; // no date at all: nothing to tell
     if (scanner.lastFieldTooLong())
-        return {.problem = FileMessages::tooLong(path)};
+        return {.failure = TripDateFailure{.kind = Kind::TooLong}};
     if (auto tripDate = TripDate::fromText(*field, context))
         return {.tripDate = std::move(tripDate)};
-    return {.problem = FileMessages::notADate(path, *field)};
+    return {.failure = TripDateFailure{.kind = Kind::NotADate, .text = *field}};
 }
 
 TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
@@ -41,8 +42,8 @@ TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QByteArray record = encode(tripDateRecord(tripDate.text));
     if (encode.hasError())
-        return {.problem = FileMessages::notUnicode(path)};
+        return {.failure = TripDateFailure{.kind = Kind::NotUnicode}};
     if (const FileProblem problem = replaceFile(path, record))
-        return {.problem = FileMessages::cannotWrite(path, problem)};
+        return {.failure = TripDateFailure{.kind = Kind::CannotWrite, .problem = problem}};
     return {.tripDate = tripDate};
 }

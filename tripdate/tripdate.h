@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datereader/datereader.h"
+#include "safefile/safefile.h"
 
 #include <QDate>
 #include <QString>
@@ -17,13 +18,30 @@ struct TripDate
     static std::optional<TripDate> fromText(const QString &text, const DateContext &context);
 };
 
-// What came of loading or setting the trip date: the date, or what to tell the user about why
-// there is none. Neither, when there is nothing to tell: no file yet, a file that holds no
-// date at all, or a user who cancelled.
+// Why the trip date file gave no date, or took none: what the user is told, in words that
+// app/ makes of it (app/filemessages.h).
+struct TripDateFailure
+{
+    enum class Kind
+    {
+        CannotRead,  // `problem` says why
+        TooLong,     // its last field is too long to be a date
+        NotADate,    // its last field, `text`, reads as no date
+        CannotWrite, // `problem` says why; the file stays as it was
+        NotUnicode,  // the new date has no UTF-8 form
+    };
+
+    Kind kind;
+    FileProblem problem;
+    QString text;
+};
+
+// What came of loading or saving the trip date: the date, or why there is none. Neither, when
+// there is nothing to tell: no file yet, or a file that holds no date at all.
 struct TripDateResult
 {
     std::optional<TripDate> tripDate;
-    QString problem;
+    std::optional<TripDateFailure> failure;
 };
 
 // Reads the trip date file at `path`, which reading never changes. Only a regular file of at

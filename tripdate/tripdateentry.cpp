@@ -56,20 +56,20 @@ QString TripDatePrompt::yearMessage(const QLocale &locale)
                    38, locale);
 }
 
-TripDateResult enterTripDate(Prompt &prompt, const QString &path, const DateContext &context)
+std::optional<TripDate> askForTripDate(Prompt &prompt, const DateContext &context)
 {
     QString message = TripDatePrompt::firstMessage(context.locale);
     for (;;) {
         const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
         if (!answer)
-            return {}; // cancelled: nothing changes, and there is nothing to tell
+            return std::nullopt;
         const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
         if (!tripDate || !readsBackAsWritten(*answer)) {
             message = TripDatePrompt::correctMessage(context.locale);
         } else if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
             message = TripDatePrompt::yearMessage(context.locale);
         } else {
-            return saveTripDate(path, *tripDate);
+            return tripDate;
         }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/prompt.h"
+#include "platform/prompt.h"
 #include "tripdate/tripdate.h"
 
 // The messages of the trip date prompt: a phrase, blanks, and an example date as the locale
@@ -17,7 +17,5 @@ inline constexpr int kEarliestYear = 1971;
 } // namespace TripDatePrompt
 
 // Asks for the trip date until the answer is a date from 1971 on that the file can hold as
-// typed (readsBackAsWritten), then saves it in the trip date file at `path`: the new date, or
-// why it could not be saved (the old file stays as it was). Cancel gives neither, and changes
-// nothing.
-TripDateResult enterTripDate(Prompt &prompt, const QString &path, const DateContext &context);
+// typed (readsBackAsWritten). No value when the user cancels.
+std::optional<TripDate> askForTripDate(Prompt &prompt, const DateContext &context);

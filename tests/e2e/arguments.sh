@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program's arguments, and a start where no display can be reached: an answer on one
-# line or a few, a status, and never a window, an abort or a core dump.
+# line or a few, a status, and never a window, an abort or a core dump; the help in the user's
+# language.
 # usage: arguments.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -19,6 +20,12 @@ run 0 'vacation\.txt' --help
 run 0 '^Usage: velmor-counter' -h
 "$program" --help >/dev/full 2>/dev/null && fail "velmor-counter --help into a full disk exited 0"
 [ "$(env -u DISPLAY "$program" --help | awk 'length($0) > 79')" = "" ] || fail "--help is wider than 79 columns"
+# In the user's language, with the options' names as they are.
+for language in "de_DE:Aufruf: velmor-counter \[Option\]" "ar_EG:الاستخدام: velmor-counter" "ja_JP:使い方: velmor-counter"; do
+    LANG=${language%%:*}.UTF-8 "$program" --help | head -n 1 | grep -q -E "^${language#*:}" \
+        || fail "--help in ${language%%:*} begins: $(LANG=${language%%:*}.UTF-8 "$program" --help | head -n 1)"
+    LANG=${language%%:*}.UTF-8 "$program" --help | grep -q -e '-h, --help' || fail "--help in ${language%%:*} renames an option"
+done
 
 run 2 "velmor-counter: Unknown option 'frobnicate'" --frobnicate
 run 2 "velmor-counter: unexpected argument 'today'" today

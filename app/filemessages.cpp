@@ -11,10 +11,12 @@
 namespace {
 
 constexpr qsizetype kQuotedTextMaxLength = 40;
+const char *const kCannotWrite =
+    QT_TRANSLATE_NOOP("TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.");
 
 QString whatToDo()
 {
-    return QCoreApplication::translate("TripDate", "\n\nChoose Setup Date to set the trip date.");
+    return FileMessages::tr("\n\nChoose Setup Date to set the trip date.");
 }
 
 // A file that is too large, or changed as it was opened, a save replaces; one that
@@ -28,8 +30,7 @@ QString whatToDoAbout(const FileProblem &problem)
     case Refusal::Changed:
         return whatToDo();
     default:
-        return QCoreApplication::translate(
-            "TripDate",
+        return FileMessages::tr(
             "\n\nMake it a regular file that you may read and write, or start the counter in "
             "another directory.");
     }
@@ -43,28 +44,28 @@ QString systemReason(int error, bool english)
 {
     switch (error) {
     case ENOENT:
-        return QCoreApplication::translate("TripDate", "there is no such file or directory");
+        return FileMessages::tr("there is no such file or directory");
     case EACCES:
     case EPERM:
-        return QCoreApplication::translate("TripDate", "permission is denied");
+        return FileMessages::tr("permission is denied");
     case EISDIR:
-        return QCoreApplication::translate("TripDate", "it is a directory");
+        return FileMessages::tr("it is a directory");
     case ENOTDIR:
-        return QCoreApplication::translate("TripDate", "a part of its path is not a directory");
+        return FileMessages::tr("a part of its path is not a directory");
     case ELOOP:
-        return QCoreApplication::translate("TripDate", "it leads through too many links");
+        return FileMessages::tr("it leads through too many links");
     case EROFS:
-        return QCoreApplication::translate("TripDate", "its file system is read-only");
+        return FileMessages::tr("its file system is read-only");
     case ENOSPC:
-        return QCoreApplication::translate("TripDate", "there is no space left on the disk");
+        return FileMessages::tr("there is no space left on the disk");
     case EDQUOT:
-        return QCoreApplication::translate("TripDate", "the disk quota is used up");
+        return FileMessages::tr("the disk quota is used up");
     case EIO:
-        return QCoreApplication::translate("TripDate", "the disk could not be read or written");
+        return FileMessages::tr("the disk could not be read or written");
     case EFBIG:
-        return QCoreApplication::translate("TripDate", "it would be too large for its file system");
+        return FileMessages::tr("it would be too large for its file system");
     case ENAMETOOLONG:
-        return QCoreApplication::translate("TripDate", "its name is too long");
+        return FileMessages::tr("its name is too long");
     default:
         break;
     }
@@ -81,35 +82,30 @@ QString reason(const QString &path, const FileProblem &problem, bool saving, boo
     case Refusal::None:
         break;
     case Refusal::ForeignLink:
-        return QCoreApplication::translate(
-            "TripDate",
+        return FileMessages::tr(
             "it is a link that another user made, in a directory that others may write to");
     case Refusal::SharedHardLink:
-        return QCoreApplication::translate(
-            "TripDate",
+        return FileMessages::tr(
             "it is a hard link to a file elsewhere, in a directory that others may write to");
     case Refusal::NotRegularFile:
-        return QCoreApplication::translate("TripDate", "it is not a regular file");
+        return FileMessages::tr("it is not a regular file");
     case Refusal::LinkLoop:
-        return QCoreApplication::translate("TripDate", "its links lead round in a circle");
+        return FileMessages::tr("its links lead round in a circle");
     case Refusal::LeadsNowhere:
-        return QCoreApplication::translate("TripDate",
-                                           "the directory it would be in does not exist");
+        return FileMessages::tr("the directory it would be in does not exist");
     case Refusal::Changed:
         return saving
-                   ? QCoreApplication::translate("TripDate", "it changed while it was being saved")
-                   : QCoreApplication::translate("TripDate",
-                                                 "it changed while it was being opened");
+                   ? FileMessages::tr("it changed while it was being saved")
+                   : FileMessages::tr("it changed while it was being opened");
     case Refusal::TooLarge:
-        return QCoreApplication::translate("TripDate", "it is too large to be a trip date file");
+        return FileMessages::tr("it is too large to be a trip date file");
     case Refusal::NothingWritten:
-        return QCoreApplication::translate("TripDate",
-                                           "its file system took nothing that was written to it");
+        return FileMessages::tr("its file system took nothing that was written to it");
     }
     // Where links put the file in another directory, that directory is the one to see to.
     if (!problem.directory.isEmpty()
         && problem.directory != QFileInfo(path).absoluteDir().canonicalPath())
-        return QCoreApplication::translate("TripDate", "%1 in %2, the directory its link leads to")
+        return FileMessages::tr("%1 in %2, the directory its link leads to")
             .arg(systemReason(problem.error, english), QDir::toNativeSeparators(problem.directory));
     return systemReason(problem.error, english);
 }
@@ -118,7 +114,7 @@ QString reason(const QString &path, const FileProblem &problem, bool saving, boo
 // not speak, all of it is.
 std::pair<QString, bool> sentence(const char *text)
 {
-    const QString translated = QCoreApplication::translate("TripDate", text);
+    const QString translated = FileMessages::tr(text);
     return {translated, translated == QLatin1String(text)};
 }
 
@@ -140,7 +136,7 @@ QString FileMessages::fileNamed(const QString &path)
 {
     const QFileInfo file(path);
     const QString phrase =
-        QCoreApplication::translate("TripDate", "The trip date file \"%1\" in %2");
+        FileMessages::tr("The trip date file \"%1\" in %2");
     // A name or a directory within text written from right to left keeps its own order
     // ("/home/user", not "home/user/"): each stands apart, as Unicode's isolates set it.
     const auto apart = [&](const QString &name) {
@@ -150,38 +146,27 @@ QString FileMessages::fileNamed(const QString &path)
                       apart(QDir::toNativeSeparators(file.absolutePath())));
 }
 
-QString FileMessages::cannotRead(const QString &path, const FileProblem &problem)
+QString FileMessages::describe(const QString &path, const TripDateFailure &failure)
 {
-    const auto [message, english] = sentence(QT_TRANSLATE_NOOP("TripDate", "%1 cannot be read: %2.%3"));
-    return message.arg(fileNamed(path), reason(path, problem, false, english), whatToDoAbout(problem));
-}
-
-QString FileMessages::tooLong(const QString &path)
-{
-    return QCoreApplication::translate("TripDate", "%1 holds a text too long to be a date.%2")
-        .arg(fileNamed(path), whatToDo());
-}
-
-QString FileMessages::notADate(const QString &path, const QString &text)
-{
-    return QCoreApplication::translate("TripDate", "%1 holds \"%2\", which is not a date.%3")
-        .arg(fileNamed(path), shownText(text), whatToDo());
-}
-
-namespace {
-const char *const kCannotWrite =
-    QT_TRANSLATE_NOOP("TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.");
-} // namespace
-
-QString FileMessages::cannotWrite(const QString &path, const FileProblem &problem)
-{
-    const auto [message, english] = sentence(kCannotWrite);
-    return message.arg(fileNamed(path), reason(path, problem, true, english));
-}
-
-QString FileMessages::notUnicode(const QString &path)
-{
-    return sentence(kCannotWrite)
-        .first.arg(fileNamed(path),
-                   QCoreApplication::translate("TripDate", "the date is not valid Unicode"));
+    using Kind = TripDateFailure::Kind;
+    switch (failure.kind) {
+    case Kind::CannotRead: {
+        const auto [message, english] = sentence(QT_TR_NOOP("%1 cannot be read: %2.%3"));
+        return message.arg(fileNamed(path), reason(path, failure.problem, false, english),
+                           whatToDoAbout(failure.problem));
+    }
+    case Kind::TooLong:
+        return tr("%1 holds a text too long to be a date.%2").arg(fileNamed(path), whatToDo());
+    case Kind::NotADate:
+        return tr("%1 holds \"%2\", which is not a date.%3")
+            .arg(fileNamed(path), shownText(failure.text), whatToDo());
+    case Kind::CannotWrite: {
+        const auto [message, english] = sentence(kCannotWrite);
+        return message.arg(fileNamed(path), reason(path, failure.problem, true, english));
+    }
+    case Kind::NotUnicode:
+        return sentence(kCannotWrite)
+            .first.arg(fileNamed(path), tr("the date is not valid Unicode"));
+    }
+    return {};
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "runtime/clock.h"
+#include "platform/clock.h"
 
 #include <QObject>
 #include <QTimer>
 
 // Ticks once a second, just after each second boundary of the wall clock, so that the
-// seconds on screen change with the real clock's and never skip or repeat a value.
+// seconds on screen change with the real clock's, one by one while the clock runs evenly.
 //
 // Counting ticks would drift and freeze across a suspend, so every tick reads the clock
 // and arms a single-shot timer for the next boundary from that reading; after the clock
-// jumps, the next tick is right again. The first tick comes a second after start().
+// jumps, the next tick is right again (a jump forward skips the seconds it jumps over, one
+// back shows some again). The first tick comes a second after start().
 class SecondTicker : public QObject
 {
     Q_OBJECT
@@ -19,8 +20,6 @@ public:
     explicit SecondTicker(const Clock &clock, QObject *parent = nullptr);
 
     void start();
-    // Milliseconds until the next tick, as armed.
-    int interval() const { return m_timer.interval(); }
 
 signals:
     // `now` is the one clock reading that this tick stands for.

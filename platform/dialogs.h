@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/errorreport.h"
-#include "runtime/prompt.h"
+#include "platform/errorreport.h"
+#include "platform/prompt.h"
 
 #include <QPointer>
 #include <QWidget>

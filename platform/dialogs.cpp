@@ -1,7 +1,7 @@
 #include "dialogs.h"
 
-#include "assets/name.h"
-#include "runtime/windowmanager.h"
+#include "app/name.h"
+#include "platform/windowmanager.h"
 
 #include <QApplication>
 #include <QInputDialog>

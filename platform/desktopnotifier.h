@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/notifier.h"
+#include "platform/notifier.h"
 
 // Desktop notifications through the session bus's notification service
 // (org.freedesktop.Notifications), with the program's name and icon. The call does not wait for

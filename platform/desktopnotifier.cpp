@@ -1,6 +1,6 @@
 #include "desktopnotifier.h"
 
-#include "assets/name.h"
+#include "app/name.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
