@@ -41,7 +41,10 @@ public:
         invalidate();
     }
 
-    void addItem(QLayoutItem *item) override { m_items.push_back({std::unique_ptr<QLayoutItem>(item), QRect()}); }
+    void addItem(QLayoutItem *item) override
+    {
+        m_items.push_back({std::unique_ptr<QLayoutItem>(item), QRect()});
+    }
     QLayoutItem *itemAt(int index) const override
     {
         return index >= 0 && index < count() ? m_items[size_t(index)].item.get() : nullptr;
@@ -91,7 +94,8 @@ private:
         const QString text = label ? label->text() : button->text();
         const QFontMetrics metrics = widget->fontMetrics();
         return QSize(metrics.horizontalAdvance(text) + (button ? 8 : 0),
-                     std::max(metrics.height(), metrics.boundingRect(text).height()) + (button ? 3 : 2));
+                     std::max(metrics.height(), metrics.boundingRect(text).height())
+                         + (button ? 3 : 2));
     }
 
     // How much larger than drawn everything is: as much as the most crowded text needs. The room
@@ -103,8 +107,10 @@ private:
         for (const Placed &placed : m_items) {
             int room = placed.drawn.height();
             for (const Placed &other : m_items) {
-                if (other.drawn.top() > placed.drawn.top() && other.drawn.top() < placed.drawn.bottom()
-                    && other.drawn.left() <= placed.drawn.right() && other.drawn.right() >= placed.drawn.left())
+                if (other.drawn.top() > placed.drawn.top()
+                    && other.drawn.top() < placed.drawn.bottom()
+                    && other.drawn.left() <= placed.drawn.right()
+                    && other.drawn.right() >= placed.drawn.left())
                     room = std::min(room, other.drawn.top() - placed.drawn.top());
             }
             const QSize wanted = roomFor(*placed.item);

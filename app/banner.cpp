@@ -54,7 +54,10 @@ public:
 class AccessibleFigure final : public QAccessibleWidget
 {
 public:
-    explicit AccessibleFigure(FigureLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit AccessibleFigure(FigureLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -114,7 +117,8 @@ void FigureLabel::showFigure(int figure)
     QFont font = m_font;
     const int room = contentsRect().width();
     for (int width = QFontMetrics(font).horizontalAdvance(number);
-         width > room && font.pointSizeF() > 4; width = QFontMetrics(font).horizontalAdvance(number))
+         width > room && font.pointSizeF() > 4;
+         width = QFontMetrics(font).horizontalAdvance(number))
         font.setPointSizeF(font.pointSizeF() * 0.9);
     if (this->font() != font)
         setFont(font);

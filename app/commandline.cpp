@@ -35,18 +35,19 @@ QString helpText(const Translations &words)
     //: The options' names stay as they are. Lines of at most 79 columns.
     return say(QT_TRANSLATE_NOOP("CommandLine", "Usage: velmor-counter [option]")) + u'\n'
            + say(QT_TRANSLATE_NOOP(
-                 "CommandLine",
-                 "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
-                 "your trip date, in a small window at the top-left of the screen. Set the date\n"
-                 "with Setup Date in the window's menu: it is kept in vacation.txt in the\n"
-                 "directory the counter is started from, and read as your locale writes dates."))
+               "CommandLine",
+               "Shows the days, hours, minutes and seconds left until midnight at the start of\n"
+               "your trip date, in a small window at the top-left of the screen. Set the date\n"
+               "with Setup Date in the window's menu: it is kept in vacation.txt in the\n"
+               "directory the counter is started from, and read as your locale writes dates."))
            + QStringLiteral("\n\n") + say(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + u'\n'
            + QStringLiteral("  -h, --help     ")
            + say(QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")) + u'\n'
            + QStringLiteral("  -v, --version  ")
            + say(QT_TRANSLATE_NOOP("CommandLine", "show the version and exit")) + u'\n'
-           + say(QT_TRANSLATE_NOOP("CommandLine",
-                                   "Qt's own options, such as -platform and -display, are taken as well."))
+           + say(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "Qt's own options, such as -platform and -display, are taken as well."))
            + u'\n';
 }
 
@@ -67,7 +68,8 @@ const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 
 // Why the window cannot be shown, if it cannot. Without a display QApplication would abort,
 // with a screenful of plugin diagnostics and a core dump.
-std::optional<QString> unreachableDisplay(const QCommandLineParser &parser, const Translations &words)
+std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
+                                          const Translations &words)
 {
     QString platform = parser.value(QStringLiteral("platform"));
     if (platform.isEmpty())
@@ -82,20 +84,21 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser, cons
         return std::nullopt; // the user's choice: offscreen, Wayland, a framebuffer...
     if (display.isEmpty())
         return words.phrase("CommandLine",
-                               QT_TRANSLATE_NOOP("CommandLine", "there is no display to show the "
-                                                                "window on (DISPLAY is not set)"));
+                            QT_TRANSLATE_NOOP("CommandLine", "there is no display to show the "
+                                                             "window on (DISPLAY is not set)"));
     xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool reached = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
     if (!reached)
-        return words.phrase("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
+        return words
+            .phrase("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
             .arg(display);
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char *argv[], const Translations &words)
+CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations &words)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -113,22 +116,26 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const Translations 
 
     if (!parser.parse(arguments)) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(parser.errorText()));
-        return 2;
+        return {.start = false, .exitStatus = 2};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        say(stderr, QStringLiteral("velmor-counter: %1\n")
-                        .arg(words.phrase("CommandLine",
-                                             QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
-                                 .arg(parser.positionalArguments().first())));
-        return 2;
+        say(stderr,
+            QStringLiteral("velmor-counter: %1\n")
+                .arg(words
+                         .phrase("CommandLine",
+                                 QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
+                         .arg(parser.positionalArguments().first())));
+        return {.start = false, .exitStatus = 2};
     }
     if (parser.isSet(help))
-        return answer(helpText(words));
+        return {.start = false, .exitStatus = answer(helpText(words))};
     if (parser.isSet(version))
-        return answer(QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)));
+        return {.start = false,
+                .exitStatus = answer(
+                    QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)))};
     if (const std::optional<QString> problem = unreachableDisplay(parser, words)) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(*problem));
-        return 1;
+        return {.start = false, .exitStatus = 1};
     }
-    return std::nullopt;
+    return {.start = true, .exitStatus = 0};
 }

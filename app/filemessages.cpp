@@ -14,10 +14,7 @@ constexpr qsizetype kQuotedTextMaxLength = 40;
 const char *const kCannotWrite =
     QT_TRANSLATE_NOOP("TripDate", "%1 cannot be written: %2.\n\nThe trip date stays as it was.");
 
-QString whatToDo()
-{
-    return FileMessages::tr("\n\nChoose Setup Date to set the trip date.");
-}
+QString whatToDo() { return FileMessages::tr("\n\nChoose Setup Date to set the trip date."); }
 
 // A file that is too large, or changed as it was opened, a save replaces; one that
 // cannot be opened, or stands where no save may go, it cannot: the user has to see to the file
@@ -94,9 +91,8 @@ QString reason(const QString &path, const FileProblem &problem, bool saving, boo
     case Refusal::LeadsNowhere:
         return FileMessages::tr("the directory it would be in does not exist");
     case Refusal::Changed:
-        return saving
-                   ? FileMessages::tr("it changed while it was being saved")
-                   : FileMessages::tr("it changed while it was being opened");
+        return saving ? FileMessages::tr("it changed while it was being saved")
+                      : FileMessages::tr("it changed while it was being opened");
     case Refusal::TooLarge:
         return FileMessages::tr("it is too large to be a trip date file");
     case Refusal::NothingWritten:
@@ -135,15 +131,13 @@ QString shownText(QString text)
 QString FileMessages::fileNamed(const QString &path)
 {
     const QFileInfo file(path);
-    const QString phrase =
-        FileMessages::tr("The trip date file \"%1\" in %2");
+    const QString phrase = FileMessages::tr("The trip date file \"%1\" in %2");
     // A name or a directory within text written from right to left keeps its own order
     // ("/home/user", not "home/user/"): each stands apart, as Unicode's isolates set it.
     const auto apart = [&](const QString &name) {
         return phrase.isRightToLeft() ? QChar(0x2068) + name + QChar(0x2069) : name;
     };
-    return phrase.arg(apart(file.fileName()),
-                      apart(QDir::toNativeSeparators(file.absolutePath())));
+    return phrase.arg(apart(file.fileName()), apart(QDir::toNativeSeparators(file.absolutePath())));
 }
 
 QString FileMessages::describe(const QString &path, const TripDateFailure &failure)

@@ -4,8 +4,8 @@
 #include "platform/clock.h"
 #include "platform/desktopnotifier.h"
 #include "platform/dialogs.h"
-#include "platform/windowmanager.h"
 #include "platform/oneperfile.h"
+#include "platform/windowmanager.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QApplication>
@@ -41,9 +41,9 @@ QString whyAlone(OneCounterPerFile::Alone why)
                    ? QCoreApplication::translate("CommandLine",
                                                  "XDG_RUNTIME_DIR is not set, so a second start in "
                                                  "this directory will not find this counter")
-                   : QCoreApplication::translate("CommandLine",
-                                                 "%1 is not a directory of yours alone, so a second "
-                                                 "start in this directory will not find this counter")
+                   : QCoreApplication::translate(
+                         "CommandLine", "%1 is not a directory of yours alone, so a second "
+                                        "start in this directory will not find this counter")
                          .arg(runtime);
         break;
     case OneCounterPerFile::Alone::NameTooLong:
@@ -67,8 +67,9 @@ QString whyAlone(OneCounterPerFile::Alone why)
 int main(int argc, char *argv[])
 {
     Translations translations;
-    if (const std::optional<int> status = handleCommandLine(argc, argv, translations))
-        return *status;
+    if (const CommandLineVerdict verdict = handleCommandLine(argc, argv, translations);
+        !verdict.start)
+        return verdict.exitStatus;
     choosePlatform();
     // The launcher's startup notification, which Qt takes out of the environment as it starts.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
@@ -88,7 +89,8 @@ int main(int argc, char *argv[])
         break;
     case OneCounterPerFile::Claim::Counter:
         // A counter that closes lets a start in the same moment become the counter.
-        QObject::connect(&app, &QCoreApplication::aboutToQuit, &counter, &OneCounterPerFile::release);
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &counter,
+                         &OneCounterPerFile::release);
         break;
     }
 

@@ -37,17 +37,32 @@ QString noTripDateHint()
 // for two of each unit, which the others say as they say any other count.
 //: The words for two days, where the language has a word of its own for that, as Hebrew has
 //: יומיים; else as the language says any other number of days. Likewise for the other units.
-QString days(int n) { return n == 2 ? MainWindow::tr("2 days", "two") : MainWindow::tr("%n day(s)", nullptr, n); }
-QString hours(int n) { return n == 2 ? MainWindow::tr("2 hours", "two") : MainWindow::tr("%n hour(s)", nullptr, n); }
-QString minutes(int n) { return n == 2 ? MainWindow::tr("2 minutes", "two") : MainWindow::tr("%n minute(s)", nullptr, n); }
-QString seconds(int n) { return n == 2 ? MainWindow::tr("2 seconds", "two") : MainWindow::tr("%n second(s)", nullptr, n); }
+QString days(int n)
+{
+    return n == 2 ? MainWindow::tr("2 days", "two") : MainWindow::tr("%n day(s)", nullptr, n);
+}
+QString hours(int n)
+{
+    return n == 2 ? MainWindow::tr("2 hours", "two") : MainWindow::tr("%n hour(s)", nullptr, n);
+}
+QString minutes(int n)
+{
+    return n == 2 ? MainWindow::tr("2 minutes", "two") : MainWindow::tr("%n minute(s)", nullptr, n);
+}
+QString seconds(int n)
+{
+    return n == 2 ? MainWindow::tr("2 seconds", "two") : MainWindow::tr("%n second(s)", nullptr, n);
+}
 
 // The window as a screen reader meets it: its title, and the countdown in one sentence as its
 // description, which a screen reader says as the window becomes active.
 class AccessibleMainWindow final : public QAccessibleWidget
 {
 public:
-    explicit AccessibleMainWindow(MainWindow *window) : QAccessibleWidget(window, QAccessible::Window) {}
+    explicit AccessibleMainWindow(MainWindow *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -117,8 +132,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     // A trip date file that another counter, an editor or a backup changed: the figures count
     // towards its date from the next second.
-    m_store = new TripDateStore(m_services.tripDateFile, [this] { return dateContext(); }, this);
-    connect(m_store, &TripDateStore::changed, this, [this](const TripDate &tripDate) { setTripDate(tripDate); });
+    const auto context = [this] { return dateContext(); };
+    m_store = new TripDateStore(m_services.tripDateFile, context, this);
+    connect(m_store, &TripDateStore::changed, this,
+            [this](const TripDate &tripDate) { setTripDate(tripDate); });
     loadStoredTripDate();
 }
 
@@ -160,8 +177,8 @@ void MainWindow::loadStoredTripDate()
     TripDateResult stored = m_store->load();
     setTripDate(std::move(stored.tripDate));
     // Told once the window is up, so that the message has the window behind it.
-    QMetaObject::invokeMethod(this, [this, failure = stored.failure] { report(failure); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, failure = stored.failure] { report(failure); }, Qt::QueuedConnection);
 }
 
 // The one place where the user hears of a trip date that could not be loaded or saved. The

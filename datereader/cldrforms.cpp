@@ -55,7 +55,8 @@ QList<Field> fieldsOf(const QString &pattern)
             quoted = !quoted;
         else if (quoted || !c.isLetter() || c.unicode() > 0x7f)
             continue;
-        else if (!fields.isEmpty() && fields.last().letter == c && fields.last().at + fields.last().count == i)
+        else if (!fields.isEmpty() && fields.last().letter == c
+                 && fields.last().at + fields.last().count == i)
             ++fields.last().count;
         else
             fields.append({c, 1, i});
@@ -106,7 +107,8 @@ bool fieldsNamed(const QString &pattern, const QList<Field> &fields)
             const qsizetype end = fields[i].at + fields[i].count;
             const qsizetype next = i + 1 < fields.size() ? fields[i + 1].at : pattern.size();
             const QStringView between = QStringView(pattern).sliced(end, next - end);
-            return std::any_of(between.begin(), between.end(), [](QChar c) { return c.isLetter(); });
+            return std::any_of(between.begin(), between.end(),
+                               [](QChar c) { return c.isLetter(); });
         }
         return false;
     };
@@ -222,7 +224,8 @@ public:
             for (const bool english : {false, true}) {
                 if (english && !named)
                     continue;
-                auto format = std::make_unique<icu::SimpleDateFormat>(toIcu(pattern), where, status);
+                auto format =
+                    std::make_unique<icu::SimpleDateFormat>(toIcu(pattern), where, status);
                 if (U_FAILURE(status))
                     return;
                 // Gregorian to the first year, as QDate counts, not Julian before 1582.
@@ -239,17 +242,18 @@ public:
                     decimal->setParseNoExponent(true);
                 format->adoptNumberFormat(figures.release());
                 if (japanese) // its first year of an era is 元年, which ICU reads in this numbering
-                    format->adoptNumberFormat(
-                        icu::UnicodeString(u"y"),
-                        icu::NumberFormat::createInstance(icu::Locale("ja@numbers=jpanyear"), status),
-                        status);
+                    format->adoptNumberFormat(icu::UnicodeString(u"y"),
+                                              icu::NumberFormat::createInstance(
+                                                  icu::Locale("ja@numbers=jpanyear"), status),
+                                              status);
                 format->setLenient(false);
                 format->setTimeZone(*icu::TimeZone::getGMT());
                 format->set2DigitYearStart(twoDigitYearStart, status);
                 const QList<Field> fields = fieldsOf(pattern);
                 const bool eraWritten =
-                    manyEras && std::any_of(fields.begin(), fields.end(),
-                                            [](const Field &field) { return field.letter == u'G'; });
+                    manyEras && std::any_of(fields.begin(), fields.end(), [](const Field &field) {
+                        return field.letter == u'G';
+                    });
                 m_forms.push_back({std::move(format), eraWritten});
             }
         }
@@ -349,7 +353,8 @@ bool orderDisputed(const QString &pattern, NumericOrder order)
 std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const char *calendar,
                                   NumericOrder order, QDate today, bool namedOnly)
 {
-    return formsFor(locale, calendar, order, today, namedOnly).read(withPlainBlanks(text.toString()));
+    return formsFor(locale, calendar, order, today, namedOnly)
+        .read(withPlainBlanks(text.toString()));
 }
 
 NamedOrder namedOrder(const QLocale &locale, const char *calendar)

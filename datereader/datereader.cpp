@@ -112,8 +112,8 @@ public:
 private:
     NameIndex()
     {
-        const QList<QLocale> all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                                            QLocale::AnyTerritory);
+        const QList<QLocale> all = QLocale::matchingLocales(
+            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
         for (const QLocale &locale : all) {
             for (const QString &word : wordsOf(namesOf(locale, false))) {
                 QList<QLocale> &locales = m_locales[word];
@@ -185,9 +185,9 @@ std::optional<QDate> readDate(QStringView text, const DateContext &context)
     const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
     if (normal.isEmpty())
         return std::nullopt;
-    // What input methods type, full-width figures and brackets ("２０２６年１２月２４日（木）"), read as
-    // the plain forms they stand for; only where the text as typed is no date, since Unicode's
-    // compatibility forms also turn "1º" into "1o".
+    // What input methods type, full-width figures and brackets ("２０２６年１２月２４日（木）"),
+    // read as the plain forms they stand for; only where the text as typed is no date, since
+    // Unicode's compatibility forms also turn "1º" into "1o".
     QStringList texts{normal};
     if (const QString plain = normal.normalized(QString::NormalizationForm_KC); plain != normal)
         texts << plain;

@@ -23,8 +23,8 @@ struct DateContext
 //     Dec 24일", datereader/cldrforms.h). A day within a century of today is the answer.
 //  2. In the calendars the locale's people count years in, in CLDR's forms and typed as
 //     loosely (datereader/othercalendars.h): Thai "24-12-2569", Persian "۱۴۰۵/۱۰/۳", "١٥ رجب ١٤٤٨
-//     هـ", "民國115年12月24日" or "115.12.24", "令和8年12月24日". Taken where the Gregorian reading is
-//     far from today, or there is none; and where such a calendar writes its years in figures
+//     هـ", "民國115年12月24日" or "115.12.24", "令和8年12月24日". Taken where the Gregorian reading
+//     is far from today, or there is none; and where such a calendar writes its years in figures
 //     alone, a Gregorian year far from today is none: Thai 2569 is never the year 2569.
 //  3. With the month and weekday names of another language, in that language's forms and
 //     calendar, where all the languages whose names the text holds read the same day:

@@ -27,9 +27,10 @@ inline QString fromIcu(const icu::UnicodeString &text)
 inline icu::Locale icuLocale(const QLocale &locale, const char *calendar = nullptr)
 {
     UErrorCode status = U_ZERO_ERROR;
-    icu::Locale result = locale.language() == QLocale::C
-                             ? icu::Locale("en_US_POSIX")
-                             : icu::Locale::forLanguageTag(locale.bcp47Name().toStdString(), status);
+    icu::Locale result =
+        locale.language() == QLocale::C
+            ? icu::Locale("en_US_POSIX")
+            : icu::Locale::forLanguageTag(locale.bcp47Name().toStdString(), status);
     if (calendar)
         result.setKeywordValue("calendar", calendar, status);
     return result;
@@ -37,5 +38,11 @@ inline icu::Locale icuLocale(const QLocale &locale, const char *calendar = nullp
 
 // ICU counts time in milliseconds from the start of 1970 (Julian day 2440588), in Greenwich.
 inline constexpr qint64 kJulianDayOf1970 = 2440588;
-inline UDate startOfDay(QDate day) { return double(day.toJulianDay() - kJulianDayOf1970) * U_MILLIS_PER_DAY; }
-inline QDate dayAt(UDate time) { return QDate::fromJulianDay(qint64(std::floor(time / U_MILLIS_PER_DAY)) + kJulianDayOf1970); }
+inline UDate startOfDay(QDate day)
+{
+    return double(day.toJulianDay() - kJulianDayOf1970) * U_MILLIS_PER_DAY;
+}
+inline QDate dayAt(UDate time)
+{
+    return QDate::fromJulianDay(qint64(std::floor(time / U_MILLIS_PER_DAY)) + kJulianDayOf1970);
+}

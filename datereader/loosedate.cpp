@@ -132,8 +132,14 @@ public:
                   [](const QString &a, const QString &b) { return a.size() > b.size(); });
     }
 
-    std::optional<int> month(QStringView word) const { return find(word, &DateTerms::Names::months); }
-    std::optional<int> weekday(QStringView word) const { return find(word, &DateTerms::Names::weekdays); }
+    std::optional<int> month(QStringView word) const
+    {
+        return find(word, &DateTerms::Names::months);
+    }
+    std::optional<int> weekday(QStringView word) const
+    {
+        return find(word, &DateTerms::Names::weekdays);
+    }
 
     // Words that only join the parts of a date: "the 24th of December", "den 24.",
     // "le 24 décembre", "24 de diciembre de 2026".
@@ -179,9 +185,9 @@ public:
                 return isAsciiDigit(last) ? !isAsciiDigit(next)
                                           : letterAt(text, name.size()) == 0 && !next.isMark();
             };
-            const bool whole = name.size() == text.size()
-                               || (name.size() < text.size()
-                                   && endsHere(name.back(), text[name.size()]));
+            const bool whole =
+                name.size() == text.size()
+                || (name.size() < text.size() && endsHere(name.back(), text[name.size()]));
             if (whole && text.startsWith(name, Qt::CaseInsensitive))
                 return name.size();
         }
@@ -494,7 +500,8 @@ DateTerms gregorianTerms(const QLocale &locale, NamedOrder namedOrder, QDate tod
         .dayOf = [today](QStringView digits, int month, int day) -> std::optional<QDate> {
             if (digits.size() > 4)
                 return std::nullopt;
-            const int year = digits.size() > 2 ? digits.toInt() : yearAroundToday(digits.toInt(), today);
+            const int year =
+                digits.size() > 2 ? digits.toInt() : yearAroundToday(digits.toInt(), today);
             const QDate date(year, month, day);
             if (year < 1 || year > kLatestYear || !date.isValid())
                 return std::nullopt;
@@ -547,9 +554,8 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
     for (qsizetype i = 0; i < tokens->size(); ++i) {
         Token token = tokens->at(i);
         // A name that holds blanks or hyphens is one word.
-        if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(
-                                         QStringView(token.text.begin(), date->end()))
-                                                               : 0;
+        const QStringView rest(token.text.begin(), date->end());
+        if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(rest) : 0;
             spaced > token.text.size()) {
             token.text = QStringView(token.text.begin(), spaced);
             while (i + 1 < tokens->size() && tokens->at(i + 1).text.begin() < token.text.end())

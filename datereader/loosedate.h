@@ -53,10 +53,10 @@ struct DateTerms
         QList<QStringList> weekdays;
     };
 
-    QLocale locale;          // its digits, and its words for the time of day
-    QList<Names> languages;  // the user's first, then English
-    QStringList literals;    // words of the locale's own forms that only join the parts
-    QList<char32_t> zeros;   // the zero of each kind of digit the locale writes, besides ASCII
+    QLocale locale;         // its digits, and its words for the time of day
+    QList<Names> languages; // the user's first, then English
+    QStringList literals;   // words of the locale's own forms that only join the parts
+    QList<char32_t> zeros;  // the zero of each kind of digit the locale writes, besides ASCII
     NumericOrder numericOrder = NumericOrder::MonthDayYear;
     NamedOrder namedOrder = NamedOrder::DayMonthYear;
     // The day that a year as written (its digits), a month and a day name; none where there is
@@ -76,9 +76,9 @@ std::optional<QDate> readQtForm(QStringView text, const QLocale &locale, QDate t
                                 bool namedOnly = false);
 
 // Dates as people type them, looser than any locale writes them:
-//   12/12/2005, 12.12.05, 24. 12. 2026, 12 12 2005, 2005-12-12   (day and month in the terms' order)
-//   Dec 12, 2005; December 24th, 2026; 24 Dezember 2026; 1er janvier 2027; 24 de diciembre de 2026
-//   Thursday, December 24, 2026; Do., 24.12.2026; 24 Aralık 2026 Perşembe
+//   12/12/2005, 12.12.05, 24. 12. 2026, 12 12 2005, 2005-12-12   (day and month in the terms'
+//   order) Dec 12, 2005; December 24th, 2026; 24 Dezember 2026; 1er janvier 2027; 24 de diciembre
+//   de 2026 Thursday, December 24, 2026; Do., 24.12.2026; 24 Aralık 2026 Perşembe
 //                                                    (a weekday must fit the date)
 // with the names, words and digits of the terms' languages. A time of day after the date
 // ("6:00 PM", ", 18:30", "T18:00:30.5+01:00") is checked and then ignored, and so is one final

@@ -41,10 +41,10 @@ DateTerms::Names namesIn(const Symbols &symbols, QLocale::Language language)
 // What reading in one calendar of one locale takes, made once.
 struct CalendarTerms
 {
-    DateTerms terms;                       // all but the day a year, month and day make
-    QList<std::pair<QString, int>> eras;   // every name of every era, the longest first
-    bool manyEras = false;                 // Japan's: the era must be written
-    int currentEra = 0;                    // where none is written
+    DateTerms terms;                     // all but the day a year, month and day make
+    QList<std::pair<QString, int>> eras; // every name of every era, the longest first
+    bool manyEras = false;               // Japan's: the era must be written
+    int currentEra = 0;                  // where none is written
     std::unique_ptr<icu::Calendar> calendar;
 };
 
@@ -54,7 +54,8 @@ std::unique_ptr<CalendarTerms> termsFor(const QLocale &locale, const char *calen
     const icu::Locale where = icuLocale(locale, calendar);
     const Symbols own(where, calendar, status), inEnglish(icu::Locale("en"), calendar, status);
     auto made = std::make_unique<CalendarTerms>();
-    made->calendar.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), where, status));
+    made->calendar.reset(
+        icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), where, status));
     if (U_FAILURE(status))
         return nullptr;
     made->calendar->setLenient(false); // a day that does not exist in the calendar is none

@@ -14,7 +14,8 @@ void DesktopNotifier::notify(const QString &summary, const QString &body)
         return;
     const QString desktopEntry = QGuiApplication::desktopFileName();
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     call << programName() << uint(0) << desktopEntry << summary << body << QStringList()
          << QVariantMap{{QStringLiteral("desktop-entry"), desktopEntry}} << -1;

@@ -11,8 +11,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStyleOptionButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 
 void MessageBoxErrorReport::report(const QString &message)
 {
@@ -94,16 +94,18 @@ public:
         }
         const QIcon::Mode mode = !(button->state & State_Enabled) ? QIcon::Disabled
                                  : button->state & State_HasFocus ? QIcon::Active
-                                                                   : QIcon::Normal;
-        const QPixmap pixmap = button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(),
-                                                   mode, button->state & State_On ? QIcon::On : QIcon::Off);
+                                                                  : QIcon::Normal;
+        const QPixmap pixmap =
+            button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(), mode,
+                                button->state & State_On ? QIcon::On : QIcon::Off);
         const QSize icon = pixmap.deviceIndependentSize().toSize();
         constexpr int kSpacing = 4; // as QPushButton's size hint counts it
         int flags = Qt::AlignVCenter | Qt::TextShowMnemonic;
         if (!proxy()->styleHint(SH_UnderlineShortcut, button, widget))
             flags |= Qt::TextHideMnemonic;
         QRect text = button->rect;
-        const int width = icon.width() + kSpacing + button->fontMetrics.horizontalAdvance(button->text);
+        const int width =
+            icon.width() + kSpacing + button->fontMetrics.horizontalAdvance(button->text);
         const QRect iconPlace = visualRect(Qt::RightToLeft, text,
                                            QRect(text.x() + (text.width() - width) / 2,
                                                  text.y() + (text.height() - icon.height()) / 2,
@@ -111,8 +113,9 @@ public:
         painter->drawPixmap(iconPlace, pixmap);
         text.setRight(iconPlace.left() - kSpacing);
         // Against the icon, whatever the painter's direction would make of a plain alignment.
-        proxy()->drawItemText(painter, text, flags | Qt::AlignRight | Qt::AlignAbsolute, button->palette,
-                              button->state & State_Enabled, button->text, QPalette::ButtonText);
+        proxy()->drawItemText(painter, text, flags | Qt::AlignRight | Qt::AlignAbsolute,
+                              button->palette, button->state & State_Enabled, button->text,
+                              QPalette::ButtonText);
     }
 };
 #endif

@@ -58,10 +58,10 @@ sockaddr_un addressOf(const QByteArray &path)
 
 enum class Answer
 {
-    Shown,       // the counter showed itself
-    NotThere,    // nobody listens, or the counter closed before it answered
-    Busy,        // it does not take the request yet: starting, or too many at once
-    Silent,      // it took the request and did not answer in time
+    Shown,    // the counter showed itself
+    NotThere, // nobody listens, or the counter closed before it answered
+    Busy,     // it does not take the request yet: starting, or too many at once
+    Silent,   // it took the request and did not answer in time
 };
 
 // Asks the counter listening at `path` to show itself with the token.
@@ -84,7 +84,7 @@ Answer askRunningCounter(const QByteArray &path, const QByteArray &token, QDeadl
         while ((ready = ::poll(&waiting, 1, int(deadline.remainingTime()))) < 0 && errno == EINTR) {
         }
         char shown = 0;
-        answer = ready == 0 ? Answer::Silent
+        answer = ready == 0                      ? Answer::Silent
                  : ::recv(fd, &shown, 1, 0) == 1 ? Answer::Shown
                                                  : Answer::NotThere;
     }

@@ -55,8 +55,8 @@ void skipTaskbar(xcb_connection_t *connection, xcb_window_t window)
 {
     const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                  atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window,
-                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, atom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 
@@ -194,7 +194,8 @@ private:
         const qreal ratio = m_window->devicePixelRatioF(); // X speaks in device pixels
         askWindowManager(connection, nativeWindow(m_window), "_NET_MOVERESIZE_WINDOW",
                          {kStaticGravity | kX | kY | kSourceApplication << 12,
-                          uint32_t(qRound(place.x() * ratio)), uint32_t(qRound(place.y() * ratio)), 0, 0});
+                          uint32_t(qRound(place.x() * ratio)), uint32_t(qRound(place.y() * ratio)),
+                          0, 0});
     }
 
     static constexpr qint64 kWhileMapping = 1000; // milliseconds
@@ -264,8 +265,9 @@ void showInTaskbar(QWidget *window, bool shown)
     // One state a message: fluxbox takes only the first.
     constexpr uint32_t kRemove = 0, kAdd = 1;
     for (const char *state : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
-        askWindowManager(connection, native, "_NET_WM_STATE",
-                         {shown ? kRemove : kAdd, atom(connection, state), 0, kSourceApplication, 0});
+        askWindowManager(
+            connection, native, "_NET_WM_STATE",
+            {shown ? kRemove : kAdd, atom(connection, state), 0, kSourceApplication, 0});
 }
 
 void bringToFront(QWidget *window, const QByteArray &startupId)

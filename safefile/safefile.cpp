@@ -41,13 +41,15 @@ const SystemCalls &SystemCalls::real()
         .listxattr = ::listxattr,
         .getxattr = ::getxattr,
         .fsetxattr = ::fsetxattr,
-        .copyAttributes = [](const char *fromPath, int from, const char *toPath, int to) {
-            return attr_copy_fd(fromPath, from, toPath, to, nullptr, nullptr);
-        },
-        .copyAcl = [](const char *fromPath, int from, const char *toPath, int to) {
-            return from >= 0 ? perm_copy_fd(fromPath, from, toPath, to, nullptr)
-                             : perm_copy_file(fromPath, toPath, nullptr);
-        },
+        .copyAttributes =
+            [](const char *fromPath, int from, const char *toPath, int to) {
+                return attr_copy_fd(fromPath, from, toPath, to, nullptr, nullptr);
+            },
+        .copyAcl =
+            [](const char *fromPath, int from, const char *toPath, int to) {
+                return from >= 0 ? perm_copy_fd(fromPath, from, toPath, to, nullptr)
+                                 : perm_copy_file(fromPath, toPath, nullptr);
+            },
     };
     return calls;
 }
@@ -399,8 +401,8 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemC
         Descriptor fd;
         for (int tries = 0; fd.get() < 0 && tries < kMostTries; ++tries) {
             copy = copyName(location.name);
-            fd = Descriptor(calls.openat(directory, copy,
-                                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+            fd = Descriptor(calls.openat(
+                directory, copy, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (fd.get() < 0 && errno != EEXIST)
                 return inDirectory(directory, errno, calls);
         }
@@ -419,7 +421,8 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemC
     // The rename made durable, so that a power cut cannot bring the old file back. A directory
     // that cannot be opened or synced leaves it to the file system's own schedule: the new
     // file is in place by then, and saying otherwise would mislead.
-    if (const Descriptor folder(calls.openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    if (const Descriptor folder(
+            calls.openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
         folder.get() >= 0)
         (void)calls.fsync(folder.get());
     return {};

@@ -30,7 +30,10 @@ struct RecordingErrorReport final : ErrorReport
 // Keeps what it was to tell instead of telling it.
 struct RecordingNotifier final : Notifier
 {
-    void notify(const QString &summary, const QString &body) override { notices.append(summary + u'|' + body); }
+    void notify(const QString &summary, const QString &body) override
+    {
+        notices.append(summary + u'|' + body);
+    }
     QStringList notices;
 };
 

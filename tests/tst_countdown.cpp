@@ -1,5 +1,5 @@
-#include "countdown/secondticker.h"
 #include "countdown/countdown.h"
+#include "countdown/secondticker.h"
 #include "support.h"
 
 #include <QSignalSpy>

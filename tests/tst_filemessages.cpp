@@ -42,10 +42,15 @@ private slots:
         QTest::addColumn<QString>("make"); // what stands at vacation.txt
         QTest::addColumn<QString>("why");
         QTest::addColumn<bool>("saves");
-        QTest::newRow("a directory") << "directory" << "it is a directory" << false;
-        QTest::newRow("links in a circle") << "loop" << "its links lead round in a circle" << false;
-        QTest::newRow("a link into nowhere") << "nowhere" << "the directory it would be in does not exist" << false;
-        QTest::newRow("a sparse gigabyte") << "sparse" << "it is too large to be a trip date file" << true;
+        QTest::newRow("a directory") << "directory"
+                                     << "it is a directory" << false;
+        QTest::newRow("links in a circle") << "loop"
+                                           << "its links lead round in a circle" << false;
+        QTest::newRow("a link into nowhere")
+            << "nowhere"
+            << "the directory it would be in does not exist" << false;
+        QTest::newRow("a sparse gigabyte") << "sparse"
+                                           << "it is too large to be a trip date file" << true;
     }
 
     void messages_sayWhyAndWhatHelps()
@@ -59,11 +64,14 @@ private slots:
                 : make == u"loop"    ? ::symlink("vacation.txt", name) == 0
                 : make == u"nowhere" ? ::symlink("nodir/trip.txt", name) == 0
                                      : QFile::resize((writeFile(m_path, ""), m_path), 1 << 30));
-        const QString atStart = describe(m_path, loadTripDate(m_path, {QLocale::c(), kToday}).failure);
+        const QString atStart =
+            describe(m_path, loadTripDate(m_path, {QLocale::c(), kToday}).failure);
         const QString fileNamed = "The trip date file \"vacation.txt\" in " + m_dir.path();
-        QVERIFY2(atStart.startsWith(fileNamed + " cannot be read: " + why + u'.'), qPrintable(atStart));
+        QVERIFY2(atStart.startsWith(fileNamed + " cannot be read: " + why + u'.'),
+                 qPrintable(atStart));
         QVERIFY2(atStart.contains(u"Choose Setup Date") == saves, qPrintable(atStart));
-        const TripDateResult saved = saveTripDate(m_path, {.text = "1/1/2031", .day = QDate(2031, 1, 1)});
+        const TripDateResult saved =
+            saveTripDate(m_path, {.text = "1/1/2031", .day = QDate(2031, 1, 1)});
         const QString problem = describe(m_path, saved.failure);
         QVERIFY2(saves ? problem.isEmpty() : problem.contains(" cannot be written: " + why + u'.'),
                  qPrintable(problem));
@@ -90,8 +98,8 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(bool, translated);
         const auto cannotRead = [this](int error) {
-            return FileMessages::describe(m_path, {.kind = TripDateFailure::Kind::CannotRead,
-                                                   .problem = {.error = error}});
+            return FileMessages::describe(
+                m_path, {.kind = TripDateFailure::Kind::CannotRead, .problem = {.error = error}});
         };
         const int errors[] = {EISDIR, EACCES, ELOOP, ENOSPC, EBUSY};
         QStringList english;
@@ -101,7 +109,8 @@ private slots:
                 english << cannotRead(error);
         }
         QVERIFY2(english.first().contains(u": it is a directory."), qPrintable(english.first()));
-        QVERIFY2(english.last().contains(u": Device or resource busy."), qPrintable(english.last()));
+        QVERIFY2(english.last().contains(u": Device or resource busy."),
+                 qPrintable(english.last()));
         const Translations words{QLocale(locale)};
         for (qsizetype i = 0; i < english.size(); ++i) {
             const QString said = cannotRead(errors[i]);
@@ -112,8 +121,9 @@ private slots:
             QVERIFY2(said != english[i], qPrintable(said));
             if (errors[i] == EBUSY)
                 continue; // the system's own text, which may be English
-            for (const char *systems : {"Is a directory", "Permission denied", "Too many levels",
-                                        "No space left", "it is a directory", "permission is denied"})
+            for (const char *systems :
+                 {"Is a directory", "Permission denied", "Too many levels", "No space left",
+                  "it is a directory", "permission is denied"})
                 QVERIFY2(!said.contains(QLatin1String(systems)), qPrintable(said));
         }
     }

@@ -2,8 +2,8 @@
 #include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "safefile/filewatch.h"
 #include "platform/dialogs.h"
+#include "safefile/filewatch.h"
 #include "support.h"
 #include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatefile.h"
@@ -17,12 +17,12 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -53,8 +53,8 @@ class TestMainWindow : public QObject
     {
         if (tripDateFile)
             writeFile(m_path, tripDateFile);
-        m_window = std::make_unique<MainWindow>(
-            MainWindow::Services{m_clock, m_errors, prompt ? *prompt : m_prompt, m_notifier, m_path});
+        m_window = std::make_unique<MainWindow>(MainWindow::Services{
+            m_clock, m_errors, prompt ? *prompt : m_prompt, m_notifier, m_path});
         m_window->show();
         QCoreApplication::processEvents(); // lets a start-up report through
     }
@@ -104,9 +104,14 @@ private slots:
         for (const char *figure : {"lblDays", "lblHours", "lblMins", "lblSecs"})
             spoken << QAccessible::queryAccessibleInterface(label(figure))->text(QAccessible::Name);
         QCOMPARE(spoken, QStringList({"0 days", "1 hour", "44 minutes", "30 seconds"}));
-        const QString whole = "0 days, 1 hour, 44 minutes and 30 seconds until the trip on Tuesday, December 13, 2005.";
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->centralWidget())->text(QAccessible::Description), whole);
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Description), whole);
+        const QString whole = "0 days, 1 hour, 44 minutes and 30 seconds until the trip on "
+                              "Tuesday, December 13, 2005.";
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->centralWidget())
+                     ->text(QAccessible::Description),
+                 whole);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Description),
+            whole);
         QHelpEvent hover(QEvent::ToolTip, QPoint(250, 20), m_window->mapToGlobal(QPoint(250, 20)));
         QCoreApplication::sendEvent(label("lblHours"), &hover);
         QCOMPARE(QToolTip::text(), whole);
@@ -165,7 +170,8 @@ private slots:
                 QVERIFY(::mkdir(beside, 0700) == 0 && std::rename(beside, path) == 0);
             } else if (what == u"link") {
                 writeFile(QFile::decodeName(beside), record);
-                QVERIFY(::symlink(beside, beside + ".link") == 0 && std::rename(beside + ".link", path) == 0);
+                QVERIFY(::symlink(beside, beside + ".link") == 0
+                        && std::rename(beside + ".link", path) == 0);
             } else {
                 writeFile(QFile::decodeName(beside), record);
                 QCOMPARE(std::rename(beside, path), 0);
@@ -182,15 +188,16 @@ private slots:
     // title and the first message and starts empty; each message is two lines, the phrase whole
     // and then the example, at one height; its buttons speak the language and its layout runs
     // the language's way; the count goes on towards the old date while it is open; a date in
-    // the locale's own long form is taken, without the line end pasted after it; Escape cancels. And every text fits its place: the
-    // banner's captions their slots, the menu the menu bar, the About window's lines theirs.
+    // the locale's own long form is taken, without the line end pasted after it; Escape cancels.
+    // And every text fits its place: the banner's captions their slots, the menu the menu bar, the
+    // About window's lines theirs.
     void setupDate_realPrompt_inEveryLanguage_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("key");
-        for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "pt_PT", "nl_NL",
-                                   "pl_PL", "cs_CZ", "sv_SE", "ru_RU", "uk_UA", "tr_TR", "ja_JP",
-                                   "zh_CN", "zh_TW", "ko_KR", "ar_EG", "he_IL", "id_ID"})
+        for (const char *locale : {"C",     "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "pt_PT",
+                                   "nl_NL", "pl_PL", "cs_CZ", "sv_SE", "ru_RU", "uk_UA", "tr_TR",
+                                   "ja_JP", "zh_CN", "zh_TW", "ko_KR", "ar_EG", "he_IL", "id_ID"})
             QTest::newRow(locale) << QString::fromLatin1(locale) << int(Qt::Key_Return);
         QTest::newRow("German: Escape changes nothing") << "de_DE" << int(Qt::Key_Escape);
     }
@@ -223,10 +230,12 @@ private slots:
             seen << dialog->windowTitle() << dialog->labelText() << dialog->textValue()
                  << label("lblDays")->text() << buttons->button(QDialogButtonBox::Cancel)->text()
                  << QString::number(dialog->layoutDirection());
-            const QString answers[] = {QStringLiteral("never"), QStringLiteral("12/12/1970"), longForm};
+            const QString answers[] = {QStringLiteral("never"), QStringLiteral("12/12/1970"),
+                                       longForm};
             auto *field = dialog->findChild<QLineEdit *>();
             fieldNames << field->accessibleName();
-            for (const char32_t c : answers[heights.size() - 1].toUcs4()) // typed, whatever its script
+            for (const char32_t c :
+                 answers[heights.size() - 1].toUcs4()) // typed, whatever its script
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1),
                                     Qt::NoModifier);
             QGuiApplication::clipboard()->setText(QStringLiteral("\r\n")); // and a line end pasted
@@ -242,8 +251,8 @@ private slots:
         const QStringList english{"Zorvia Date", "Cancel", "Close", "Setup Date", "About"};
         for (qsizetype i = 0; i < words.size(); ++i)
             QVERIFY2((words[i] == english[i]) == (locale == u"C"), qPrintable(words[i]));
-        QCOMPARE(seen.first(4),
-                 QStringList({TripDatePrompt::title(), TripDatePrompt::firstMessage(here), "", "0"}));
+        QCOMPARE(seen.first(4), QStringList({TripDatePrompt::title(),
+                                             TripDatePrompt::firstMessage(here), "", "0"}));
         QCOMPARE(seen.at(7), TripDatePrompt::correctMessage(here));
         QCOMPARE(seen.at(13), TripDatePrompt::yearMessage(here));
         QCOMPARE(seen.at(5).toInt(), int(here.textDirection()));
@@ -257,7 +266,8 @@ private slots:
         // message without the blanks that break its line.
         QCOMPARE(QAccessible::queryAccessibleInterface(label("lblDays"))->text(QAccessible::Name),
                  MainWindow::tr("%n day(s)", nullptr, stored ? 11 : 0));
-        QVERIFY(!fieldNames.isEmpty() && !fieldNames.join(QString()).contains(QStringLiteral("  ")));
+        QVERIFY(!fieldNames.isEmpty()
+                && !fieldNames.join(QString()).contains(QStringLiteral("  ")));
 
         QFont captions(QStringLiteral("Liberation Sans"));
         captions.setPixelSize(11); // as the banner's picture writes them
@@ -284,7 +294,8 @@ private slots:
         QTest::addColumn<QStringList>("units");
         QTest::newRow("he") << "he_IL" << QStringList{"יומיים", "שעתיים", "2 דקות", "2 שניות"};
         QTest::newRow("ar") << "ar_EG" << QStringList{"يومان", "ساعتان", "دقيقتان", "ثانيتان"};
-        QTest::newRow("de") << "de_DE" << QStringList{"2 Tage", "2 Stunden", "2 Minuten", "2 Sekunden"};
+        QTest::newRow("de") << "de_DE"
+                            << QStringList{"2 Tage", "2 Stunden", "2 Minuten", "2 Sekunden"};
     }
 
     void figures_inWords_twoOfAUnit()
@@ -308,7 +319,9 @@ private slots:
         QTest::addColumn<QByteArray>("trip");
         QTest::addColumn<QList<QDateTime>>("ticks");
         QTest::addColumn<bool>("told");
-        const auto at = [](int day, int h, int mi, int s) { return localTime(2005, 12, day, h, mi, s); };
+        const auto at = [](int day, int h, int mi, int s) {
+            return localTime(2005, 12, day, h, mi, s);
+        };
         // clang-format off
         QTest::newRow("started on the day") << QByteArray("12/13/2005") << QList{at(13, 8, 0, 0), at(13, 8, 0, 1)} << true;
         QTest::newRow("midnight passes as it runs") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59), at(13, 0, 0, 0), at(13, 0, 0, 1)} << true;
@@ -327,7 +340,9 @@ private slots:
             m_clock.time = now;
             tick();
         }
-        QCOMPARE(m_notifier.notices, told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"} : QStringList());
+        QCOMPARE(m_notifier.notices,
+                 told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"}
+                      : QStringList());
     }
 
     // F10 takes the keyboard to the menu, as Alt does, on its first entry.
@@ -338,9 +353,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_F10);
         QVERIFY(m_window->menuBar()->hasFocus());
-        QCOMPARE(m_window->menuBar()->activeAction(), m_window->findChild<QAction *>(QStringLiteral("Exit")));
+        QCOMPARE(m_window->menuBar()->activeAction(),
+                 m_window->findChild<QAction *>(QStringLiteral("Exit")));
         QTest::keyClick(m_window->menuBar(), Qt::Key_Right);
-        QCOMPARE(m_window->menuBar()->activeAction(), m_window->findChild<QAction *>(QStringLiteral("SetupDate")));
+        QCOMPARE(m_window->menuBar()->activeAction(),
+                 m_window->findChild<QAction *>(QStringLiteral("SetupDate")));
     }
 
     // With a larger font, the About window, the prompt and a message box show every text whole;
@@ -362,15 +379,17 @@ private slots:
         QApplication::setFont(font);
         AboutWindow about;
         about.show();
-        QMessageBox message(QMessageBox::Warning, QStringLiteral("Velmor Trip Counter"),
-                            QStringLiteral("The trip date file \"vacation.txt\" in /home/user cannot be read."));
+        QMessageBox message(
+            QMessageBox::Warning, QStringLiteral("Velmor Trip Counter"),
+            QStringLiteral("The trip date file \"vacation.txt\" in /home/user cannot be read."));
         message.show();
         QInputDialog prompt; // as the prompt lays out its message
         prompt.setLabelText(TripDatePrompt::firstMessage(QLocale::c()));
         prompt.show();
         QList<const QWidget *> shown;
-        for (const QWidget *window : {static_cast<QWidget *>(&about), static_cast<QWidget *>(&message),
-                                      static_cast<QWidget *>(&prompt)})
+        for (const QWidget *window :
+             {static_cast<QWidget *>(&about), static_cast<QWidget *>(&message),
+              static_cast<QWidget *>(&prompt)})
             shown += window->findChildren<const QWidget *>();
         for (const QWidget *widget : std::as_const(shown)) {
             const auto *label = qobject_cast<const QLabel *>(widget);
@@ -381,12 +400,14 @@ private slots:
             const QSize needed = label && label->wordWrap()
                                      ? QSize(label->width(), label->heightForWidth(label->width()))
                                      : widget->fontMetrics().size(Qt::TextShowMnemonic, text);
-            QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(), qPrintable(text));
+            QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(),
+                     qPrintable(text));
         }
         if (points == 0) {
             QCOMPARE(about.size(), AboutWindow::kSize);
             QCOMPARE(about.findChild<QGroupBox *>()->geometry(), QRect(8, 8, 289, 105));
-            QCOMPARE(about.findChild<QLabel *>(QStringLiteral("Label3"))->geometry(), QRect(8, 56, 273, 17));
+            QCOMPARE(about.findChild<QLabel *>(QStringLiteral("Label3"))->geometry(),
+                     QRect(8, 56, 273, 17));
             QCOMPARE(about.findChild<QPushButton *>()->geometry(), QRect(104, 72, 97, 17));
         }
         QApplication::setFont(before);
@@ -403,7 +424,8 @@ private slots:
         cross.fill(Qt::red);
         button.setIcon(QIcon(cross));
         button.resize(120, 30);
-        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as the language's translation sets it
+        QGuiApplication::setLayoutDirection(
+            Qt::RightToLeft); // as the language's translation sets it
         const QImage shown = button.grab().toImage();
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         int leftmostInk = shown.width(); // within the frame, on the text's line
@@ -454,7 +476,8 @@ private slots:
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<QPoint>("place");
         QTest::newRow("the frame the window asks for") << QRect(0, 0, 548, 105) << QPoint(0, 105);
-        QTest::newRow("its border one pixel lower (icewm)") << QRect(0, 0, 548, 106) << QPoint(0, 106);
+        QTest::newRow("its border one pixel lower (icewm)")
+            << QRect(0, 0, 548, 106) << QPoint(0, 106);
         QTest::newRow("a window put lower (xfwm4)") << QRect(0, 7, 548, 109) << QPoint(0, 116);
     }
 

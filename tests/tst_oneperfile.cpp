@@ -33,7 +33,8 @@ class TestOneCounterPerFile : public QObject
     // the same name without ".lock".
     QString lockPath() const
     {
-        const QStringList locks = QDir(m_runtime.path()).entryList({QStringLiteral("*.lock")}, QDir::Files);
+        const QStringList locks =
+            QDir(m_runtime.path()).entryList({QStringLiteral("*.lock")}, QDir::Files);
         return locks.isEmpty() ? QString() : m_runtime.filePath(locks.first());
     }
     QStringList madeNames() const
@@ -92,7 +93,8 @@ private slots:
             }
             if (running == u"silent") { // listens, and takes nothing from its queue
                 sockaddr_un address{.sun_family = AF_UNIX};
-                qstrncpy(address.sun_path, QFile::encodeName(lock.chopped(5)), sizeof address.sun_path);
+                qstrncpy(address.sun_path, QFile::encodeName(lock.chopped(5)),
+                         sizeof address.sun_path);
                 silent = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
                 QVERIFY(::bind(silent, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
                         && ::listen(silent, 8) == 0);

@@ -24,9 +24,9 @@ constexpr int kNobody = 65534;
 // directory it blames.
 QString describe(const FileProblem &problem)
 {
-    static const char *const refusals[] = {"",         "ForeignLink",  "SharedHardLink",
-                                           "NotRegularFile", "LinkLoop", "LeadsNowhere",
-                                           "Changed",  "TooLarge",     "NothingWritten"};
+    static const char *const refusals[] = {
+        "",        "ForeignLink", "SharedHardLink", "NotRegularFile", "LinkLoop", "LeadsNowhere",
+        "Changed", "TooLarge",    "NothingWritten"};
     static_assert(std::size(refusals) == int(FileProblem::Refusal::NothingWritten) + 1);
     QString said = problem.refusal != FileProblem::Refusal::None
                        ? QString::fromLatin1(refusals[int(problem.refusal)])
@@ -44,8 +44,8 @@ namespace Fakes {
 SystemCalls calls;
 mode_t firstWriteMode = 0;
 bool copySynced = false, directorySynced = false;
-QList<gid_t> groupsGiven;      // by a change of group alone
-QHash<ino_t, uid_t> otherOwner; // what another user owns, by inode
+QList<gid_t> groupsGiven;        // by a change of group alone
+QHash<ino_t, uid_t> otherOwner;  // what another user owns, by inode
 const char *swappedIn = nullptr; // "pipe" or "link": put in place of vacation.txt as it is opened
 
 bool viaProc(const char *path) { return std::strncmp(path, "/proc/", 6) == 0; }
@@ -63,10 +63,11 @@ int openWithSomethingSwappedIn(int directory, const char *name, int flags, mode_
         return ::openat(directory, name, flags, mode);
     if (std::strcmp(swappedIn, "pipe") == 0 && (flags & (O_NONBLOCK | O_PATH)) == 0)
         return errno = EDEADLK, -1;
-    const bool swapped = ::renameat(directory, name, directory, "aside") == 0
-                         && (std::strcmp(swappedIn, "pipe") == 0 ? ::mkfifoat(directory, name, 0600)
-                                                                 : ::symlinkat("aside", directory, name))
-                                == 0;
+    const bool swapped =
+        ::renameat(directory, name, directory, "aside") == 0
+        && (std::strcmp(swappedIn, "pipe") == 0 ? ::mkfifoat(directory, name, 0600)
+                                                : ::symlinkat("aside", directory, name))
+               == 0;
     const int fd = ::openat(directory, name, flags, mode);
     const int error = errno;
     if (swapped)
@@ -117,7 +118,9 @@ const SystemCalls &install(const QString &faults)
                 return ::openat(directory, name, flags, mode);
             };
         if (fault == u"listxattr ENOENT")
-            calls.listxattr = [](const char *, char *, size_t) -> ssize_t { return errno = ENOENT, -1; };
+            calls.listxattr = [](const char *, char *, size_t) -> ssize_t {
+                return errno = ENOENT, -1;
+            };
         if (fault == u"no /proc") { // every name under /proc is missing
             calls.linkat = [](int from, const char *name, int to, const char *as, int flags) {
                 return viaProc(name) ? (errno = ENOENT, -1) : ::linkat(from, name, to, as, flags);
@@ -138,7 +141,8 @@ const SystemCalls &install(const QString &faults)
             swappedIn = fault.startsWith(u"pipe") ? "pipe" : "link";
             calls.openat = openWithSomethingSwappedIn;
         }
-        if (fault == u"owner refused") // the file is another user's, whom the user cannot make its owner
+        if (fault
+            == u"owner refused") // the file is another user's, whom the user cannot make its owner
             calls.fchown = [](int fd, uid_t owner, gid_t group) {
                 if (owner != uid_t(-1))
                     return errno = EPERM, -1;
@@ -177,12 +181,14 @@ bool setAcl(const QByteArray &name, const char *text)
 bool make(const QString &what, const QString &path)
 {
     const QByteArray name = QFile::encodeName(path), pipe = name + ".fifo";
-    const QByteArray locked = QFile::encodeName(QFileInfo(path).dir().filePath(QStringLiteral("locked")));
+    const QByteArray locked =
+        QFile::encodeName(QFileInfo(path).dir().filePath(QStringLiteral("locked")));
     if (what.startsWith(u"write-only") || what == u"file" || what == u"read-only"
         || what == u"sparse" || what == u"carrying")
         writeFile(path, kOld);
     if (what == u"carrying") // 06660, with an ACL entry and an attribute; as root, another user's
-        return (::geteuid() != 0 || ::chown(name, kNobody, kNobody) == 0) && ::chmod(name, 06660) == 0
+        return (::geteuid() != 0 || ::chown(name, kNobody, kNobody) == 0)
+               && ::chmod(name, 06660) == 0
                && setAcl(name, "u::rw-,u:1234:r--,g::rw-,m::rw-,o::---")
                && ::setxattr(name, "user.trip", "winter", 6, 0) == 0;
     if (what == u"write-only, an attribute" && ::setxattr(name, "user.trip", "winter", 6, 0) != 0)
@@ -190,7 +196,8 @@ bool make(const QString &what, const QString &path)
     if (what.startsWith(u"write-only"))
         return setAcl(name, "u::-w-,u:1234:r--,g::---,m::r--,o::---");
     if (what == u"locked")
-        return ::mkdir(locked, 0755) == 0 && (writeFile(QFile::decodeName(locked + "/trip.txt"), kOld), true)
+        return ::mkdir(locked, 0755) == 0
+               && (writeFile(QFile::decodeName(locked + "/trip.txt"), kOld), true)
                && ::chmod(locked + "/trip.txt", 0666) == 0 && ::chmod(locked, 0555) == 0
                && ::symlink("locked/trip.txt", name) == 0;
     sockaddr_un address{.sun_family = AF_UNIX};
@@ -216,9 +223,11 @@ bool becomeOwner(const QString &directory, bool nobody)
         return ::seteuid(0) == 0 && ::setegid(0) == 0;
     const QDir dir(directory);
     bool given = ::chown(QFile::encodeName(directory), kNobody, kNobody) == 0;
-    for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+    for (const QString &entry :
+         dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         given &= ::lchown(QFile::encodeName(dir.filePath(entry)), kNobody, kNobody) == 0;
-    (void)::lchown(QFile::encodeName(dir.filePath(QStringLiteral("locked/trip.txt"))), kNobody, kNobody);
+    (void)::lchown(QFile::encodeName(dir.filePath(QStringLiteral("locked/trip.txt"))), kNobody,
+                   kNobody);
     return given && ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
 }
 } // namespace
@@ -232,7 +241,8 @@ class TestSafeFile : public QObject
     QString m_path;
     QStringList entries() const
     {
-        return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_dir->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
 private slots:
@@ -302,14 +312,16 @@ private slots:
         const auto snapshot = [&] {
             const QFileInfo file(m_path);
             const bool small = file.isFile() && file.size() < 4096; // never opens a pipe
-            return std::tuple(entries(), small ? contents(m_path) : QByteArray(), file.lastModified());
+            return std::tuple(entries(), small ? contents(m_path) : QByteArray(),
+                              file.lastModified());
         };
         const auto before = snapshot();
         struct stat was = {};
         const bool existed = ::stat(path, &was) == 0;
 
         // Root reads and writes through any mode: these files are read and saved by their owner.
-        const bool asOwner = make == u"read-only" || make.startsWith(u"write-only") || make == u"locked";
+        const bool asOwner =
+            make == u"read-only" || make.startsWith(u"write-only") || make == u"locked";
         const bool nobody = asOwner && ::geteuid() == 0;
         QVERIFY(!nobody || becomeOwner(m_dir->path(), true));
         struct stat owned = {};
@@ -333,7 +345,8 @@ private slots:
         QCOMPARE(status.st_mode & 07777, existed ? was.st_mode & 0777 : 0666 & ~umask);
         QCOMPARE(Fakes::firstWriteMode & ~(existed ? 0600u : 0666u), 0u);
         if (existed)
-            QCOMPARE(QList<uint>({status.st_uid, status.st_gid}), QList<uint>({owned.st_uid, owned.st_gid}));
+            QCOMPARE(QList<uint>({status.st_uid, status.st_gid}),
+                     QList<uint>({owned.st_uid, owned.st_gid}));
         if (faults.contains(u"owner refused"))
             QCOMPARE(Fakes::groupsGiven, QList<gid_t>{owned.st_gid});
         if (make == u"carrying" || make.startsWith(u"write-only"))
@@ -356,9 +369,9 @@ private slots:
                                             // hard: a hard link to it;
                                             // via: vacation.txt -> sub/trip.txt, sub -> ../home
         QTest::addColumn<uint>("mode");     // of the directory holding vacation.txt
-        QTest::addColumn<int>("directoryOwner"); // -1: the user
-        QTest::addColumn<int>("linkOwner");      // of vacation.txt, or of sub
-        QTest::addColumn<QString>("refusal");    // empty: read and saved through the link
+        QTest::addColumn<int>("directoryOwner");  // -1: the user
+        QTest::addColumn<int>("linkOwner");       // of vacation.txt, or of sub
+        QTest::addColumn<QString>("refusal");     // empty: read and saved through the link
         const int another = int(::geteuid()) + 1; // not the user
         // clang-format off
         QTest::newRow("another user's link in a shared directory") << "link" << 01777u << -1 << another << "ForeignLink";

@@ -41,7 +41,8 @@ private slots:
         QTest::addColumn<int>("failure"); // the failure's kind, or kNoFailure: no word to the user
         const auto row = [](const char *name, const QByteArray &bytes, const QByteArray &field,
                             int failure = kNoFailure) {
-            QTest::newRow(name) << bytes << (field.isNull() ? QString() : QString::fromUtf8(field)) << failure;
+            QTest::newRow(name) << bytes << (field.isNull() ? QString() : QString::fromUtf8(field))
+                                << failure;
         };
         const int notADate = int(Kind::NotADate);
         // clang-format off
@@ -74,7 +75,8 @@ private slots:
         QFETCH(int, failure);
         writeFile(m_path, bytes);
         const TripDateResult stored = loadTripDate(m_path, {QLocale(QLocale::German), kToday});
-        QCOMPARE(stored.tripDate ? stored.tripDate->text : QString(), failure == kNoFailure ? field : QString());
+        QCOMPARE(stored.tripDate ? stored.tripDate->text : QString(),
+                 failure == kNoFailure ? field : QString());
         QCOMPARE(stored.failure ? int(stored.failure->kind) : kNoFailure, failure);
         if (failure == int(Kind::NotADate)) // the text as the file holds it, for the message
             QCOMPARE(stored.failure->text, field);

@@ -66,7 +66,8 @@ const char *codePageOf(const QLocale &locale)
         int count = 0;
         for (icu::UnicodeSetIterator letter(letters); letter.next();) {
             const icu::UnicodeString composed = letter.getString();
-            count += held.containsAll(composed) || held.containsAll(decompose->normalize(composed, status));
+            count += held.containsAll(composed)
+                     || held.containsAll(decompose->normalize(composed, status));
         }
         if (count > bestCount) {
             best = page;

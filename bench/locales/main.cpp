@@ -143,10 +143,12 @@ void measureQtForms()
 // CLDR's common forms, through ICU.
 void measureCldrForms()
 {
-    const QStringList watched = QStringLiteral(
-        "en_US en_GB de_DE fr_FR es_ES it_IT pt_BR pt_PT nl_NL pl_PL sv_SE cs_CZ hu_HU ro_RO "
-        "el_GR ru_RU uk_UA tr_TR he_IL ar_EG fa_IR hi_IN bn_BD ja_JP zh_CN zh_TW ko_KR vi_VN "
-        "th_TH id_ID ms_MY lt_LT lv_LV kk_KZ").split(u' ');
+    const QStringList watched =
+        QStringLiteral(
+            "en_US en_GB de_DE fr_FR es_ES it_IT pt_BR pt_PT nl_NL pl_PL sv_SE cs_CZ hu_HU ro_RO "
+            "el_GR ru_RU uk_UA tr_TR he_IL ar_EG fa_IR hi_IN bn_BD ja_JP zh_CN zh_TW ko_KR vi_VN "
+            "th_TH id_ID ms_MY lt_LT lv_LV kk_KZ")
+            .split(u' ');
     const char *skeletons[] = {"yMd", "yMMdd", "yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd"};
     QList<QDate> dates;
     for (int k = 0; k < 20; ++k)
@@ -182,7 +184,8 @@ void measureCldrForms()
                         continue;
                     }
                     const bool read = tally.count(text, locale, date, inOwn ? "own" : "gregorian");
-                    if (!inOwn && watched.contains(locale.name()) && QLocale(locale.name()) == locale) {
+                    if (!inOwn && watched.contains(locale.name())
+                        && QLocale(locale.name()) == locale) {
                         watchedForms[locale.name()].first += read;
                         ++watchedForms[locale.name()].second;
                     }
@@ -201,7 +204,8 @@ void measureCldrForms()
         if (read != of || of == 0)
             out << "incomplete: " << name << " " << read << "/" << of << "\n";
     }
-    out << "listed locales reading all their CLDR forms: " << whole << " of " << watched.size() << "\n";
+    out << "listed locales reading all their CLDR forms: " << whole << " of " << watched.size()
+        << "\n";
 }
 
 // The ways a typed date differs from the form the locale writes, each counted apart.
@@ -214,14 +218,19 @@ enum Kind
     BidiMarksRemoved,    // the marks that keep Arabic and Hebrew dates in order on screen
     DigitsMadeAscii,     // 6/12/2026 for ٦/١٢/٢٠٢٦
     DigitsMadeNative,    // ६/१२/२०२६ for 6/12/2026
-    FullWidthDigits,     // ２０２６／１２／６, as Japanese, Chinese and Korean input methods type
+    FullWidthDigits,     // as the input methods of Japanese, Chinese and Korean type them
     MonthInEnglish,      // 6 Dec 2026 for 6 dic 2026
     kKinds
 };
-const char *const kKindNames[kKinds] = {
-    "exact", "separators swapped", "blank after separator", "leading zeros dropped",
-    "bidi marks removed", "digits made ASCII", "digits made native", "full-width digits",
-    "month in English"};
+const char *const kKindNames[kKinds] = {"exact",
+                                        "separators swapped",
+                                        "blank after separator",
+                                        "leading zeros dropped",
+                                        "bidi marks removed",
+                                        "digits made ASCII",
+                                        "digits made native",
+                                        "full-width digits",
+                                        "month in English"};
 
 // Code points, so that a digit beyond the Basic Multilingual Plane (Adlam's) is one character.
 using Text = std::u32string;
@@ -420,8 +429,10 @@ void measureTypedForms()
                 icu::DateTimePatternGenerator::createInstance(in, status));
             const icu::DateFormatSymbols symbols(where, calendar.constData(), status);
             typing.ownMonths.clear();
-            for (const auto context : {icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::STANDALONE}) {
-                for (const auto width : {icu::DateFormatSymbols::WIDE, icu::DateFormatSymbols::ABBREVIATED}) {
+            for (const auto context :
+                 {icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::STANDALONE}) {
+                for (const auto width :
+                     {icu::DateFormatSymbols::WIDE, icu::DateFormatSymbols::ABBREVIATED}) {
                     int32_t count = 0;
                     const icu::UnicodeString *names = symbols.getMonths(count, context, width);
                     for (int32_t n = 0; n < count; ++n)
