@@ -11,7 +11,7 @@
 // three go on counting down to the next midnight.
 struct CountdownFigures
 {
-    int daysLeft = 0; // at most 3,652,059, from 1 January 1 to 31 December 9999
+    int daysLeft = 0; // at most 3,652,057, from 1 January 1 to 31 December 9999
     int hoursLeft = 0;
     int minutesLeft = 0;
     int secondsLeft = 0;
