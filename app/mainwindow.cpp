@@ -136,7 +136,9 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_store = new TripDateStore(m_services.tripDateFile, context, this);
     connect(m_store, &TripDateStore::changed, this,
             [this](const TripDate &tripDate) { setTripDate(tripDate); });
-    loadStoredTripDate();
+    // Told once the window is up, so that a message at the start has the window behind it.
+    connect(m_store, &TripDateStore::failed, this, &MainWindow::report, Qt::QueuedConnection);
+    m_store->load();
 }
 
 void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, startupId); }
@@ -172,23 +174,12 @@ FigureLabel *MainWindow::addFigureLabel(const QString &name, int left, const QSt
 
 DateContext MainWindow::dateContext() const { return {QLocale(), m_services.clock.now().date()}; }
 
-void MainWindow::loadStoredTripDate()
-{
-    TripDateResult stored = m_store->load();
-    setTripDate(std::move(stored.tripDate));
-    // Told once the window is up, so that the message has the window behind it.
-    QMetaObject::invokeMethod(
-        this, [this, failure = stored.failure] { report(failure); }, Qt::QueuedConnection);
-}
-
 // The one place where the user hears of a trip date that could not be loaded or saved. The
 // keyboard comes back to the window afterwards, which some window managers (openbox) leave to
 // the program.
-void MainWindow::report(const std::optional<TripDateFailure> &failure)
+void MainWindow::report(const TripDateFailure &failure)
 {
-    if (!failure)
-        return;
-    m_services.errorReport.report(FileMessages::describe(m_store->path(), *failure));
+    m_services.errorReport.report(FileMessages::describe(m_store->path(), failure));
     activateWindow();
 }
 
@@ -250,16 +241,11 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     const std::optional<TripDate> entered = askForTripDate(m_services.prompt, dateContext());
-    activateWindow(); // the keyboard back, after the prompt
-    if (!entered)
-        return; // cancelled: nothing changes
-    TripDateResult saved = m_store->save(*entered);
-    if (saved.tripDate) {
-        setTripDate(std::move(saved.tripDate));
+    activateWindow();                         // the keyboard back, after the prompt
+    if (entered && m_store->save(*entered)) { // else cancelled, or the store told why not
         m_figures = countdownTo(m_tripDate->day, m_services.clock.now());
         announce(summary());
     }
-    report(saved.failure);
 }
 
 void MainWindow::showAbout()

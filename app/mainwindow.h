@@ -58,8 +58,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void loadStoredTripDate();
-    void report(const std::optional<TripDateFailure> &failure);
+    void report(const TripDateFailure &failure);
     void showCountdown(const QDateTime &now);
     void askTripDate();
     void showAbout();

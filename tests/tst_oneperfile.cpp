@@ -61,7 +61,6 @@ private slots:
         QTest::newRow("one that answers: it shows itself, and this start goes") << "answering" << Claim::HandedOver << Alone{};
         QTest::newRow("one that has let go as it closes: this start is the counter") << "closing" << Claim::Counter << Alone{};
         QTest::newRow("one that was killed: its lock is taken over") << "killed" << Claim::Counter << Alone{};
-        QTest::newRow("one that holds the lock, nobody listening: beside it") << "lock only" << Claim::Alone << Alone::Unanswered;
         QTest::newRow("one that takes the request and never answers: beside it") << "silent" << Claim::Alone << Alone::Unanswered;
         // clang-format on
     }
@@ -80,7 +79,7 @@ private slots:
             first.release();
         QLockFile held(lock);
         int silent = -1;
-        if (running == u"killed" || running == u"lock only" || running == u"silent") {
+        if (running == u"killed" || running == u"silent") {
             first.release();
             if (running == u"killed") { // a lock its process left behind when it was killed
                 const pid_t child = ::fork();

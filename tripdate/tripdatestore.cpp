@@ -8,18 +8,19 @@ TripDateStore::TripDateStore(QString path, std::function<DateContext()> context,
     connect(new FileWatch(m_path, this), &FileWatch::changed, this, &TripDateStore::follow);
 }
 
-TripDateResult TripDateStore::load() { return hold(loadTripDate(m_path, m_context())); }
+void TripDateStore::load() { tell(loadTripDate(m_path, m_context())); }
 
-TripDateResult TripDateStore::save(const TripDate &tripDate)
-{
-    return hold(saveTripDate(m_path, tripDate));
-}
+bool TripDateStore::save(const TripDate &tripDate) { return tell(saveTripDate(m_path, tripDate)); }
 
-TripDateResult TripDateStore::hold(TripDateResult result)
+bool TripDateStore::tell(const TripDateResult &result)
 {
-    if (result.tripDate)
-        m_text = result.tripDate->text;
-    return result;
+    if (result.failure)
+        emit failed(*result.failure);
+    if (!result.tripDate)
+        return false;
+    m_text = result.tripDate->text;
+    emit changed(*result.tripDate);
+    return true;
 }
 
 // The watch also sees the store's own saves, which hold the date it has already.

@@ -9,7 +9,8 @@
 class FileWatch;
 
 // The trip date file, owned by one object: it reads the file, saves a new date into it, and
-// follows it as other programs change it (an editor, a backup, a counter in another session).
+// follows it as other programs change it (an editor, a backup, a counter in another session),
+// and tells what came of each: a date to count to, or why there is none.
 class TripDateStore : public QObject
 {
     Q_OBJECT
@@ -20,21 +21,24 @@ public:
 
     const QString &path() const { return m_path; }
 
-    // Reads the file, which reading never changes.
-    TripDateResult load();
+    // Reads the file, which reading never changes. No file yet, or one that holds no date at
+    // all, tells nothing.
+    void load();
     // Replaces the file with one record of the date's text, exactly as typed; on failure the
-    // file stays as it was.
-    TripDateResult save(const TripDate &tripDate);
+    // file stays as it was. Whether it saved.
+    bool save(const TripDate &tripDate);
 
 signals:
-    // Another program put a date into the file other than the one last loaded or saved. A file
-    // that is gone, cannot be read or holds no date is no change: the next start says what is
-    // wrong with it.
+    // The date loaded or saved, or one another program put into the file. A file that is gone,
+    // cannot be read or holds no date while the counter runs is no change: the next start says
+    // what is wrong with it.
     void changed(const TripDate &tripDate);
+    // Why the file gave no date at the start, or took none.
+    void failed(const TripDateFailure &failure);
 
 private:
     void follow();
-    TripDateResult hold(TripDateResult result);
+    bool tell(const TripDateResult &result);
 
     QString m_path;
     std::function<DateContext()> m_context;

@@ -1,11 +1,10 @@
-"""The counter as a keyboard and a screen reader meet it, over the accessibility bus: it has the
-keyboard at the start and back after each of its dialogs, F10 takes the keyboard to its menu,
-each figure is its number with its unit, the window says the whole countdown, and the About
-window its credits. Run by accessibility.sh, which starts the counter under a window manager
-and the accessibility bus, in the language it is given.
-
-usage: accessibility.py LANGUAGE   (en or de: the words to expect)
-"""
+# The counter as a keyboard and a screen reader meet it, over the accessibility bus: it has the
+# keyboard at the start and back after each of its dialogs, F10 takes the keyboard to its menu,
+# each figure is its number with its unit, the window says the whole countdown, and the About
+# window its credits. Run by accessibility.sh, which starts the counter under a window manager
+# and the accessibility bus, in the language it is given.
+#
+# usage: accessibility.py LANGUAGE   (en or de: the words to expect)
 
 import subprocess
 import sys
@@ -29,7 +28,7 @@ def fail(message):
 
 
 def wait_for(what, check):
-    """What `check` returns once it is true; fails after a minute, a safety net on a loaded machine."""
+    # What `check` returns once it is true; fails after a minute, a safety net on a loaded machine.
     for _ in range(600):
         try:
             found = check()
@@ -49,7 +48,7 @@ def counter():
 
 
 def window(role):
-    """The counter's window of that role ("frame", "dialog"), shown."""
+    # The counter's window of that role ("frame", "dialog"), shown.
     for child in counter():
         if child is not None and child.getRoleName() == role and child.getState().contains(pyatspi.STATE_SHOWING):
             return child
@@ -61,8 +60,8 @@ def active(node):
 
 
 def focused(node):
-    """The innermost descendant of `node` that has the keyboard's focus: a menu bar's entry
-    before the menu bar."""
+    # The innermost descendant of `node` that has the keyboard's focus: a menu bar's entry
+    # before the menu bar.
     if node is None:
         return None
     for child in node:

@@ -1,6 +1,6 @@
-"""A desktop's notification service (org.freedesktop.Notifications) in the small: it takes the
-session bus's name and writes each notification it is sent as one line, the program's name, the
-icon, the summary and the body parted by tabs, to standard output. Run by accessibility.sh."""
+# A desktop's notification service (org.freedesktop.Notifications) in the small: it takes the
+# session bus's name and writes each notification it is sent as one line, the program's name, the
+# icon, the summary and the body parted by tabs, to standard output. Run by accessibility.sh.
 
 import dbus
 import dbus.mainloop.glib

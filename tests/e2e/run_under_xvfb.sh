@@ -4,8 +4,7 @@
 # place with the banner, the four figures purple on white and centred in their slots, and
 # the About window under it; neither window with a taskbar button; then "Close" ends the
 # program, leaving the date file as it was. With no window manager every place is exact, and
-# a second start in the same directory shows the first counter and ends, while one in another
-# directory is a counter of its own. Under a window manager (xfwm4, openbox, one with a title
+# a second start in the same directory shows the first counter and ends. Under a window manager (xfwm4, openbox, one with a title
 # bar taller than the counter's place allows for, icewm, metacity), the frame starts on the
 # screen and the banner as near its place as that allows; the About window goes directly
 # under the main window's frame; a minimised counter shows in the taskbar until restored; the
@@ -82,12 +81,7 @@ unset QT_QPA_PLATFORM
 LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" 2>>"$log" &
 pid=$!
 shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
-# How the program under test stands, for a failure's message.
-program_state() {
-    if kill -0 "$pid" 2>/dev/null; then echo "the program still runs"; else
-        local status=0; wait "$pid" || status=$?; echo "the program ended with status $status"; fi
-}
-wait_until shown '^Velmor Trip Counter$' || fail "the window did not map: $(program_state)"
+wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"
 window=$(shown '^Velmor Trip Counter$')
 # Under a window manager, its frame.
 if [ -n "$wm" ]; then
@@ -159,8 +153,10 @@ if [ -n "$wm" ]; then
         || fail "the prompt can be resized: its smallest and largest sizes are $sizes"
     functions=$(xprop -id "$prompt" _MOTIF_WM_HINTS | awk -F'[=,]' '{ print $3 }')
     (( (functions & 0x18) == 0 )) || fail "the prompt offers to minimise or maximise: functions $functions"
-    # The prompt closes on the key's press, so that the release may find it gone already.
-    xdotool key --window "$prompt" Escape 2>/dev/null || true
+    # A real key, as the keyboard gives it to the prompt, which has the focus: sent to the
+    # window instead, the release could find it gone and never reach the server, which would
+    # repeat the key into the next window.
+    xdotool key Escape
     wait_until eval '! xwininfo -id "$prompt"' || fail "Escape did not close the prompt"
 
     # A second start brings the counter to the front, also right after the user typed in
@@ -168,14 +164,12 @@ if [ -n "$wm" ]; then
     NO_AT_BRIDGE=1 zenity --entry --title=Elsewhere >/dev/null 2>>"$work/other.log" &
     other=$!
     at_exit 'kill $other 2>/dev/null'
-    other_state() { if kill -0 "$other" 2>/dev/null; then echo "it runs, $(active) is active"; else
-        local status=0; wait "$other" || status=$?; echo "it ended with status $status"; fi; }
     wait_until shown '^Elsewhere$' || fail "the other program did not show"
     elsewhere=$(shown '^Elsewhere$')
     # The user clicks into it, as window managers that keep a new window behind want.
     xdotool mousemove --window "$elsewhere" 20 20 click 1
     active() { xdotool getactivewindow 2>/dev/null; }
-    wait_until eval '[ "$(active)" = "$elsewhere" ]' || fail "the other program did not get the keyboard: $(other_state)"
+    wait_until eval '[ "$(active)" = "$elsewhere" ]' || fail "the other program did not get the keyboard"
     xdotool type --delay 20 "typed elsewhere"
     timeout 60 "$program" 2>>"$log" || fail "a second start exited with $?"
     wait_until eval '[ "$(active)" = "$window" ]' \
@@ -189,20 +183,10 @@ if [ -n "$wm" ]; then
     wmctrl -i -c "$window"
     timeout 60 tail --pid="$pid" -f /dev/null || fail "a close through $wm while the prompt was open did not end the program"
 else
-    # A second start in the same directory shows this counter and ends; one in another
-    # directory is a counter of its own; neither writes anything in its directory.
+    # A second start in the same directory shows this counter and ends.
     counters() { xdotool search --onlyvisible --name '^Velmor Trip Counter$' | wc -l; }
     timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
     [ "$(counters)" = 1 ] || fail "a second start in the same directory opened a window of its own"
-    mkdir "$work/elsewhere"
-    (cd "$work/elsewhere" && exec "$program" 2>>"$log") &
-    elsewhere=$!
-    wait_until eval '[ "$(counters)" = 2 ]' || fail "a start in another directory did not show its own counter"
-    # Ended, and its window gone, before the clicks below, which would land on it.
-    kill "$elsewhere"
-    wait "$elsewhere" || true
-    wait_until eval '[ "$(counters)" = 1 ]' || fail "the counter in another directory left its window behind"
-    [ -z "$(ls -A "$work/elsewhere")" ] || fail "the counter wrote in its directory: $(ls -A "$work/elsewhere")"
 fi
 
 # "Close" is the first entry of the menu bar.
@@ -213,15 +197,4 @@ fi
 wait "$pid" || fail "the program exited with $?"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
-if [ -z "$wm" ]; then
-    # A counter killed before it could end leaves its socket behind, and the next start runs.
-    "$program" 2>>"$log" & pid=$!
-    wait_until shown '^Velmor Trip Counter$' || fail "no counter"
-    kill -KILL "$pid"; wait "$pid" 2>/dev/null || true
-    wait_until eval '[ "$(counters)" = 0 ]' || fail "the killed counter's window stays"
-    "$program" 2>>"$log" & pid=$!
-    wait_until shown '^Velmor Trip Counter$' || fail "a counter that was killed keeps the next one from starting"
-    timeout 60 "$program" 2>>"$log" && [ "$(counters)" = 1 ] \
-        || fail "after a counter was killed, the next one is not the one counter of its directory"
-fi
 echo "e2e${wm:+ under $wm}: window and About window at their places, figures purple and centred, closed cleanly"
