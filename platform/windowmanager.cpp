@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include <xcb/xcb.h>
 
@@ -159,25 +160,28 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle()) {
-            m_shown.start();
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle())
             m_window->windowHandle()->installEventFilter(this);
-        }
         // The window manager frames and moves a window as it maps it, some before it is first
-        // drawn and some (i3) just after; a move a while later is the user's own.
+        // drawn and some (i3) just after; a move a while later is the user's own. The clock
+        // starts as the window is first drawn, which a loaded machine may take long to reach.
         const bool mapping = event->type() == QEvent::Move || event->type() == QEvent::Expose;
-        if (!mapping || !m_shown.isValid())
+        if (!mapping || watched == m_window)
             return false;
-        if (m_shown.elapsed() > kWhileMapping) {
+        if (!m_mapped.isValid())
+            m_mapped.start();
+        if (m_mapped.elapsed() > kWhileMapping) {
             deleteLater();
             return false;
         }
+        // The frame may become known only after the first look (kwin frames the window at the
+        // screen's corner first): each new place the frame calls for is asked once.
         const WindowPlace now = placeOnScreen(m_window);
         const QPoint belongs(std::max(m_place.x(), now.frameMargins.left()),
                              std::max(m_place.y(), now.frameMargins.top()));
-        if (now.clientArea.topLeft() != belongs) {
+        if (now.clientArea.topLeft() != belongs && belongs != m_asked) {
+            m_asked = belongs;
             askAgain(belongs);
-            deleteLater();
         }
         return false;
     }
@@ -201,7 +205,8 @@ private:
     static constexpr qint64 kWhileMapping = 1000; // milliseconds
     QWidget *m_window;
     QPoint m_place;
-    QElapsedTimer m_shown;
+    std::optional<QPoint> m_asked;
+    QElapsedTimer m_mapped;
 };
 
 // Tells of the window manager's request to close a window that a modal dialog keeps Qt from
