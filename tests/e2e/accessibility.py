@@ -4,7 +4,7 @@
 # window its credits. Run by accessibility.sh, which starts the counter under a window manager
 # and the accessibility bus, in the language it is given.
 #
-# usage: accessibility.py LANGUAGE   (en or de: the words to expect)
+# usage: accessibility.py LANGUAGE PID   (en or de: the words to expect; the counter's process)
 
 import subprocess
 import sys
@@ -41,8 +41,9 @@ def wait_for(what, check):
 
 
 def counter():
+    # This run's counter: the bus may still list the one before it for a moment.
     for application in pyatspi.Registry.getDesktop(0):
-        if application is not None and application.name == "VelmorCounter":
+        if application is not None and application.get_process_id() == int(sys.argv[2]):
             return application
     return None
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-tools=(openbox dbus-daemon faketime pkill xdotool xprop /usr/bin/python3 /usr/libexec/at-spi-bus-launcher)
+tools=(openbox dbus-daemon xdotool xprop /usr/bin/python3 /usr/libexec/at-spi-bus-launcher)
 source "$here/xvfb.sh"
 
 { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
@@ -25,26 +25,25 @@ wait_until grep -q ready "$work/notifications" || fail "the notification service
 mkdir "$work/run"
 cd "$work/run"
 # Qt's accessibility bridge speaks only to a screen reader, unless told to always.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 for language in en de; do
     locale=$([ "$language" = en ] && echo C.UTF-8 || echo de_DE.UTF-8)
     # The date as the counter writes it in that locale.
     printf '"%s"\r\n' "$([ "$language" = en ] && echo 12/24/2030 || echo 24.12.2030)" >vacation.txt
     # The clock stands still, so that the figures do too.
-    LANG=$locale faketime -f '2026-12-07 09:59:00' "$program" 2>>"$log" &
+    LANG=$locale FAKETIME='2026-12-07 09:59:00' LD_PRELOAD=$faketime_library "$program" 2>>"$log" &
     pid=$!
-    /usr/bin/python3 "$here/accessibility.py" "$language" || fail "in $language"
-    # faketime runs the counter as its child, and ends with it.
-    pkill -TERM -P "$pid"
+    /usr/bin/python3 "$here/accessibility.py" "$language" "$pid" || fail "in $language"
+    kill "$pid"
     wait "$pid" || true
 done
 
 # On the day of the trip, the counter tells the desktop once, in the user's language.
-LANG=de_DE.UTF-8 faketime -f '2030-12-24 08:00:00' "$program" 2>>"$log" &
+LANG=de_DE.UTF-8 FAKETIME='2030-12-24 08:00:00' LD_PRELOAD=$faketime_library "$program" 2>>"$log" &
 pid=$!
 wait_until grep -q Reise "$work/notifications" || fail "no notification on the day of the trip: $(cat "$work/notifications")"
 expected=$(printf 'Velmor Trip Counter\torg.example.VelmorCounter\tIhre Reise beginnt heute.\tDienstag, 24. Dezember 2030')
 [ "$(grep -v ready "$work/notifications")" = "$expected" ] || fail "the notification is: $(grep -v ready "$work/notifications")"
-pkill -TERM -P "$pid"
+kill "$pid"
 wait "$pid" || true
 echo "accessibility: in English and German, and the day of the trip told"

@@ -15,7 +15,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 wm=${2:-}
-tools=(faketime xdotool import convert xprop xwininfo ${wm:+${wm%-*} dbus-daemon zenity wmctrl})
+tools=(xdotool import convert xprop xwininfo ${wm:+${wm%-*} dbus-daemon zenity wmctrl})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 pid=
@@ -79,7 +79,7 @@ if [ -n "$wm" ]; then
     wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "$wm did not take the screen"
 fi
 unset QT_QPA_PLATFORM
-LANG=C.UTF-8 FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2030-12-20 10:00:00' "$program" 2>>"$log" &
+LANG=C.UTF-8 FAKETIME='@2030-12-20 10:00:00' LD_PRELOAD=$faketime_library "$program" 2>>"$log" &
 pid=$!
 shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
 wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"

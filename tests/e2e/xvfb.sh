@@ -28,6 +28,14 @@ fail() {
     xwininfo -root -children 2>/dev/null | sed -n '/children:/,$p' | head -n 20 >&2 || true
     exit 1
 }
+# libfaketime, for a program started with the clock at a time of the test's choosing (FAKETIME
+# "@2030-12-20 10:00:00" starts there and runs on; without the "@" it stands still), preloaded
+# into the program itself: under the faketime wrapper, a test that kills it would leave its
+# semaphore behind, which a later wrapper with the same process id then fails on.
+faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime_library" ] || fail "libfaketime is missing (package libfaketime)"
+export FAKETIME_DONT_FAKE_MONOTONIC=1
+
 # Waits until the command succeeds, looking again every tenth of a second; fails after a
 # minute. The bound is a safety net for a machine that other jobs load, not a time anything
 # should take.
