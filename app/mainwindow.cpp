@@ -86,13 +86,15 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                               | Qt::WindowCloseButtonHint),
       m_services(services)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(programName());
+    // Before the title, whose change Qt tells a screen reader of, making the window's
+    // accessible interface for good.
     static const bool accessibleFactoryInstalled = [] {
         QAccessible::installFactory(accessibleMainWindow);
         return true;
     }();
     Q_UNUSED(accessibleFactoryInstalled);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programName());
     // The banner, its figures and the menu keep their places in a language written from right
     // to left too; only the dialogs follow the language's direction.
     setLayoutDirection(Qt::LeftToRight);
@@ -268,6 +270,13 @@ bool MainWindow::event(QEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    // The countdown as it stands when the window becomes active, which a screen reader says
+    // then: one that keeps what it was told of the window (as Qt 6.8's bridge lets it) hears
+    // that it changed. A tick tells nothing, so as not to talk every second.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     // The counter has no taskbar button, but a minimised one needs a way back: where the
     // window manager offers to minimise it anyway, it shows in the taskbar until restored.
     if (event->type() != QEvent::WindowStateChange)
