@@ -283,8 +283,12 @@ void MainWindow::changeEvent(QEvent *event)
         return;
     showInTaskbar(this, isMinimized());
     // A fixed strip: some window managers (fluxbox) maximise it all the same.
-    if (windowState() & Qt::WindowMaximized)
+    if (windowState() & Qt::WindowMaximized) {
         setWindowState(windowState() & ~Qt::WindowMaximized);
+        // Back at its place and size, which fluxbox would otherwise leave where it maximised
+        // the window, and taller.
+        setGeometry(QRect(kClientTopLeft - m_banner->pos(), minimumSize()));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
