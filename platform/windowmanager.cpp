@@ -160,8 +160,17 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle())
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle()) {
             m_window->windowHandle()->installEventFilter(this);
+            // The frame's size, asked for before the window is mapped, so that the window
+            // manager has told it by the time the window is first drawn, however loaded the
+            // machine: a window manager that puts the window where asked (kwin, Xfce's xfwm4 of
+            // Debian 13) adds no move to look again at.
+            xcb_connection_t *connection = x11Connection();
+            if (connection && supported(connection, "_NET_REQUEST_FRAME_EXTENTS"))
+                askWindowManager(connection, nativeWindow(m_window), "_NET_REQUEST_FRAME_EXTENTS",
+                                 {0, 0, 0, 0, 0});
+        }
         // The window manager frames and moves a window as it maps it, some before it is first
         // drawn and some (i3) just after; a move a while later is the user's own. The clock
         // starts as the window is first drawn, which a loaded machine may take long to reach.
