@@ -148,13 +148,14 @@ uint32_t serverTimeNow()
 // Asks once more for the window's place if, as the window manager maps it, it is not where it
 // belongs: where it was asked for, or, where the window manager's frame would then reach above
 // or left of the screen, as much lower or further right as the frame needs. See placeExactly.
-class PlaceKeeper final : public QObject
+class PlaceKeeper final : public QObject, public QAbstractNativeEventFilter
 {
 public:
     PlaceKeeper(QWidget *window, QPoint place) : QObject(window), m_window(window), m_place(place)
     {
         setObjectName(QStringLiteral("PlaceKeeper"));
         window->installEventFilter(this);
+        qApp->installNativeEventFilter(this);
     }
 
 protected:
@@ -162,10 +163,8 @@ protected:
     {
         if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle()) {
             m_window->windowHandle()->installEventFilter(this);
-            // The frame's size, asked for before the window is mapped, so that the window
-            // manager has told it by the time the window is first drawn, however loaded the
-            // machine: a window manager that puts the window where asked (kwin, Xfce's xfwm4 of
-            // Debian 13) adds no move to look again at.
+            // The frame's size, asked for before the window is mapped, where the window
+            // manager offers that, so that it is known by the time the window is first drawn.
             xcb_connection_t *connection = x11Connection();
             if (connection && supported(connection, "_NET_REQUEST_FRAME_EXTENTS"))
                 askWindowManager(connection, nativeWindow(m_window), "_NET_REQUEST_FRAME_EXTENTS",
@@ -179,12 +178,33 @@ protected:
             return false;
         if (!m_mapped.isValid())
             m_mapped.start();
-        if (m_mapped.elapsed() > kWhileMapping) {
+        if (m_mapped.elapsed() > kWhileMapping)
             deleteLater();
+        else
+            look();
+        return false;
+    }
+
+    // The frame's size as the window manager tells it, which one that puts the window exactly
+    // where asked (kwin, Debian 13's xfwm4) may tell only after the window is first drawn,
+    // with no move to look again at.
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY
+            || !m_mapped.isValid())
             return false;
-        }
-        // The frame may become known only after the first look (kwin frames the window at the
-        // screen's corner first): each new place the frame calls for is asked once.
+        const auto *property = static_cast<const xcb_property_notify_event_t *>(message);
+        if (property->window == nativeWindow(m_window)
+            && property->atom == atom(x11Connection(), "_NET_FRAME_EXTENTS"))
+            QMetaObject::invokeMethod(this, &PlaceKeeper::look, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    // Each new place the frame calls for is asked once.
+    void look()
+    {
         const WindowPlace now = placeOnScreen(m_window);
         const QPoint belongs(std::max(m_place.x(), now.frameMargins.left()),
                              std::max(m_place.y(), now.frameMargins.top()));
@@ -192,10 +212,8 @@ protected:
             m_asked = belongs;
             askAgain(belongs);
         }
-        return false;
     }
 
-private:
     void askAgain(QPoint place)
     {
         xcb_connection_t *connection = x11Connection();
