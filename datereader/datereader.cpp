@@ -28,7 +28,8 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
     if (const auto date = readQtForm(text, locale, today, namedOnly))
         return date;
     if (!namedOnly) {
-        const DateTerms terms = gregorianTerms(locale, namedOrder(locale, "gregorian"), today);
+        const DateTerms terms = gregorianTerms(
+            locale, [&locale] { return namedOrder(locale, "gregorian"); }, today);
         if (const auto date = readLooseDate(text, terms))
             return date;
     }

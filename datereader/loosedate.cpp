@@ -344,7 +344,7 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
     if (last.text.size() > 2)
         return dayFirst;
     const std::optional<QDate> yearFirst = dayOf(first, month, last, terms);
-    switch (terms.namedOrder) {
+    switch (terms.namedOrder()) {
     case NamedOrder::DayMonthYear:
         return dayFirst ? dayFirst : yearFirst;
     case NamedOrder::YearMonthDay:
@@ -489,14 +489,14 @@ DateTerms::Names qtNames(const QLocale &locale)
 
 } // namespace
 
-DateTerms gregorianTerms(const QLocale &locale, NamedOrder namedOrder, QDate today)
+DateTerms gregorianTerms(const QLocale &locale, std::function<NamedOrder()> namedOrder, QDate today)
 {
     return {
         .locale = locale,
         .languages = {qtNames(locale), qtNames(QLocale::c())},
         .literals = literalWords(locale),
         .numericOrder = numericOrder(locale),
-        .namedOrder = namedOrder,
+        .namedOrder = std::move(namedOrder),
         .dayOf = [today](QStringView digits, int month, int day) -> std::optional<QDate> {
             if (digits.size() > 4)
                 return std::nullopt;

@@ -58,7 +58,9 @@ struct DateTerms
     QStringList literals;   // words of the locale's own forms that only join the parts
     QList<char32_t> zeros;  // the zero of each kind of digit the locale writes, besides ASCII
     NumericOrder numericOrder = NumericOrder::MonthDayYear;
-    NamedOrder namedOrder = NamedOrder::DayMonthYear;
+    // Asked only where two short numbers stand around a month's name: working it out takes
+    // ICU's pattern generator, which a date in figures, read at every start, does without.
+    std::function<NamedOrder()> namedOrder;
     // The day that a year as written (its digits), a month and a day name; none where there is
     // no such day.
     std::function<std::optional<QDate>(QStringView year, int month, int day)> dayOf;
@@ -66,7 +68,8 @@ struct DateTerms
 
 // The Gregorian calendar with the locale's names, as Qt has them, and English ones; a
 // two-digit year lies from 50 years before today to 49 after, and years run from 1 to 9999.
-DateTerms gregorianTerms(const QLocale &locale, NamedOrder namedOrder, QDate today);
+DateTerms gregorianTerms(const QLocale &locale, std::function<NamedOrder()> namedOrder,
+                         QDate today);
 
 // The locale's own forms, as Qt reads them: with its month and weekday names, its words and its
 // digits, exactly in the locale's order (with `namedOnly`, only the forms that name the month).

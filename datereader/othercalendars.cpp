@@ -67,7 +67,7 @@ std::unique_ptr<CalendarTerms> termsFor(const QLocale &locale, const char *calen
         .literals = patternWords(locale, calendar),
         .zeros = digitZeros(locale, calendar),
         .numericOrder = numericOrderIn(locale, calendar).value_or(NumericOrder::DayMonthYear),
-        .namedOrder = namedOrder(locale, calendar),
+        .namedOrder = [order = namedOrder(locale, calendar)] { return order; },
     };
     for (const Symbols *symbols : {&own, &inEnglish}) {
         for (const auto get : {&Symbols::getEras, &Symbols::getEraNames, &Symbols::getNarrowEras}) {
