@@ -69,7 +69,7 @@ const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 // Why the window cannot be shown, if it cannot. Without a display QApplication would abort,
 // with a screenful of plugin diagnostics and a core dump.
 std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
-                                          const Translations &words)
+                                          const Translations &words, CommandLineVerdict &verdict)
 {
     QString platform = parser.value(QStringLiteral("platform"));
     if (platform.isEmpty())
@@ -86,10 +86,8 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
         return words.phrase("CommandLine",
                             QT_TRANSLATE_NOOP("CommandLine", "there is no display to show the "
                                                              "window on (DISPLAY is not set)"));
-    xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const bool reached = !xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (!reached)
+    verdict.display.reset(xcb_connect(display.toLocal8Bit().constData(), nullptr));
+    if (xcb_connection_has_error(verdict.display.get()))
         return words
             .phrase("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "cannot open the display %1"))
             .arg(display);
@@ -97,6 +95,11 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
 }
 
 } // namespace
+
+void CommandLineVerdict::Disconnect::operator()(xcb_connection_t *connection) const
+{
+    xcb_disconnect(connection);
+}
 
 CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations &words)
 {
@@ -133,9 +136,10 @@ CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations 
         return {.start = false,
                 .exitStatus = answer(
                     QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)))};
-    if (const std::optional<QString> problem = unreachableDisplay(parser, words)) {
+    CommandLineVerdict verdict{.start = true, .exitStatus = 0};
+    if (const std::optional<QString> problem = unreachableDisplay(parser, words, verdict)) {
         say(stderr, QStringLiteral("velmor-counter: %1\n").arg(*problem));
         return {.start = false, .exitStatus = 1};
     }
-    return {.start = true, .exitStatus = 0};
+    return verdict;
 }
