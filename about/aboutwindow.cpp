@@ -190,5 +190,5 @@ void AboutWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     if (!event->spontaneous() && parentWidget())
-        parentWidget()->window()->activateWindow();
+        bringToFront(parentWidget()->window(), {});
 }

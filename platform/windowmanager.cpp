@@ -116,35 +116,6 @@ bool supported(xcb_connection_t *connection, const char *name)
 
 constexpr uint32_t kSourceApplication = 1; // EWMH: the request comes from the program itself
 
-// The X server's time now: the time of the property change that appending nothing to a window
-// of its own makes, on a connection of its own, since Qt's own thread reads Qt's connection's
-// events. Asked rarely (when another start brings the counter to the front).
-uint32_t serverTimeNow()
-{
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    uint32_t time = XCB_CURRENT_TIME;
-    if (!xcb_connection_has_error(connection)) {
-        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-        const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        const xcb_window_t window = xcb_generate_id(connection);
-        xcb_create_window(connection, 0, window, screen->root, -1, -1, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, 0, XCB_CW_EVENT_MASK, &events);
-        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME,
-                            XCB_ATOM_STRING, 8, 0, "");
-        xcb_flush(connection);
-        while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
-            const bool changed = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
-            if (changed)
-                time = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
-            std::free(event);
-            if (changed)
-                break;
-        }
-    }
-    xcb_disconnect(connection);
-    return time;
-}
-
 // Asks once more for the window's place if, as the window manager maps it, it is not where it
 // belongs: where it was asked for, or, where the window manager's frame would then reach above
 // or left of the screen, as much lower or further right as the frame needs. See placeExactly.
@@ -316,14 +287,18 @@ void bringToFront(QWidget *window, const QByteArray &startupId)
     // Qt would ask with the time of the last event it saw, which is older than what the user
     // did in another program since: a window manager that keeps other programs from stealing
     // the focus (GNOME's mutter and metacity, MATE's marco) refuses it. The start asked for the
-    // counter, so the request carries the time the user launched it, or, from a terminal that
-    // has none to give, the present, as a pager's does.
+    // counter, so the request carries the time the user launched it, or, where there is none
+    // (a start from a terminal, the About window closed), it comes as a pager's does, for the
+    // moment the window manager takes it: any time the program could name might be older than
+    // a change of focus the window manager makes on its way there (openbox gives the focus to
+    // no window as the About window goes, or as it maps the counter), and the X server ignores
+    // a focus given with a time before the last change.
     constexpr uint32_t kSourcePager = 2;
     const qsizetype at = startupId.lastIndexOf("_TIME");
     const uint32_t launched = at < 0 ? 0 : startupId.mid(at + 5).toUInt();
     askWindowManager(connection, native, "_NET_ACTIVE_WINDOW",
                      {launched ? kSourceApplication : kSourcePager,
-                      launched ? launched : serverTimeNow(), 0, 0, 0});
+                      launched ? launched : uint32_t(XCB_CURRENT_TIME), 0, 0, 0});
 }
 
 namespace {

@@ -137,7 +137,8 @@ if [ -n "$wm" ]; then
     xdotool windowminimize "$window"
     if [ "$wm" != icewm ] && [ "$wm" != mutter ]; then
         wait_until eval 'state "$window" | grep -q HIDDEN' || fail "$wm did not minimise the counter"
-        state "$window" | grep -q SKIP_TASKBAR && fail "a minimised counter has no way back: $(state "$window")"
+        wait_until eval '! state "$window" | grep -q SKIP_TASKBAR' \
+            || fail "a minimised counter has no way back: $(state "$window")"
         xdotool windowactivate "$window"
         wait_until eval 'state "$window" | grep -q SKIP_TASKBAR' \
             || fail "a restored counter stays in the taskbar: $(state "$window")"
