@@ -1,6 +1,5 @@
 #include "banner.h"
 
-#include <QAccessibleWidget>
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
@@ -24,10 +23,10 @@ QByteArray pictureInUsersLanguage()
     return svg;
 }
 
-QPixmap renderPicture(qreal pixelRatio)
+QPixmap renderPicture(qreal zoom, qreal pixelRatio)
 {
     QSvgRenderer svg(pictureInUsersLanguage());
-    QPixmap picture((QSizeF(Banner::kPictureSize) * pixelRatio).toSize());
+    QPixmap picture((QSizeF(Banner::kPictureSize) * zoom * pixelRatio).toSize());
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     svg.render(&painter);
@@ -36,64 +35,19 @@ QPixmap renderPicture(qreal pixelRatio)
     return picture;
 }
 
-class AccessibleBanner final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleBanner(Banner *banner) : QAccessibleWidget(banner, QAccessible::Grouping) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return Banner::tr("Countdown");
-        if (kind == QAccessible::Description)
-            return static_cast<const Banner *>(widget())->summary();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-class AccessibleFigure final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleFigure(FigureLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return static_cast<const FigureLabel *>(widget())->spoken();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *accessibleBanner(const QString &className, QObject *object)
-{
-    if (!object || !object->isWidgetType())
-        return nullptr;
-    if (className == QLatin1String("Banner"))
-        return new AccessibleBanner(static_cast<Banner *>(object));
-    if (className == QLatin1String("FigureLabel"))
-        return new AccessibleFigure(static_cast<FigureLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
-Banner::Banner(QWidget *parent) : QWidget(parent)
+Banner::Banner(qreal zoom, QWidget *parent) : QWidget(parent), m_zoom(zoom)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(accessibleBanner);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
+    // The keyboard's focus rests here, where a screen reader finds the countdown.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void Banner::paintEvent(QPaintEvent *event)
 {
     if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF())
-        m_picture = renderPicture(devicePixelRatioF());
+        m_picture = renderPicture(m_zoom, devicePixelRatioF());
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawPixmap(0, 0, m_picture); // the widget's own width crops the picture's right end

@@ -10,9 +10,8 @@
 // The banner picture, drawn from its SVG once for the screen's pixel ratio and again only
 // when that ratio changes, so that it stays crisp on HiDPI screens and costs nothing per tick.
 //
-// For assistive technology the banner is the countdown as a whole: asked for its
-// description, it tells the countdown in one sentence. The sentence is made only when asked,
-// so the ticking itself announces nothing.
+// For assistive technology the banner is the countdown as a whole, where the keyboard's focus
+// rests: asked for its name, it tells the countdown in one sentence (app/accessibility.h).
 class Banner : public QWidget
 {
     Q_OBJECT
@@ -20,7 +19,9 @@ class Banner : public QWidget
 public:
     static constexpr QSize kPictureSize{600, 61};
 
-    explicit Banner(QWidget *parent = nullptr);
+    // `zoom` is the size the picture is drawn at, against its own: 1 but where the screen has
+    // less room than that.
+    explicit Banner(qreal zoom, QWidget *parent = nullptr);
 
     void setSummary(std::function<QString()> summary) { m_summary = std::move(summary); }
     QString summary() const { return m_summary ? m_summary() : QString(); }
@@ -29,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    qreal m_zoom;
     QPixmap m_picture;
     std::function<QString()> m_summary;
 };

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 #include <cstdio>
 
@@ -28,6 +30,12 @@ void choosePlatform()
     // twice more; sent over the connection they cost nothing measurable.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Qt before 6.8 asks the desktop only as it starts whether a screen reader listens, and a
+    // screen reader started later finds no counter: there the counter is on the accessibility
+    // bus from the start, which costs nothing while nobody listens (docs/design.md).
+    if (QLibraryInfo::version() < QVersionNumber(6, 8)
+        && !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
 }
 
 // Why another start in this directory will not find this counter, said once on standard error.
@@ -67,13 +75,14 @@ QString whyAlone(OneCounterPerFile::Alone why)
 int main(int argc, char *argv[])
 {
     Translations translations;
-    if (const CommandLineVerdict verdict = handleCommandLine(argc, argv, translations);
-        !verdict.start)
+    CommandLineVerdict verdict = handleCommandLine(argc, argv, translations);
+    if (!verdict.start)
         return verdict.exitStatus;
     choosePlatform();
     // The launcher's startup notification, which Qt takes out of the environment as it starts.
     const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
+    verdict.display.reset();
     translations.install();
     mendDialogStyle();
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "about/aboutwindow.h"
+#include "app/accessibility.h"
 #include "app/banner.h"
 #include "app/filemessages.h"
 #include "app/name.h"
@@ -12,71 +13,28 @@
 #include "tripdate/tripdatestore.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
 
 namespace {
 
-constexpr QSize kFigureSize{41, 20};
+// The figures' labels, one over each of the banner's four slots, as the banner is drawn.
+constexpr int kFirstFigureLeft = 216;
+constexpr int kFigureSpacing = 72;
 constexpr int kFigureTop = 9;
+constexpr QSize kFigureSize{41, 20};
 
 QString noTripDateHint()
 {
     return MainWindow::tr("No trip date yet: choose Setup Date to set it.");
-}
-
-// A count with its unit, in words. Two is its own word in some languages (Hebrew's יומיים,
-// "two days"), which Qt's plural rules for them have no form for: a translation gives the words
-// for two of each unit, which the others say as they say any other count.
-//: The words for two days, where the language has a word of its own for that, as Hebrew has
-//: יומיים; else as the language says any other number of days. Likewise for the other units.
-QString days(int n)
-{
-    return n == 2 ? MainWindow::tr("2 days", "two") : MainWindow::tr("%n day(s)", nullptr, n);
-}
-QString hours(int n)
-{
-    return n == 2 ? MainWindow::tr("2 hours", "two") : MainWindow::tr("%n hour(s)", nullptr, n);
-}
-QString minutes(int n)
-{
-    return n == 2 ? MainWindow::tr("2 minutes", "two") : MainWindow::tr("%n minute(s)", nullptr, n);
-}
-QString seconds(int n)
-{
-    return n == 2 ? MainWindow::tr("2 seconds", "two") : MainWindow::tr("%n second(s)", nullptr, n);
-}
-
-// The window as a screen reader meets it: its title, and the countdown in one sentence as its
-// description, which a screen reader says as the window becomes active.
-class AccessibleMainWindow final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleMainWindow(MainWindow *window)
-        : QAccessibleWidget(window, QAccessible::Window)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Description)
-            return static_cast<const MainWindow *>(widget())->summary();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *accessibleMainWindow(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("MainWindow") && object && object->isWidgetType())
-        return new AccessibleMainWindow(static_cast<MainWindow *>(object));
-    return nullptr;
 }
 
 } // namespace
@@ -88,30 +46,32 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 {
     // Before the title, whose change Qt tells a screen reader of, making the window's
     // accessible interface for good.
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(accessibleMainWindow);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
     // The banner, its figures and the menu keep their places in a language written from right
     // to left too; only the dialogs follow the language's direction.
     setLayoutDirection(Qt::LeftToRight);
 
+    // The strip as it is drawn, or smaller by one factor where the screen at its scale has less
+    // room than that (QT_SCALE_FACTOR=2 with QT_FONT_DPI=192 makes a pixel four), so that all
+    // of it stays on the screen.
+    const int room = screen()->availableGeometry().width() - 2 * kClientTopLeft.x();
+    m_zoom = std::min(1.0, qreal(room) / kClientSize.width());
     m_figureFont = QFont(QStringLiteral("Arial"));
-    m_figureFont.setPointSizeF(11.25);
+    m_figureFont.setPointSizeF(11.25 * m_zoom);
     m_figureFont.setBold(true);
 
-    m_banner = new Banner(this);
+    m_banner = new Banner(m_zoom, this);
     m_banner->setObjectName(QStringLiteral("Image1"));
-    m_banner->setFixedSize(kClientSize);
+    m_banner->setFixedSize((QSizeF(kClientSize) * m_zoom).toSize());
     m_banner->setSummary([this] { return summary(); });
     setCentralWidget(m_banner);
-    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), 216, tr("Days left"), days);
-    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), 288, tr("Hours left"), hours);
-    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), 360, tr("Minutes left"), minutes);
-    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), 432, tr("Seconds left"), seconds);
+    m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), Unit::Days, tr("Days left"));
+    m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), Unit::Hours, tr("Hours left"));
+    m_minutesLabel = addFigureLabel(QStringLiteral("lblMins"), Unit::Minutes, tr("Minutes left"));
+    m_secondsLabel = addFigureLabel(QStringLiteral("lblSecs"), Unit::Seconds, tr("Seconds left"));
+    m_banner->setFocus();
     buildMenu();
 
     // Fixed size, and the area under the menu bar at its place on the screen.
@@ -156,22 +116,61 @@ void MainWindow::buildMenu()
     addEntry(QStringLiteral("Exit"), tr("Close"), qApp, &QCoreApplication::quit);
     addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), this, &MainWindow::askTripDate);
     addEntry(QStringLiteral("web"), tr("About"), this, &MainWindow::showAbout);
-    // F10 goes to the menu, as Alt does and as it does in the desktops' own programs.
+    // F10 goes to the menu, as Alt does and as it does in the desktops' own programs; once the
+    // menu has done its work, or was left with Escape, the keyboard goes back to the countdown,
+    // where a screen reader finds it (Qt's menu bar would keep it, the window having nothing else
+    // to take it).
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
         menuBar()->setFocus(Qt::MenuBarFocusReason);
         menuBar()->setActiveAction(menuBar()->actions().constFirst());
     });
+    connect(menuBar(), &QMenuBar::triggered, m_banner, qOverload<>(&QWidget::setFocus));
+    menuBar()->installEventFilter(this);
 }
 
-FigureLabel *MainWindow::addFigureLabel(const QString &name, int left, const QString &unit,
-                                        QString (*inWords)(int))
+FigureLabel *MainWindow::addFigureLabel(const QString &name, Unit unit, const QString &what)
 {
-    auto *label = new FigureLabel(m_figureFont, inWords, m_banner);
+    auto *label = new FigureLabel(
+        m_figureFont, [unit](int figure) { return inWords(figure, unit); }, m_banner);
     label->setObjectName(name);
-    label->setGeometry(QRect(QPoint(left, kFigureTop), kFigureSize));
+    const int left = kFirstFigureLeft + kFigureSpacing * int(unit);
+    label->setGeometry(zoomed(QRect(QPoint(left, kFigureTop), kFigureSize)));
     label->setPalette(purpleOnWhite(label->palette()));
-    label->setAccessibleDescription(unit);
+    label->setAccessibleDescription(what);
     return label;
+}
+
+QRect MainWindow::zoomed(const QRect &drawn) const
+{
+    return QRect(qRound(drawn.x() * m_zoom), qRound(drawn.y() * m_zoom),
+                 qRound(drawn.width() * m_zoom), qRound(drawn.height() * m_zoom));
+}
+
+QString MainWindow::inWords(int count, Unit unit)
+{
+    // Qt fills in %n for a count of zero or more only: a figure below zero, as the days show
+    // from the day of the trip on, is its size after the language's word for minus, as the
+    // label shows it ("-1").
+    if (count < 0)
+        //: A figure below zero, as the days show on and after the day of the trip: "minus 1 day".
+        return tr("minus %1").arg(inWords(-count, unit));
+    // Two is a word of its own in some languages (Hebrew's יומיים, "two days"), which Qt's
+    // plural rules for them have no form for: a translation gives the words for two of each
+    // unit, which the others say as they say any other count.
+    switch (unit) {
+    case Unit::Days:
+        //: The words for two days, where the language has a word of its own for that, as Hebrew
+        //: has יומיים; else as the language says any other number of days. Likewise for the
+        //: other units.
+        return count == 2 ? tr("2 days", "two") : tr("%n day(s)", nullptr, count);
+    case Unit::Hours:
+        return count == 2 ? tr("2 hours", "two") : tr("%n hour(s)", nullptr, count);
+    case Unit::Minutes:
+        return count == 2 ? tr("2 minutes", "two") : tr("%n minute(s)", nullptr, count);
+    case Unit::Seconds:
+        return count == 2 ? tr("2 seconds", "two") : tr("%n second(s)", nullptr, count);
+    }
+    return {};
 }
 
 DateContext MainWindow::dateContext() const { return {QLocale(), m_services.clock.now().date()}; }
@@ -185,18 +184,13 @@ void MainWindow::report(const TripDateFailure &failure)
     activateWindow();
 }
 
-void MainWindow::setTripDate(std::optional<TripDate> tripDate)
-{
-    m_tripDate = std::move(tripDate);
-    m_figures.reset();
-}
+void MainWindow::setTripDate(std::optional<TripDate> tripDate) { m_tripDate = std::move(tripDate); }
 
 void MainWindow::showCountdown(const QDateTime &now)
 {
     if (!m_tripDate)
         return; // nothing to count down to: the figures stay empty
     const CountdownFigures left = countdownTo(m_tripDate->day, now);
-    m_figures = left;
     m_daysLabel->showFigure(left.daysLeft);
     m_secondsLabel->showFigure(left.secondsLeft);
     m_hoursLabel->showFigure(left.hoursLeft);
@@ -215,14 +209,16 @@ QString MainWindow::summary() const
 {
     if (!m_tripDate)
         return noTripDateHint();
+    const CountdownFigures left = countdownTo(m_tripDate->day, m_services.clock.now());
     const QString date = writtenInFull(m_tripDate->day, QLocale());
-    if (!m_figures)
-        return tr("Counting down to the trip on %1.").arg(date);
-    if (m_figures->daysLeft < 0)
-        return tr("The trip on %1 has begun.").arg(date);
-    return tr("%1, %2, %3 and %4 until the trip on %5.")
-        .arg(days(m_figures->daysLeft), hours(m_figures->hoursLeft),
-             minutes(m_figures->minutesLeft), seconds(m_figures->secondsLeft), date);
+    const QString days = inWords(left.daysLeft, Unit::Days),
+                  hours = inWords(left.hoursLeft, Unit::Hours),
+                  minutes = inWords(left.minutesLeft, Unit::Minutes),
+                  seconds = inWords(left.secondsLeft, Unit::Seconds);
+    if (left.daysLeft < 0)
+        return tr("%1, %2, %3 and %4: the trip on %5 has begun.")
+            .arg(days, hours, minutes, seconds, date);
+    return tr("%1, %2, %3 and %4 until the trip on %5.").arg(days, hours, minutes, seconds, date);
 }
 
 // Said by a screen reader when it is free, where the platform has a way to (Qt 6.8 on); nothing
@@ -243,11 +239,9 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     const std::optional<TripDate> entered = askForTripDate(m_services.prompt, dateContext());
-    activateWindow();                         // the keyboard back, after the prompt
-    if (entered && m_store->save(*entered)) { // else cancelled, or the store told why not
-        m_figures = countdownTo(m_tripDate->day, m_services.clock.now());
+    activateWindow();                       // the keyboard back, after the prompt
+    if (entered && m_store->save(*entered)) // else cancelled, or the store told why not
         announce(summary());
-    }
 }
 
 void MainWindow::showAbout()
@@ -255,6 +249,22 @@ void MainWindow::showAbout()
     if (!m_about)
         m_about = new AboutWindow(this);
     m_about->showInFront(AboutWindow::placeUnder(placeOnScreen(this).frame()));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == menuBar() && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        // After the menu bar has let go of its entry.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (menuBar()->hasFocus() && !menuBar()->activeAction())
+                    m_banner->setFocus();
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::event(QEvent *event)

@@ -41,6 +41,17 @@ public:
     static constexpr QPoint kClientTopLeft{3, 41};
     static constexpr QSize kClientSize{542, 61};
 
+    // The four figures' units, from left to right.
+    enum class Unit
+    {
+        Days,
+        Hours,
+        Minutes,
+        Seconds
+    };
+    // A figure with its unit, in words, as a screen reader says it: "15 hours", "minus 1 day".
+    static QString inWords(int count, Unit unit);
+
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
     // Shows the window in front of the others, restored if it was minimised and active with the
@@ -48,11 +59,12 @@ public:
     // `startupId` (empty from a terminal).
     void showInFront(const QByteArray &startupId);
 
-    // The countdown in one sentence, with the trip date in full: the window's tooltip, and
-    // what a screen reader says of it.
+    // The countdown as it stands now, in one sentence with the trip date in full: the window's
+    // tooltip, and what a screen reader says of the window and of the countdown.
     QString summary() const;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -65,21 +77,21 @@ private:
 
     DateContext dateContext() const;
     void buildMenu();
-    FigureLabel *addFigureLabel(const QString &name, int left, const QString &unit,
-                                QString (*inWords)(int));
+    FigureLabel *addFigureLabel(const QString &name, Unit unit, const QString &what);
+    QRect zoomed(const QRect &drawn) const;
     void setTripDate(std::optional<TripDate> tripDate);
     void announce(const QString &message);
 
     Services m_services;
     TripDateStore *m_store = nullptr;
     std::optional<TripDate> m_tripDate;
-    std::optional<CountdownFigures> m_figures; // as last shown
     QDate m_tripDayNoticed; // the trip day whose arrival the user has been told of, once a run
     Banner *m_banner = nullptr;
     FigureLabel *m_daysLabel = nullptr;
     FigureLabel *m_hoursLabel = nullptr;
     FigureLabel *m_minutesLabel = nullptr;
     FigureLabel *m_secondsLabel = nullptr;
+    qreal m_zoom = 1; // the size the strip is shown at, against the size it is drawn at
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run

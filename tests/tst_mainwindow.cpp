@@ -120,6 +120,29 @@ private slots:
         QVERIFY(m_errors.messages.isEmpty());
     }
 
+    // The keyboard's focus rests on the countdown, which a screen reader finds as the whole
+    // countdown, as it stands: at the start, after the menu, and after the About window.
+    void focus_restsOnTheCountdown()
+    {
+        makeWindow("\"12/13/2005\"\r\n");
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QWidget *countdown = m_window->centralWidget();
+        QCOMPARE(QApplication::focusWidget(), countdown);
+        QTest::keyClick(m_window.get(), Qt::Key_F10);
+        QCOMPARE(QApplication::focusWidget(), m_window->menuBar());
+        QTest::keyClick(m_window->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), countdown, kPatience);
+        choose("web");
+        auto *about = m_window->findChild<AboutWindow *>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), countdown, kPatience);
+        m_clock.time = m_clock.time.addSecs(1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(countdown)->text(QAccessible::Name),
+                 "0 days, 1 hour, 44 minutes and 29 seconds until the trip on Tuesday, December "
+                 "13, 2005.");
+    }
+
     // Each language the program speaks, in its own locale (English keeps the program's words).
     void prompt_inEveryLanguage_data()
     {
@@ -210,32 +233,43 @@ private slots:
         }
     }
 
-    // Two of a unit is a word of its own in some languages, which Qt's plural rules for them
-    // have no form for: Hebrew's "two days" and "two hours".
-    void figures_inWords_twoOfAUnit_data()
+    // Each figure in words, in every language and for every value it can take, never with Qt's
+    // raw "%n", which Qt leaves in place for a count below zero, as the days are from the day of
+    // the trip on. Two of a unit is a word of its own in some languages, which Qt's plural rules
+    // for them have no form for: Hebrew's "two days", Arabic's duals.
+    void figures_inWords_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("units");
-        QTest::newRow("he") << "he_IL" << QStringList{"יומיים", "שעתיים", "2 דקות", "2 שניות"};
-        QTest::newRow("ar") << "ar_EG" << QStringList{"يومان", "ساعتان", "دقيقتان", "ثانيتان"};
+        prompt_inEveryLanguage_data();
+        QTest::newRow("fi_FI, a language the program does not speak") << "fi_FI";
     }
 
-    void figures_inWords_twoOfAUnit()
+    void figures_inWords()
     {
         QFETCH(QString, locale);
-        QFETCH(QStringList, units);
         const Translations words{QLocale(locale)};
-        m_clock.time = localTime(2005, 12, 12, 21, 57, 58);
-        makeWindow("\"2005-12-15\"\r\n");
-        tick();
-        QStringList said;
-        for (const char *figure : {"lblDays", "lblHours", "lblMins", "lblSecs"})
-            said << QAccessible::queryAccessibleInterface(label(figure))->text(QAccessible::Name);
-        QCOMPARE(said, units);
+        using Unit = MainWindow::Unit;
+        for (const Unit unit : {Unit::Days, Unit::Hours, Unit::Minutes, Unit::Seconds}) {
+            for (const int count :
+                 {-2172, -100, -21, -11, -5, -2, -1, 0, 1, 2, 5, 11, 21, 100, 2172}) {
+                const QString said = MainWindow::inWords(count, unit);
+                QVERIFY2(!said.isEmpty() && !said.contains(u'%'), qPrintable(said));
+            }
+        }
+        const QStringList two{
+            MainWindow::inWords(2, Unit::Days), MainWindow::inWords(2, Unit::Hours),
+            MainWindow::inWords(2, Unit::Minutes), MainWindow::inWords(2, Unit::Seconds)};
+        if (locale == u"he_IL")
+            QCOMPARE(two, QStringList({"יומיים", "שעתיים", "2 דקות", "2 שניות"}));
+        if (locale == u"ar_EG")
+            QCOMPARE(two, QStringList({"يومان", "ساعتان", "دقيقتان", "ثانيتان"}));
+        if (locale == u"C")
+            QCOMPARE(MainWindow::inWords(-1, Unit::Days), "minus 1 day");
     }
 
     // The day of the trip is told once in a run, as it comes or when the counter starts on it,
-    // with the date in full; never for a day already past at the start.
+    // with the date in full; never for a day already past at the start. At every tick, across
+    // midnight and below zero, six figures too, the days figure stays a label at its slot that
+    // shows its number whole and says it in words, and the window says where the trip stands.
     void tripDay_toldOnceAsItComes_data()
     {
         QTest::addColumn<QByteArray>("trip");
@@ -249,6 +283,7 @@ private slots:
         QTest::newRow("midnight passes as it runs") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59), at(13, 0, 0, 0), at(13, 0, 0, 1)} << true;
         QTest::newRow("the day before") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59)} << false;
         QTest::newRow("a day already past at the start") << QByteArray("12/11/2005") << QList{at(12, 8, 0, 0), at(13, 0, 0, 0)} << false;
+        QTest::newRow("a trip long past: six figures") << QByteArray("1/1/1900") << QList{at(12, 8, 0, 0)} << false;
         // clang-format on
     }
 
@@ -258,9 +293,21 @@ private slots:
         QFETCH(QList<QDateTime>, ticks);
         QFETCH(bool, told);
         makeWindow('"' + trip + "\"\r\n");
+        QLabel *days = label("lblDays");
+        const QRect slot = days->geometry();
         for (const QDateTime &now : ticks) {
             m_clock.time = now;
             tick();
+            const int left = int(now.date().daysTo(QDate::fromString(trip, "M/d/yyyy"))) - 1;
+            QCOMPARE(days->text(), QString::number(left));
+            QCOMPARE(days->geometry(), slot);
+            QVERIFY(days->fontMetrics().boundingRect(days->text()).width() <= slot.width());
+            const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(days);
+            QCOMPARE(spoken->role(), QAccessible::StaticText);
+            QCOMPARE(spoken->rect(), QRect(days->mapToGlobal(QPoint()), slot.size()));
+            QCOMPARE(spoken->text(QAccessible::Name),
+                     MainWindow::inWords(left, MainWindow::Unit::Days));
+            QCOMPARE(m_window->summary().endsWith(u"has begun."), left < 0);
         }
         QCOMPARE(m_notifier.notices,
                  told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"}
@@ -359,15 +406,22 @@ private slots:
     }
 
     // The banner is drawn at the screen's own pixel ratio, not scaled up from 1x: at twice
-    // the density (tst_mainwindow_hidpi) it has detail that a doubled 1x picture lacks.
+    // the density (tst_mainwindow_hidpi) it has detail that a doubled 1x picture lacks. There,
+    // on a screen with less room than the strip needs (offscreen's 800 pixels are 400), the
+    // whole strip stays on the screen.
     void banner_drawnAtTheScreensPixelRatio()
     {
         makeWindow("");
         const QImage shown = m_window->centralWidget()->grab().toImage();
         const qreal ratio = m_window->screen()->devicePixelRatio();
-        QCOMPARE(shown.size(), MainWindow::kClientSize * ratio);
-        const QImage doubled = shown.scaled(MainWindow::kClientSize).scaled(shown.size());
+        const QSize size = m_window->centralWidget()->size();
+        QCOMPARE(shown.size(), size * ratio);
+        const QImage doubled = shown.scaled(size).scaled(shown.size());
         QCOMPARE(shown == doubled, ratio == 1);
+        QVERIFY(m_window->geometry().right() <= m_window->screen()->availableGeometry().right());
+        const QRect secondsSlot(432, 9, 41, 20); // the seconds' figure, as drawn
+        QVERIFY(ratio != 1 || label("lblSecs")->geometry() == secondsSlot);
+        QVERIFY(label("lblSecs")->geometry().right() < size.width());
     }
 };
 

@@ -1,10 +1,12 @@
 # The counter as a keyboard and a screen reader meet it, over the accessibility bus: it has the
-# keyboard at the start and back after each of its dialogs, F10 takes the keyboard to its menu,
-# each figure is its number with its unit, the window says the whole countdown, and the About
-# window its credits. Run by accessibility.sh, which starts the counter under a window manager
-# and the accessibility bus, in the language it is given.
+# keyboard at the start and back after each of its dialogs, the keyboard's focus resting on the
+# countdown, which says the whole of it; F10 takes the keyboard to its menu; each figure is its
+# number with its unit; the window says the whole countdown, and the About window its credits,
+# however often it is opened and closed. Run by accessibility.sh, which starts the counter under
+# a window manager and the accessibility bus, in the language it is given.
 #
-# usage: accessibility.py LANGUAGE PID   (en or de: the words to expect; the counter's process)
+# usage: accessibility.py LANGUAGE PID   (en, de, or de-tripday for the figures alone; the
+#                                         counter's process)
 
 import subprocess
 import sys
@@ -19,6 +21,7 @@ WORDS = {
     "de": {"units": ["1477 Tage", "14 Stunden", "0 Minuten", "60 Sekunden"],
            "sentence": "Noch 1477 Tage, 14 Stunden, 0 Minuten und 60 Sekunden bis zur Reise am Dienstag, 24. Dezember 2030.",
            "about": "Erstellt vom Velmor-Projekt\nE-Mail: velmor-counter@example.org\nVersion 4.0"},
+    "de-tripday": {"units": ["minus 1 Tag", "15 Stunden", "59 Minuten", "60 Sekunden"]},
 }
 
 
@@ -87,6 +90,13 @@ def main():
     units = [label.name for label in banner]
     if units != words["units"]:
         fail(f"the figures are {units}, not {words['units']}")
+    if "sentence" not in words:
+        return
+    countdown = lambda: (lambda node: node if node and node.getRoleName() == "panel" else None)(
+        focused(window("frame")))
+    wait_for("the keyboard's focus is not on the countdown at the start", countdown)
+    if countdown().name != words["sentence"]:
+        fail(f"the countdown says {countdown().name!r}, not {words['sentence']!r}")
 
     # F10 takes the keyboard to the menu's first entry; Return there would end the counter, so
     # the keyboard goes on to the About entry.
@@ -100,6 +110,15 @@ def main():
         fail(f"the About window says {about.description!r}, not {words['about']!r}")
     key("Escape")
     wait_for("the keyboard does not come back after the About window", lambda: active(window("frame")))
+    # Again and again, closed by its button too (F10, Left to About, Return, Space on Close): the
+    # window manager must not keep the keyboard from the counter once.
+    for time in range(6):
+        key("F10", "Left", "Return")
+        wait_for(f"the About window does not open again ({time})", lambda: active(window("dialog")))
+        key("space" if time % 2 else "Escape")
+        wait_for(f"the keyboard does not come back after the About window ({time})",
+                 lambda: active(window("frame")) and window("dialog") is None)
+        wait_for(f"the keyboard's focus is not on the countdown after the About window ({time})", countdown)
     # Active again, the window says the whole countdown.
     said = lambda: window("frame").description
     wait_for(f"the window says {said()!r}, not {words['sentence']!r}", lambda: said() == words["sentence"])

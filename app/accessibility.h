@@ -1,0 +1,8 @@
+#pragma once
+
+// The counter as a screen reader meets it, made once for the program before its first window:
+// the main window says the whole countdown as its description, which a screen reader says as it
+// becomes active; the banner, where the keyboard's focus rests, is the countdown, named by the
+// same sentence as it stands when asked; each figure is its number with its unit ("15 hours").
+// Everything is made when asked, so that the ticking itself tells nothing.
+void installAccessibleInterfaces();
