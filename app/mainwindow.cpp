@@ -181,7 +181,7 @@ DateContext MainWindow::dateContext() const { return {QLocale(), m_services.cloc
 void MainWindow::report(const TripDateFailure &failure)
 {
     m_services.errorReport.report(FileMessages::describe(m_store->path(), failure));
-    activateWindow();
+    bringToFront(this, {});
 }
 
 void MainWindow::setTripDate(std::optional<TripDate> tripDate) { m_tripDate = std::move(tripDate); }
@@ -239,7 +239,7 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     const std::optional<TripDate> entered = askForTripDate(m_services.prompt, dateContext());
-    activateWindow();                       // the keyboard back, after the prompt
+    bringToFront(this, {});                 // the keyboard back, after the prompt
     if (entered && m_store->save(*entered)) // else cancelled, or the store told why not
         announce(summary());
 }
