@@ -44,17 +44,22 @@ QString whyAlone(OneCounterPerFile::Alone why)
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     QString said;
     switch (why) {
-    case OneCounterPerFile::Alone::NoPrivateDirectory:
+    case OneCounterPerFile::Alone::NoRuntimeDirectory:
         said = runtime.isEmpty()
                    ? QCoreApplication::translate("CommandLine",
                                                  "XDG_RUNTIME_DIR is not set, so a second start in "
                                                  "this directory will not find this counter")
-                   : QCoreApplication::translate(
-                         "CommandLine", "%1 is not a directory of yours alone, so a second "
-                                        "start in this directory will not find this counter")
+                   : QCoreApplication::translate("CommandLine",
+                                                 "%1 does not exist, so a second start in this "
+                                                 "directory will not find this counter")
                          .arg(runtime);
         break;
-    case OneCounterPerFile::Alone::NameTooLong:
+    case OneCounterPerFile::Alone::NoPrivateDirectory:
+        said = QCoreApplication::translate("CommandLine",
+                                           "%1 is not a directory of yours alone, so a second "
+                                           "start in this directory will not find this counter")
+                   .arg(runtime);
+        break;
     case OneCounterPerFile::Alone::NoLock:
         said = QCoreApplication::translate("CommandLine",
                                            "%1 takes no lock, so a second start in this directory "
@@ -107,7 +112,8 @@ int main(int argc, char *argv[])
     MessageBoxErrorReport errorReport;
     DialogPrompt prompt;
     DesktopNotifier notifier;
-    MainWindow window({clock, errorReport, prompt, notifier, tripDateFileName()});
+    MainWindow window({clock, errorReport, prompt, notifier, tripDateFileName(),
+                       [&counter](const QByteArray &what) { return counter.firstTime(what); }});
     errorReport.setParent(&window);
     prompt.setParent(&window);
     QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);

@@ -195,10 +195,13 @@ void MainWindow::showCountdown(const QDateTime &now)
     m_secondsLabel->showFigure(left.secondsLeft);
     m_hoursLabel->showFigure(left.hoursLeft);
     m_minutesLabel->showFigure(left.minutesLeft);
-    // The day the counter counted towards has come: the user hears of it once in this run, as
-    // it comes or when the counter starts on it.
+    // The day the counter counted towards has come: the user hears of it once, as it comes or
+    // when the counter first starts on it.
     if (now.date() == m_tripDate->day && m_tripDayNoticed != m_tripDate->day) {
         m_tripDayNoticed = m_tripDate->day;
+        const QByteArray told = "told-" + m_tripDate->day.toString(Qt::ISODate).toLatin1();
+        if (m_services.firstTime && !m_services.firstTime(told))
+            return;
         const QString today = tr("Your trip starts today.");
         m_services.notifier.notify(today, writtenInFull(m_tripDate->day, QLocale()));
         announce(today);

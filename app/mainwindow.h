@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
 
 class AboutWindow;
@@ -35,6 +36,9 @@ public:
         Prompt &prompt;
         Notifier &notifier;
         QString tripDateFile; // "vacation.txt": relative to the current directory
+        // Whether the user is to be told of `what` (by the notifier), which they are once a
+        // session, however often the counter starts; without it, once a run.
+        std::function<bool(const QByteArray &what)> firstTime = nullptr;
     };
 
     // Where the area under the menu bar sits on the screen, and its size.

@@ -3,14 +3,15 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -18,40 +19,35 @@
 
 // The socket is made by hand rather than through Qt Network's QLocalServer: that library
 // brings Kerberos and a proxy library into the process, more than a megabyte of memory for a
-// socket that carries a line. A start sends its activation token and a line end; the counter
-// shows itself and answers with one byte. A counter that closes stops listening first, so a
-// start that asked it meanwhile gets no answer but a closed connection, and tries the lock again.
+// socket that carries a line; and QLocalServer and QLockFile take names, where the rule needs
+// the runtime directory as it was opened. A start sends its activation token and a line end; the
+// counter shows itself and answers with one byte. A counter that closes stops listening first, so
+// a start that asked it meanwhile gets no answer but a closed connection, and tries the lock
+// again.
 
 namespace {
 
 constexpr int kLongestToken = 1024;
-constexpr int kMostAsking = 8; // starts answered at once; more are turned away
+// Starts read at once. A start beyond them makes room by dropping the one that has waited
+// longest, so that connections held open and silent never keep a start from the counter.
+constexpr int kMostAsking = 8;
 constexpr int kRetryMsecs = 20;
-
-// The user's runtime directory, where it is the user's alone: theirs, a directory and not a
-// link to one, and closed to everybody else. Another user who made it first (Qt's fallback,
-// /tmp/runtime-USER, is open to that) could otherwise answer for the counter, or take its name.
-std::optional<QByteArray> privateRuntimeDirectory()
-{
-    const QByteArray directory = qgetenv("XDG_RUNTIME_DIR");
-    struct stat status = {};
-    if (directory.isEmpty() || ::lstat(directory.constData(), &status) != 0
-        || !S_ISDIR(status.st_mode) || status.st_uid != ::geteuid() || (status.st_mode & 077) != 0)
-        return std::nullopt;
-    return directory;
-}
+// Starts that come together (a double click, or many more) bring the window forward once.
+constexpr qint64 kShownAgainMsecs = 250;
 
 QByteArray socketName(const QString &directory)
 {
     const QByteArray where = qgetenv("DISPLAY") + qgetenv("WAYLAND_DISPLAY") + '\0'
                              + QDir(directory).canonicalPath().toUtf8();
-    return "/velmor-counter-" + QByteArray::number(::getuid()) + '-'
+    return "velmor-counter-" + QByteArray::number(::getuid()) + '-'
            + QCryptographicHash::hash(where, QCryptographicHash::Sha256).toHex().left(32);
 }
 
-sockaddr_un addressOf(const QByteArray &path)
+std::optional<sockaddr_un> addressOf(const QByteArray &path)
 {
     sockaddr_un address{.sun_family = AF_UNIX};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return std::nullopt;
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     return address;
 }
@@ -60,19 +56,19 @@ enum class Answer
 {
     Shown,    // the counter showed itself
     NotThere, // nobody listens, or the counter closed before it answered
-    Busy,     // it does not take the request yet: starting, or too many at once
+    Busy,     // it does not take the request yet: starting
     Silent,   // it took the request and did not answer in time
 };
 
 // Asks the counter listening at `path` to show itself with the token.
 Answer askRunningCounter(const QByteArray &path, const QByteArray &token, QDeadlineTimer deadline)
 {
-    const sockaddr_un address = addressOf(path);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const std::optional<sockaddr_un> address = addressOf(path);
+    const int fd = address ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1;
     if (fd < 0)
         return Answer::NotThere;
     Answer answer = Answer::NotThere;
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0) {
         answer = errno == EAGAIN ? Answer::Busy : Answer::NotThere;
     } else if (const QByteArray request = token + '\n';
                ::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL)
@@ -92,11 +88,19 @@ Answer askRunningCounter(const QByteArray &path, const QByteArray &token, QDeadl
     return answer;
 }
 
-// What a start said: its token, up to the line end.
+// What a start said: its token, up to the line end. A start that says nothing for a while goes.
 class Request final : public QSocketNotifier
 {
 public:
-    Request(int fd, QObject *parent) : QSocketNotifier(fd, QSocketNotifier::Read, parent) {}
+    Request(int fd, int idleMsecs, QObject *parent)
+        : QSocketNotifier(fd, QSocketNotifier::Read, parent)
+    {
+        setObjectName(QStringLiteral("request"));
+        m_idle.setObjectName(QStringLiteral("idle"));
+        m_idle.setSingleShot(true);
+        connect(&m_idle, &QTimer::timeout, this, &QObject::deleteLater);
+        m_idle.start(idleMsecs);
+    }
     ~Request() override { ::close(int(socket())); }
 
     // Reads what has come; true once the line is whole, or the start has gone.
@@ -115,67 +119,111 @@ public:
 private:
     QByteArray m_line;
     bool m_ended = false;
+    QTimer m_idle{this};
 };
 
 } // namespace
 
-OneCounterPerFile::OneCounterPerFile(QObject *parent) : QObject(parent) {}
+OneCounterPerFile::OneCounterPerFile(QObject *parent, int idleMsecs)
+    : QObject(parent), m_idleMsecs(idleMsecs)
+{
+}
 
-OneCounterPerFile::~OneCounterPerFile() { release(); }
+OneCounterPerFile::~OneCounterPerFile()
+{
+    release();
+    if (m_runtime >= 0)
+        ::close(m_runtime);
+}
+
+int OneCounterPerFile::openRuntimeDirectory()
+{
+    const QByteArray path = qgetenv("XDG_RUNTIME_DIR");
+    // Not a link (O_NOFOLLOW), and looked at as it was opened: another user who made it first
+    // (Qt's fallback, /tmp/runtime-USER, is open to that) could answer for the counter.
+    const int fd = path.isEmpty()
+                       ? -1
+                       : ::open(path.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        m_alone = path.isEmpty() || errno == ENOENT ? Alone::NoRuntimeDirectory
+                                                    : Alone::NoPrivateDirectory;
+        return -1;
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() || (status.st_mode & 077) != 0) {
+        ::close(fd);
+        m_alone = Alone::NoPrivateDirectory;
+        return -1;
+    }
+    return fd;
+}
 
 OneCounterPerFile::Claim OneCounterPerFile::claim(const QString &directory,
                                                   const QByteArray &activationToken,
                                                   int answerMsecs)
 {
-    const std::optional<QByteArray> runtime = privateRuntimeDirectory();
-    if (!runtime) {
-        m_alone = Alone::NoPrivateDirectory;
+    return claim(openRuntimeDirectory(), directory, activationToken, answerMsecs);
+}
+
+OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &directory,
+                                                  const QByteArray &activationToken,
+                                                  int answerMsecs)
+{
+    m_runtime = runtime;
+    if (m_runtime < 0)
+        return Claim::Alone;
+    m_name = socketName(directory);
+    // The socket is bound and reached through /proc's name for the directory as opened.
+    m_lock = ::openat(m_runtime, m_name + ".lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (m_lock < 0 || !addressOf(reachable(m_name))
+        || ::faccessat(AT_FDCWD, reachable({}).constData(), F_OK, 0) != 0) {
+        m_alone = Alone::NoLock;
         return Claim::Alone;
     }
-    m_path = *runtime + socketName(directory);
-    if (m_path.size() >= qsizetype(sizeof sockaddr_un::sun_path)) {
-        m_alone = Alone::NameTooLong;
-        return Claim::Alone;
-    }
-    m_lock = std::make_unique<QLockFile>(QFile::decodeName(m_path + ".lock"));
-    m_lock->setStaleLockTime(0); // stale only when its process is gone
     const QByteArray token = activationToken.split('\n').constFirst().left(kLongestToken);
     // The counter that holds the lock may be starting, a moment from listening, or closing, a
     // moment from letting go.
     for (const QDeadlineTimer deadline(answerMsecs);;) {
-        if (m_lock->tryLock(0)) {
+        if (lock()) {
             if (listen())
                 return Claim::Counter;
             m_alone = Alone::NoLock;
             return Claim::Alone;
         }
-        if (m_lock->error() != QLockFile::LockFailedError) {
+        if (errno != EWOULDBLOCK) {
             m_alone = Alone::NoLock;
             return Claim::Alone;
         }
-        const Answer answer = askRunningCounter(m_path, token, deadline);
-        if (answer == Answer::Shown)
+        // Silent only once the deadline has passed: the answer is waited for until then.
+        if (askRunningCounter(reachable(m_name), token, deadline) == Answer::Shown)
             return Claim::HandedOver;
-        if (answer == Answer::Silent || deadline.hasExpired())
+        if (deadline.hasExpired())
             break;
         QThread::msleep(kRetryMsecs);
     }
     // A counter that holds the lock and does not answer is hung: once more, in case it has
     // just let go, and else this run goes on beside it.
-    if (m_lock->tryLock(0) && listen())
+    if (lock() && listen())
         return Claim::Counter;
     m_alone = Alone::Unanswered;
     return Claim::Alone;
 }
 
+QByteArray OneCounterPerFile::reachable(const QByteArray &name) const
+{
+    return "/proc/self/fd/" + QByteArray::number(m_runtime) + '/' + name;
+}
+
+bool OneCounterPerFile::lock() { return m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) == 0; }
+
 // Listens at the socket, which this counter may now own: one left there is a killed counter's.
 bool OneCounterPerFile::listen()
 {
-    ::unlink(m_path.constData());
-    const sockaddr_un address = addressOf(m_path);
+    (void)::unlinkat(m_runtime, m_name.constData(), 0);
+    const std::optional<sockaddr_un> address = addressOf(reachable(m_name));
     m_socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_socket < 0
-        || ::bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+    if (m_socket < 0 || !address
+        || ::bind(m_socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0
         || ::listen(m_socket, kMostAsking) != 0) {
         release();
         return false;
@@ -192,31 +240,49 @@ void OneCounterPerFile::release()
         notifier->deleteLater(); // it may be the one calling
     }
     if (m_socket >= 0) {
-        ::unlink(m_path.constData());
+        (void)::unlinkat(m_runtime, m_name.constData(), 0);
         ::close(m_socket); // a start still waiting in the queue finds it closed
     }
     m_socket = -1;
-    if (m_lock)
-        m_lock->unlock();
+    if (m_lock >= 0)
+        ::close(m_lock); // and the lock with it; the file stays, for the next counter to lock
+    m_lock = -1;
+}
+
+bool OneCounterPerFile::firstTime(const QByteArray &what)
+{
+    if (m_told.contains(what))
+        return false;
+    m_told.append(what);
+    if (m_runtime < 0 || m_name.isEmpty())
+        return true;
+    const int told = ::openat(m_runtime, m_name + '.' + what,
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (told < 0)
+        return errno != EEXIST;
+    ::close(told);
+    return true;
 }
 
 void OneCounterPerFile::answer()
 {
     int fd;
     while ((fd = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
-        if (m_asking >= kMostAsking) {
-            ::close(fd); // the start tries again
-            continue;
-        }
-        auto *request = new Request(fd, this);
-        ++m_asking;
-        connect(request, &QObject::destroyed, this, [this] { --m_asking; });
+        const QList<QSocketNotifier *> asking =
+            findChildren<QSocketNotifier *>(QStringLiteral("request"), Qt::FindDirectChildrenOnly);
+        if (asking.size() >= kMostAsking)
+            delete asking.constFirst();
+        auto *request = new Request(fd, m_idleMsecs, this);
         connect(request, &QSocketNotifier::activated, this, [this, request] {
             if (!request->readSome())
                 return;
             request->setEnabled(false);
             if (request->askedWhole()) {
-                emit askedFor(request->token());
+                const qint64 now = QDeadlineTimer::current().deadline();
+                if (m_lastShown < 0 || now - m_lastShown >= kShownAgainMsecs) {
+                    m_lastShown = now;
+                    emit askedFor(request->token());
+                }
                 (void)::send(int(request->socket()), "1", 1, MSG_NOSIGNAL); // shown
             }
             request->deleteLater();

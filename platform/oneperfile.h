@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QObject>
-
-#include <memory>
 
 // One counter for each trip date file: a start in a directory where the same user's counter
 // already runs on the same display asks that one to show itself, and goes. The counters find
 // each other in the user's runtime directory (XDG_RUNTIME_DIR), by a lock file and a local
 // socket named after the display and the directory's real path; nothing is written in the
-// directory itself. The lock decides which counter is the one: a counter that was killed leaves
-// a lock that no live process holds, which the next start takes over.
+// directory itself. The lock (flock) decides which counter is the one, and goes with its process.
+//
+// The runtime directory is opened once, checked as it was opened (the user's, a directory and
+// not a link, closed to everybody else), and used only through what was opened: another user who
+// may write in the directory around it could otherwise swap it for one of their own between the
+// check and the use, and answer for the counter.
 class OneCounterPerFile : public QObject
 {
     Q_OBJECT
@@ -25,8 +26,8 @@ public:
     };
     enum class Alone
     {
-        NoPrivateDirectory, // no runtime directory that is the user's alone
-        NameTooLong,        // the socket's name does not fit where the system takes it
+        NoRuntimeDirectory, // XDG_RUNTIME_DIR is not set, or names nothing
+        NoPrivateDirectory, // it is not a directory of the user's alone
         NoLock,             // the runtime directory takes no lock or socket
         Unanswered,         // the counter that holds the lock does not answer
     };
@@ -34,15 +35,28 @@ public:
     // How long a start waits for the counter that holds the lock to answer: it may itself be
     // starting still, on a loaded machine.
     static constexpr int kAnswerMsecs = 10000;
+    // How long the counter waits for a start that has connected to say what it wants.
+    static constexpr int kIdleMsecs = 2000;
 
-    explicit OneCounterPerFile(QObject *parent = nullptr);
+    explicit OneCounterPerFile(QObject *parent = nullptr, int idleMsecs = kIdleMsecs);
     ~OneCounterPerFile() override;
 
-    // Claims `directory` for this run. `activationToken` goes to the counter that runs there,
-    // which shows itself with it.
+    // Opens the runtime directory that XDG_RUNTIME_DIR names, for claim(); -1 where there is
+    // none of the user's alone, and aloneBecause() says why.
+    int openRuntimeDirectory();
+    // Claims `directory` for this run, in the runtime directory opened as `runtime` (which this
+    // object keeps and closes), or in the one XDG_RUNTIME_DIR names. `activationToken` goes to
+    // the counter that runs there, which shows itself with it.
     Claim claim(const QString &directory, const QByteArray &activationToken = {},
                 int answerMsecs = kAnswerMsecs);
+    Claim claim(int runtime, const QString &directory, const QByteArray &activationToken = {},
+                int answerMsecs = kAnswerMsecs);
     Alone aloneBecause() const { return m_alone; }
+
+    // True the first time it is asked about `what` for this directory in the user's session (the
+    // runtime directory lasts as long as the user is logged in), or in this run where the counter
+    // runs alone: so that the user is told of a thing once, however often the counter starts.
+    bool firstTime(const QByteArray &what);
 
     // Stops answering and lets go of the directory, so that a start from now on becomes its
     // counter: the first thing a counter does as it closes. A start that asked a moment before
@@ -50,16 +64,23 @@ public:
     void release();
 
 signals:
-    // Another start in the same directory asked for this counter, with its activation token.
+    // Another start in the same directory asked for this counter, with its activation token;
+    // many asking at once bring it forward once.
     void askedFor(const QByteArray &activationToken);
 
 private:
+    bool lock();
     bool listen();
     void answer();
+    // A name in the runtime directory as opened, for bind and connect, which take no directory.
+    QByteArray reachable(const QByteArray &name) const;
 
-    QByteArray m_path; // the socket's
-    std::unique_ptr<QLockFile> m_lock;
-    int m_socket = -1; // listening
-    int m_asking = 0;  // starts whose request is being read
-    Alone m_alone = Alone::NoPrivateDirectory;
+    int m_idleMsecs;
+    int m_runtime = -1; // the runtime directory, as opened
+    QByteArray m_name;  // of the socket in it; the lock's is this and ".lock"
+    int m_lock = -1;
+    int m_socket = -1;        // listening
+    qint64 m_lastShown = -1;  // when a start last brought the window forward (monotonic msecs)
+    QList<QByteArray> m_told; // what firstTime() said yes to, where there is no runtime directory
+    Alone m_alone = Alone::NoRuntimeDirectory;
 };

@@ -44,12 +44,13 @@ class TestMainWindow : public QObject
     RecordingNotifier m_notifier;
     std::unique_ptr<MainWindow> m_window;
 
-    void makeWindow(const char *tripDateFile, Prompt *prompt = nullptr) // no file for nullptr
+    void makeWindow(const char *tripDateFile, Prompt *prompt = nullptr, // no file for nullptr
+                    std::function<bool(const QByteArray &)> firstTime = nullptr)
     {
         if (tripDateFile)
             writeFile(m_path, tripDateFile);
         m_window = std::make_unique<MainWindow>(MainWindow::Services{
-            m_clock, m_errors, prompt ? *prompt : m_prompt, m_notifier, m_path});
+            m_clock, m_errors, prompt ? *prompt : m_prompt, m_notifier, m_path, firstTime});
         m_window->show();
         QCoreApplication::processEvents(); // lets a start-up report through
     }
@@ -284,6 +285,7 @@ private slots:
         QTest::newRow("the day before") << QByteArray("12/13/2005") << QList{at(12, 23, 59, 59)} << false;
         QTest::newRow("a day already past at the start") << QByteArray("12/11/2005") << QList{at(12, 8, 0, 0), at(13, 0, 0, 0)} << false;
         QTest::newRow("a trip long past: six figures") << QByteArray("1/1/1900") << QList{at(12, 8, 0, 0)} << false;
+        QTest::newRow("started again on the day, told before") << QByteArray("12/13/2005 again") << QList{at(13, 8, 0, 0)} << false;
         // clang-format on
     }
 
@@ -292,7 +294,13 @@ private slots:
         QFETCH(QByteArray, trip);
         QFETCH(QList<QDateTime>, ticks);
         QFETCH(bool, told);
-        makeWindow('"' + trip + "\"\r\n");
+        const bool again = trip.endsWith(" again");
+        trip.replace(" again", "");
+        QByteArrayList asked;
+        makeWindow('"' + trip + "\"\r\n", nullptr, [&](const QByteArray &what) {
+            asked << what;
+            return !again;
+        });
         QLabel *days = label("lblDays");
         const QRect slot = days->geometry();
         for (const QDateTime &now : ticks) {
@@ -312,6 +320,7 @@ private slots:
         QCOMPARE(m_notifier.notices,
                  told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"}
                       : QStringList());
+        QCOMPARE(asked, told || again ? QByteArrayList{"told-2005-12-13"} : QByteArrayList());
     }
 
     // With a larger font, the About window shows every text whole; at the default font it is
