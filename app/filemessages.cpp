@@ -97,6 +97,9 @@ QString reason(const QString &path, const FileProblem &problem, bool saving, boo
         return FileMessages::tr("it is too large to be a trip date file");
     case Refusal::NothingWritten:
         return FileMessages::tr("its file system took nothing that was written to it");
+    case Refusal::AttributeKept:
+        return FileMessages::tr(
+            "it carries an extended attribute that the counter may not give a new copy of it");
     }
     // Where links put the file in another directory, that directory is the one to see to.
     if (!problem.directory.isEmpty()

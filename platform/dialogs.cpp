@@ -43,7 +43,8 @@ QString oneLine(const QString &text)
 
 } // namespace
 
-std::optional<QString> DialogPrompt::ask(const QString &message, const QString &title)
+std::optional<QString> DialogPrompt::ask(const QString &message, const QString &title,
+                                         const QString &text)
 {
     // A fixed size, and neither minimise nor maximise, as the platform's input box has.
     QInputDialog dialog(m_parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -51,14 +52,17 @@ std::optional<QString> DialogPrompt::ask(const QString &message, const QString &
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
     dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(text);
     QObject::connect(&dialog, &QInputDialog::textValueChanged, &dialog, [&](const QString &text) {
         if (const QString line = oneLine(text); line != text)
             dialog.setTextValue(line);
     });
     // A screen reader names the field by its message, without the run of blanks that only
     // breaks the line on screen.
-    if (auto *field = dialog.findChild<QLineEdit *>())
+    if (auto *field = dialog.findChild<QLineEdit *>()) {
         field->setAccessibleName(message.simplified());
+        field->selectAll();
+    }
     if (auto *label = dialog.findChild<QLabel *>()) {
         // A longer phrase (in German or French) widens the label rather than breaking.
         label->setWordWrap(true);

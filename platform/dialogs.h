@@ -23,7 +23,8 @@ class DialogPrompt final : public Prompt
 {
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
-    std::optional<QString> ask(const QString &message, const QString &title) override;
+    std::optional<QString> ask(const QString &message, const QString &title,
+                               const QString &text) override;
 
 private:
     QPointer<QWidget> m_parent;

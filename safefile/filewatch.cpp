@@ -20,6 +20,7 @@ QString reachedThrough(const Descriptor &fd)
 FileWatch::FileWatch(QString path, QObject *parent, const SystemCalls &calls)
     : QObject(parent), m_path(std::move(path)), m_calls(calls)
 {
+    m_settling.setObjectName(QStringLiteral("settling")); // which tests set off themselves
     m_settling.setSingleShot(true);
     m_settling.setInterval(kSettlingMsecs);
     connect(&m_settling, &QTimer::timeout, this, [this] {
@@ -55,7 +56,7 @@ void FileWatch::renew()
         return;
     }
     const WatchPoints points = openToWatch(m_path, m_calls);
-    for (const Descriptor *fd : {&points.directory, &points.file}) {
+    for (const Descriptor *fd : {&points.directory, &points.linkedDirectory, &points.file}) {
         if (fd->get() >= 0)
             m_watcher.addPath(reachedThrough(*fd));
     }

@@ -219,10 +219,15 @@ WatchPoints openToWatch(const QString &path, const SystemCalls &calls)
 {
     WatchPoints points;
     points.directory = std::move(locateFile(path, calls, false).directory);
-    const FileLocation location = locateFile(path, calls);
+    FileLocation location = locateFile(path, calls);
     struct stat status = {};
     if (!inspectFile(location, status, calls))
         points.file = std::move(openInspected(location, O_PATH, status, calls).first);
+    struct stat own = {}, linked = {};
+    if (location.directory.get() >= 0 && calls.fstat(points.directory.get(), &own) == 0
+        && calls.fstat(location.directory.get(), &linked) == 0
+        && (own.st_dev != linked.st_dev || own.st_ino != linked.st_ino))
+        points.linkedDirectory = std::move(location.directory);
     return points;
 }
 
@@ -257,13 +262,15 @@ struct OldFile
 // /proc link: libattr's attr_copy_file looks at the link itself, not at the file behind it.
 // What libattr leaves out is left out here too (the ACL, copied with the mode, and what
 // /etc/xattr.conf skips). An attribute the user may not read refuses the save rather than be
-// dropped; without /proc none can be reached, and the save is refused as well.
+// dropped; without /proc (ENOENT) none can be reached, and the save is refused as well. One the
+// copy may not be given (security.capability, which only a privileged process may set) refuses
+// it too.
 FileProblem copyAttributesThrough(const QByteArray &path, int copy, const SystemCalls &calls)
 {
     QByteArray names(XATTR_LIST_MAX, Qt::Uninitialized), value(XATTR_SIZE_MAX, Qt::Uninitialized);
     const ssize_t size = calls.listxattr(path, names.data(), size_t(names.size()));
     if (size < 0)
-        return unsupported(errno) ? FileProblem() : failed(EACCES);
+        return unsupported(errno) ? FileProblem() : failed(errno == ENOENT ? EACCES : errno);
     for (const char *name = names.constData(); name < names.constData() + size;
          name += std::strlen(name) + 1) {
         if (attr_copy_action(name, nullptr) != 0)
@@ -272,8 +279,8 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
         if (length < 0 && errno != ENODATA) // ENODATA: removed meanwhile
             return failed(errno);
         if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
-            && errno != EPERM && !unsupported(errno))
-            return failed(errno);
+            && !unsupported(errno))
+            return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
     }
     return {};
 }
@@ -283,7 +290,7 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
 // attributes belong to the permissions; the mode is set last, without the set-user-ID and
 // set-group-ID bits. A file system that keeps no modes, ACLs or attributes does not stop the
 // save: it had none to lose. Attributes that the user may not read (of a file they may write
-// but not read) stop it, rather than be dropped.
+// but not read), or may not give the copy, stop it, rather than be dropped.
 FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct stat &status,
                                    const SystemCalls &calls)
 {
@@ -293,9 +300,8 @@ FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct st
     if (!old.readable) {
         if (const FileProblem problem = copyAttributesThrough(from, copy, calls))
             return problem;
-    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0 && !unsupported(errno)
-               && errno != EPERM) {
-        return failed(errno);
+    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0 && !unsupported(errno)) {
+        return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
     }
     const int acl = calls.copyAcl(from, old.readable ? old.fd.get() : -1, to, copy);
     if (acl != 0 && !unsupported(errno))

@@ -41,6 +41,7 @@ struct FileProblem
         Changed,        // the file was swapped for another while the layer worked on it
         TooLarge,
         NothingWritten, // the file system took none of what was written
+        AttributeKept,  // an extended attribute of the file that a new copy could not be given
     };
 
     int error = 0;
@@ -91,13 +92,15 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes,
                         const SystemCalls &calls = SystemCalls::real());
 
 // What to watch to see the file at `path` change, opened without reading (O_PATH): the
-// directory that holds the path's own name, where a save renames a new file over it, and the
-// file it leads to, which an editor may rewrite in place, where the layer would read it. No
-// file where nothing stands there or the layer refuses what does: another user's link in a
-// shared directory leads the watch nowhere, as it leads reading nowhere.
+// directory that holds the path's own name, where a save renames a new file over it; where
+// links lead the name into another directory, that one too, where the file the link names may
+// be made again; and the file it leads to, which an editor may rewrite in place, where the
+// layer would read it. No file where nothing stands there or the layer refuses what does:
+// another user's link in a shared directory leads the watch nowhere, as it leads reading nowhere.
 struct WatchPoints
 {
     Descriptor directory;
+    Descriptor linkedDirectory; // none where it is `directory` itself
     Descriptor file;
 };
 WatchPoints openToWatch(const QString &path, const SystemCalls &calls = SystemCalls::real());

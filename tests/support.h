@@ -45,13 +45,16 @@ constexpr int kPatience = 60000;
 
 struct ScriptedPrompt final : Prompt
 {
-    std::optional<QString> ask(const QString &message, const QString &) override
+    std::optional<QString> ask(const QString &message, const QString &,
+                               const QString &text) override
     {
         messages.append(message);
+        offered.append(text);
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
     QList<std::optional<QString>> answers;
     QStringList messages;
+    QStringList offered; // the text each question started with
 };
 
 inline QDateTime localTime(int y, int mo, int d, int h, int mi, int s, int ms = 0)

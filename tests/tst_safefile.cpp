@@ -26,8 +26,8 @@ QString describe(const FileProblem &problem)
 {
     static const char *const refusals[] = {
         "",        "ForeignLink", "SharedHardLink", "NotRegularFile", "LinkLoop", "LeadsNowhere",
-        "Changed", "TooLarge",    "NothingWritten"};
-    static_assert(std::size(refusals) == int(FileProblem::Refusal::NothingWritten) + 1);
+        "Changed", "TooLarge",    "NothingWritten", "AttributeKept"};
+    static_assert(std::size(refusals) == int(FileProblem::Refusal::AttributeKept) + 1);
     QString said = problem.refusal != FileProblem::Refusal::None
                        ? QString::fromLatin1(refusals[int(problem.refusal)])
                    : problem.error ? QString::fromLatin1(strerrorname_np(problem.error))
@@ -43,6 +43,7 @@ QString describe(const FileProblem &problem)
 namespace Fakes {
 SystemCalls calls;
 mode_t firstWriteMode = 0;
+int reads = 0;
 bool copySynced = false, directorySynced = false;
 QList<gid_t> groupsGiven;        // by a change of group alone
 QHash<ino_t, uid_t> otherOwner;  // what another user owns, by inode
@@ -92,6 +93,11 @@ const SystemCalls &install(const QString &faults)
         ownedAsFaked(status);
         return result;
     };
+    reads = 0;
+    calls.read = [](int fd, void *bytes, size_t size) {
+        ++reads;
+        return ::read(fd, bytes, size);
+    };
     calls.write = [](int fd, const void *bytes, size_t size) -> ssize_t {
         struct stat status = {};
         if (firstWriteMode == 0 && ::fstat(fd, &status) == 0)
@@ -120,6 +126,24 @@ const SystemCalls &install(const QString &faults)
         if (fault == u"listxattr ENOENT")
             calls.listxattr = [](const char *, char *, size_t) -> ssize_t {
                 return errno = ENOENT, -1;
+            };
+        if (fault == u"listxattr EIO")
+            calls.listxattr = [](const char *, char *, size_t) -> ssize_t {
+                return errno = EIO, -1;
+            };
+        if (fault == u"attributes refused") { // security.capability, which anyone may read and
+                                              // only a privileged process set
+            calls.getxattr = [](const char *, const char *, void *value, size_t) -> ssize_t {
+                std::memcpy(value, "winter", 6);
+                return 6;
+            };
+            calls.fsetxattr = [](int, const char *, const void *, size_t, int) {
+                return errno = EPERM, -1;
+            };
+        }
+        if (fault == u"libattr refused")
+            calls.copyAttributes = [](const char *, int, const char *, int) {
+                return errno = EPERM, -1;
             };
         if (fault == u"no /proc") { // every name under /proc is missing
             calls.linkat = [](int from, const char *name, int to, const char *as, int flags) {
@@ -173,6 +197,18 @@ bool setAcl(const QByteArray &name, const char *text)
     return acl_free(acl) == 0 && set;
 }
 
+// `links` links in a row to a file: vacation.txt -> link2 -> ... -> file.
+bool chain(const QByteArray &name, int links)
+{
+    writeFile(QFile::decodeName(name + ".file"), kOld);
+    bool made = true;
+    for (int n = 1; n <= links; ++n)
+        made &= ::symlink(n == links ? name + ".file" : name + QByteArray::number(n + 1),
+                          n == 1 ? name : name + QByteArray::number(n))
+                == 0;
+    return made;
+}
+
 // Makes what stands at vacation.txt: a regular file (0640), one carrying owner, set-ID bits,
 // ACL and attributes, one its owner may not write (0444), or may write but not read (with an
 // ACL, and with an attribute too), a named pipe behind the user's link, a sparse gigabyte, a
@@ -209,10 +245,11 @@ bool make(const QString &what, const QString &path)
            : what == u"socket"    ? ::bind(::socket(AF_UNIX, SOCK_STREAM, 0),
                                            reinterpret_cast<sockaddr *>(&address), sizeof address)
                                      == 0
-           : what == u"loop"      ? ::symlink("vacation.txt", name) == 0
-           : what == u"nowhere"   ? ::symlink("nodir/trip.txt", name) == 0
-           : what == u"directory" ? ::mkdir(name, 0700) == 0
-                                  : true;
+           : what == u"loop"           ? ::symlink("vacation.txt", name) == 0
+           : what == u"nowhere"        ? ::symlink("nodir/trip.txt", name) == 0
+           : what == u"directory"      ? ::mkdir(name, 0700) == 0
+           : what.startsWith(u"chain") ? chain(name, what.section(u' ', 1).toInt())
+                                       : true;
 }
 
 // Gives everything in `directory` to nobody and becomes nobody, as root must to be refused
@@ -287,6 +324,11 @@ private slots:
         QTest::newRow("a file its owner may write, not read: its ACL kept") << "write-only, an ACL" << "" << "EACCES" << "";
         QTest::newRow("an attribute that cannot be read is not dropped") << "write-only, an attribute" << "" << "EACCES" << "EACCES";
         QTest::newRow("attributes that cannot be listed are not dropped") << "write-only, an ACL" << "listxattr ENOENT" << "EACCES" << "EACCES";
+        QTest::newRow("a disk that fails to list them is said so") << "write-only, an ACL" << "listxattr EIO" << "EACCES" << "EIO";
+        QTest::newRow("an attribute the copy may not be given is not dropped") << "write-only, an attribute" << "attributes refused" << "EACCES" << "AttributeKept";
+        QTest::newRow("nor where libattr copies them") << "carrying" << "libattr refused" << "" << "AttributeKept";
+        QTest::newRow("40 links in a row, as many as the kernel follows") << "chain 40" << "" << "" << "";
+        QTest::newRow("41 links in a row") << "chain 41" << "" << "LinkLoop" << "LinkLoop";
         QTest::newRow("no /proc to reach a file that cannot be read") << "write-only, an ACL" << "no /proc" << "EACCES" << "EACCES";
         QTest::newRow("the directory that refuses is named") << "locked" << "" << "" << "EACCES in locked";
         QTest::newRow("a directory") << "directory" << "" << "EISDIR" << "EISDIR";
@@ -327,16 +369,21 @@ private slots:
         struct stat owned = {};
         (void)::stat(path, &owned); // as the save finds it
         const FileRead read = readSmallFile(m_path, 4096, Fakes::install(faults));
+        const int readsMade = Fakes::reads;
         const FileProblem saved = replaceFile(m_path, kNew, Fakes::install(faults));
         QVERIFY(!nobody || becomeOwner(m_dir->path(), false));
         QCOMPARE(describe(read.problem), reads);
+        if (reads == u"TooLarge") // never read at all
+            QCOMPARE(readsMade, 0);
         QCOMPARE(read.bytes, reads.isEmpty() ? kOld : QByteArray());
         QCOMPARE(describe(saved), saves);
         if (!saves.isEmpty()) {
             QVERIFY(snapshot() == before); // nothing left behind, nothing replaced
             return;
         }
-        QCOMPARE(entries(), QStringList{QStringLiteral("vacation.txt")});
+        QCOMPARE(entries(), make.startsWith(u"chain")
+                                ? std::get<0>(before)
+                                : QStringList{QStringLiteral("vacation.txt")});
         QVERIFY(Fakes::copySynced && Fakes::directorySynced);
         struct stat status = {};
         QCOMPARE(::stat(path, &status), 0);
@@ -413,15 +460,16 @@ private slots:
             Fakes::otherOwner[inode(directory)] = uid_t(directoryOwner);
         const SystemCalls &calls = Fakes::install(QString());
 
+        const bool throughLink = shape != u"hard" && refusal.isEmpty();
         const FileRead read = readSmallFile(QFile::decodeName(link), 4096, calls);
         QCOMPARE(describe(read.problem), refusal);
         QCOMPARE(read.bytes, refusal.isEmpty() ? kOld : QByteArray());
         // The watch goes where reading goes, and no further.
         const WatchPoints watch = openToWatch(QFile::decodeName(link), calls);
         QCOMPARE(inode(watch.directory.get()), inode(directory));
+        QCOMPARE(inode(watch.linkedDirectory.get()), throughLink ? inode(home) : 0);
         QCOMPARE(inode(watch.file.get()), refusal.isEmpty() ? inode(target) : 0);
         QCOMPARE(describe(replaceFile(QFile::decodeName(link), kNew, calls)), refusal);
-        const bool throughLink = shape != u"hard" && refusal.isEmpty();
         QCOMPARE(contents(QFile::decodeName(target)), throughLink ? kNew : kOld);
         QCOMPARE(contents(QFile::decodeName(link)), refusal.isEmpty() ? kNew : kOld);
         struct stat status = {};

@@ -1,10 +1,10 @@
-#include "safefile/filewatch.h"
 #include "support.h"
 #include "tripdate/tripdate.h"
 #include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatefile.h"
 #include "tripdate/tripdatestore.h"
 
+#include <QFileSystemWatcher>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -149,6 +149,7 @@ private slots:
         QTest::newRow("empty answer to the year message") << Answers{"1/1/1970", "", "1/1/2006"} << QStringList{F, Y, C} << QString("1/1/2006");
         QTest::newRow("Cancel at the year message") << Answers{"1/1/1970", cancel} << QStringList{F, Y} << QString();
         QTest::newRow("a word, blanks, an impossible date") << Answers{"next summer", "   ", "2/30/2005", "2/28/2005"} << QStringList{F, C, C, C} << QString("2/28/2005");
+        QTest::newRow("a weekday that does not fit, said so") << Answers{"Fri, Dec 24, 2026", "Thu, Dec 24, 2026"} << QStringList{F, C + "\n\nThe date and the weekday do not fit: Thursday, December 24, 2026."} << QString("Thu, Dec 24, 2026");
         QTest::newRow("a date with more blanks than the file reads back") << Answers{"12/12/2005" + QString(kTripDateFieldMaxLength, u' '), "12/12/2005"} << QStringList{F, C} << QString("12/12/2005");
         // clang-format on
     }
@@ -163,6 +164,11 @@ private slots:
         const std::optional<TripDate> tripDate = askForTripDate(prompt, {QLocale::c(), kToday});
         QCOMPARE(prompt.messages, asked);
         QCOMPARE(tripDate ? tripDate->text : QString(), entered);
+        // The first question starts empty; each after it with the answer refused, to mend.
+        QStringList refused{QString()};
+        for (const std::optional<QString> &answer : answers.first(prompt.messages.size() - 1))
+            refused << answer.value_or(QString());
+        QCOMPARE(prompt.offered, refused);
     }
 
     // The store follows the trip date file as something else changes it: another counter's
@@ -182,6 +188,7 @@ private slots:
         QTest::newRow("no date in it: the date stays") << QStringList{"rename soon"} << "";
         QTest::newRow("a directory in its place and away, then written twice") << QStringList{"aside", "mkdir", "aside", "rewrite 2005-12-22", "rewrite 2005-12-23"} << "2005-12-23";
         QTest::newRow("a link pointed elsewhere, then its file rewritten") << QStringList{"link 2005-12-22", "link 2005-12-23", "rewrite 2005-12-24"} << "2005-12-24";
+        QTest::newRow("the file a link leads to made again") << QStringList{"link into sub 2005-12-22", "unlink target", "target 2005-12-23"} << "2005-12-23";
         // clang-format on
     }
 
@@ -193,13 +200,17 @@ private slots:
         TripDateStore store(m_path, [] { return DateContext{QLocale::c(), kToday}; });
         QSignalSpy changed(&store, &TripDateStore::changed);
         store.load();
-        QSignalSpy seen(store.findChild<FileWatch *>(), &FileWatch::changed);
+        auto *settling = store.findChild<QTimer *>(QStringLiteral("settling"));
         const QByteArray path = QFile::encodeName(m_path);
-        int made = 0; // files and directories made beside it
+        int made = 0;      // files and directories made beside it
+        QByteArray target; // where the link made last leads
         for (const QString &change : changes) {
             const QString what = change.section(u' ', 0, 0);
-            const QByteArray record = '"' + change.section(u' ', 1).toUtf8() + "\"\r\n";
-            const QByteArray beside = path + ".new" + QByteArray::number(++made);
+            const QByteArray record = '"' + change.section(u' ', -1).toUtf8() + "\"\r\n";
+            // Beside the file, or in a directory of its own.
+            const QByteArray beside = change.contains(u" into sub ")
+                                          ? (::mkdir(path + ".sub", 0700), path + ".sub/trip.txt")
+                                          : path + ".new" + QByteArray::number(++made);
             if (what == u"remove") {
                 QVERIFY(QFile::remove(m_path));
             } else if (what == u"rewrite") {
@@ -212,12 +223,20 @@ private slots:
                 writeFile(QFile::decodeName(beside), record);
                 QVERIFY(::symlink(beside, beside + ".link") == 0
                         && std::rename(beside + ".link", path) == 0);
+                target = beside;
+            } else if (what == u"unlink") {
+                QCOMPARE(::unlink(target), 0);
+            } else if (what == u"target") {
+                writeFile(QFile::decodeName(target), record);
             } else {
                 writeFile(QFile::decodeName(beside), record);
                 QCOMPARE(std::rename(beside, path), 0);
             }
-            const qsizetype before = seen.count();
-            QTRY_VERIFY_WITH_TIMEOUT(seen.count() > before, kPatience); // the store has seen it
+            // The watch has seen it; it would read the file a moment later.
+            QTRY_VERIFY_WITH_TIMEOUT(settling->isActive(), kPatience);
+            fire(settling);
+            if (what == u"unlink") // the directory the file will be made in again is watched too
+                QCOMPARE(store.findChild<QFileSystemWatcher *>()->directories().size(), 2);
         }
         QCOMPARE(changed.size() == 1 ? QString() : changed.last().first().value<TripDate>().text,
                  told);

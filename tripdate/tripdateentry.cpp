@@ -1,7 +1,7 @@
 #include "tripdateentry.h"
 
+#include "datereader/cldrforms.h"
 #include "datereader/loosedate.h"
-
 #include "tripdate/tripdatefile.h"
 
 #include <QCoreApplication>
@@ -16,6 +16,40 @@ QString message(const char *text, int blanks, const QLocale &locale)
     const QString translated = QCoreApplication::translate("TripDatePrompt", text);
     return translated.arg(translated.contains(u'\n') ? QString() : QString(blanks, u' '),
                           TripDatePrompt::exampleDate(locale));
+}
+
+// Where `name` stands in the text as a word of its own.
+qsizetype wordAt(const QString &text, const QString &name)
+{
+    for (qsizetype at = text.indexOf(name, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(name, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + name.size();
+        if ((at == 0 || !text[at - 1].isLetter()) && (end == text.size() || !text[end].isLetter()))
+            return at;
+    }
+    return -1;
+}
+
+// Why an answer is no date, where that can be said: a weekday, in the user's language or in
+// English, beside a date that is another day of the week ("Friday, December 24, 2026").
+QString whyNotADate(const QString &answer, const DateContext &context)
+{
+    for (const QLocale &names : {context.locale, QLocale::c()}) {
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            for (int weekday = 1; weekday <= 7; ++weekday) {
+                const QString name = names.dayName(weekday, format);
+                const qsizetype at = name.isEmpty() ? -1 : wordAt(answer, name);
+                const std::optional<QDate> day =
+                    at < 0 ? std::nullopt
+                           : readDate(QString(answer).remove(at, name.size()), context);
+                if (day && day->dayOfWeek() != weekday)
+                    return QCoreApplication::translate("TripDatePrompt",
+                                                       "The date and the weekday do not fit: %1.")
+                        .arg(writtenInFull(*day, context.locale));
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -44,10 +78,12 @@ QString TripDatePrompt::firstMessage(const QLocale &locale)
                    35, locale);
 }
 
-QString TripDatePrompt::correctMessage(const QLocale &locale)
+QString TripDatePrompt::correctMessage(const QLocale &locale, const QString &why)
 {
-    return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a correct date:%1Example: %2"),
-                   35, locale);
+    const QString asked =
+        message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a correct date:%1Example: %2"),
+                35, locale);
+    return why.isEmpty() ? asked : asked + QStringLiteral("\n\n") + why;
 }
 
 QString TripDatePrompt::yearMessage(const QLocale &locale)
@@ -59,13 +95,15 @@ QString TripDatePrompt::yearMessage(const QLocale &locale)
 std::optional<TripDate> askForTripDate(Prompt &prompt, const DateContext &context)
 {
     QString message = TripDatePrompt::firstMessage(context.locale);
+    QString offered; // the answer refused last, to mend
     for (;;) {
-        const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title());
+        const std::optional<QString> answer = prompt.ask(message, TripDatePrompt::title(), offered);
         if (!answer)
             return std::nullopt;
+        offered = *answer;
         const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
         if (!tripDate || !readsBackAsWritten(*answer)) {
-            message = TripDatePrompt::correctMessage(context.locale);
+            message = TripDatePrompt::correctMessage(context.locale, whyNotADate(*answer, context));
         } else if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
             message = TripDatePrompt::yearMessage(context.locale);
         } else {
