@@ -1,5 +1,7 @@
 #include "loosedate.h"
 
+#include "datereader/typedtext.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -15,7 +17,10 @@ struct Token
     {
         Number,
         Word,
-        Separator
+        Separator,
+        // A character that has a place in a date only inside a name ("سه‌شنبه", "יום
+        // ג׳").
+        Other
     } kind;
     QStringView text;
     bool ordinal = false; // a number written as an ordinal: 24th, 1er, 1º
@@ -43,9 +48,9 @@ qsizetype letterAt(QStringView text, qsizetype i)
     return size;
 }
 
-// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez.") and
-// single separator characters; nullopt on any character that has no place in a date.
-std::optional<QList<Token>> tokenize(QStringView text)
+// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez."), single
+// separator characters and single other characters.
+QList<Token> tokenize(QStringView text)
 {
     QList<Token> tokens;
     qsizetype i = 0;
@@ -76,7 +81,8 @@ std::optional<QList<Token>> tokenize(QStringView text)
             ++i;
             tokens.append({Token::Separator, text.sliced(start, 1)});
         } else {
-            return std::nullopt;
+            ++i;
+            tokens.append({Token::Other, text.sliced(start, 1)});
         }
     }
     return tokens;
@@ -109,9 +115,10 @@ QStringView withoutFinalDot(QStringView word)
     return word.endsWith(u'.') ? word.chopped(1) : word;
 }
 
-bool sameWord(QStringView a, QStringView b)
+// The same word, with or without its final dot, in any case and with or without its accents.
+bool sameWord(QStringView a, QStringView b, const QLocale &locale)
 {
-    return withoutFinalDot(a).compare(withoutFinalDot(b), Qt::CaseInsensitive) == 0;
+    return sameLetters(withoutFinalDot(a), withoutFinalDot(b), locale);
 }
 
 // The words of dates in the user's language and in English, which everybody's dates may use.
@@ -126,8 +133,12 @@ public:
                     m_spacedNames << forms;
             }
         }
-        m_spacedNames.removeIf(
-            [](const QString &name) { return !name.contains(u' ') && !name.contains(u'-'); });
+        // Names that are more than one word to the tokenizer: "quinta-feira", "سه‌شنبه",
+        // "ก.พ.".
+        m_spacedNames.removeIf([](const QString &name) {
+            return std::all_of(name.begin(), name.end() - (name.endsWith(u'.') ? 1 : 0),
+                               [](QChar c) { return c.isLetter() || c.isMark(); });
+        });
         std::sort(m_spacedNames.begin(), m_spacedNames.end(),
                   [](const QString &a, const QString &b) { return a.size() > b.size(); });
     }
@@ -148,16 +159,22 @@ public:
     {
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const QString &joining : joiningWords(names.language)) {
-                if (word.compare(joining, Qt::CaseInsensitive) == 0)
+                if (sameLetters(word, joining, m_terms.locale))
                     return true;
             }
         }
-        for (const QString &literal : m_terms.literals) {
-            if (literal.endsWith(u'.') ? sameWord(word, literal)
-                                       : word.compare(literal, Qt::CaseInsensitive) == 0)
-                return true;
-        }
-        return false;
+        return std::any_of(
+            m_terms.literals.begin(), m_terms.literals.end(),
+            [&](const QString &literal) { return sameWord(word, literal, m_terms.locale); });
+    }
+
+    // The words that stand around a date in everyday writing, apart from its numbers: "1996
+    // года", "ngày 23".
+    bool standsAround(QStringView word) const
+    {
+        return std::any_of(
+            m_terms.around.begin(), m_terms.around.end(),
+            [&](const QString &around) { return sameWord(word, around, m_terms.locale); });
     }
 
     // Whether `suffix` is an ordinal ending in these languages and, if so, whether it fits
@@ -167,7 +184,7 @@ public:
         std::optional<bool> fits;
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const auto &[ending, fitting] : ordinalEndings(names.language, n)) {
-                if (suffix.compare(ending, Qt::CaseInsensitive) == 0)
+                if (sameLetters(suffix, ending, m_terms.locale))
                     fits = fits.value_or(false) || fitting;
             }
         }
@@ -188,7 +205,7 @@ public:
             const bool whole =
                 name.size() == text.size()
                 || (name.size() < text.size() && endsHere(name.back(), text[name.size()]));
-            if (whole && text.startsWith(name, Qt::CaseInsensitive))
+            if (whole && startsWithLetters(text, name, m_terms.locale))
                 return name.size();
         }
         return 0;
@@ -237,23 +254,38 @@ private:
     std::optional<int> find(QStringView word, QList<QStringList> DateTerms::Names::*kind) const
     {
         const QStringView cut = withoutFinalDot(word);
-        std::optional<int> cutFrom;
-        bool ambiguous = false;
+        // As written first, case aside; then without accents, where that leaves one name only
+        // (Jola-Fonyi's "Sú" and "Su" are two months); then cut short.
         for (const DateTerms::Names &names : m_terms.languages) {
             const QList<QStringList> &all = names.*kind;
             for (int n = 1; n <= all.size(); ++n) {
                 for (const QString &name : all[n - 1]) {
-                    if (sameWord(name, word))
+                    if (withoutFinalDot(name).compare(cut, Qt::CaseInsensitive) == 0)
                         return n;
                 }
+            }
+        }
+        std::optional<int> found, cutFrom;
+        bool ambiguous = false, ambiguousCut = false;
+        for (const DateTerms::Names &names : m_terms.languages) {
+            const QList<QStringList> &all = names.*kind;
+            for (int n = 1; n <= all.size(); ++n) {
+                for (const QString &name : all[n - 1]) {
+                    if (sameWord(name, word, m_terms.locale)) {
+                        ambiguous = ambiguous || (found && *found != n);
+                        found = n;
+                    }
+                }
                 const QString full = all[n - 1].value(0);
-                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive)) {
-                    ambiguous = ambiguous || (cutFrom && *cutFrom != n);
+                if (cut.size() >= kShortestCut && startsWithLetters(full, cut, m_terms.locale)) {
+                    ambiguousCut = ambiguousCut || (cutFrom && *cutFrom != n);
                     cutFrom = n;
                 }
             }
         }
-        return ambiguous ? std::nullopt : cutFrom;
+        if (found)
+            return ambiguous ? std::nullopt : found;
+        return ambiguousCut ? std::nullopt : cutFrom;
     }
 
     const DateTerms &m_terms;
@@ -332,6 +364,10 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
         return std::nullopt;
     if (parts[0].kind == Token::Word && parts[1].kind == Token::Number)
         return dayOf(parts[2], words.month(parts[0].text), parts[1], terms);
+    // The year in full, the day and the month's name: Latvian "2080. g. 29. janv.".
+    if (parts[0].kind == Token::Number && parts[0].text.size() > 2 && parts[1].kind == Token::Number
+        && parts[2].kind == Token::Word)
+        return dayOf(parts[0], words.month(parts[2].text), parts[1], terms);
     if (parts[0].kind != Token::Number || parts[1].kind != Token::Word)
         return std::nullopt;
     const std::optional<int> month = words.month(parts[1].text);
@@ -357,9 +393,25 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
     return dayFirst ? dayFirst : yearFirst;
 }
 
+// ISO 8601's basic form, "20351205", where no other order of the eight figures makes a day:
+// "20121212" may as well be 20 December 1212.
+std::optional<QDate> basicDate(const Token &token, const DateTerms &terms)
+{
+    const QStringView figures = token.text;
+    const auto day = [&](qsizetype year, qsizetype month, qsizetype day) {
+        return terms.dayOf(figures.sliced(year, 4), figures.sliced(month, 2).toInt(),
+                           figures.sliced(day, 2).toInt());
+    };
+    if (day(4, 2, 0) || day(4, 0, 2))
+        return std::nullopt;
+    return day(0, 4, 6);
+}
+
 std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
                             const DateWords &words)
 {
+    if (tokens.size() == 1 && tokens[0].kind == Token::Number && tokens[0].text.size() == 8)
+        return basicDate(tokens[0], terms);
     if (auto numeric = numericDate(tokens, terms))
         return numeric;
     return namedMonthDate(tokens, terms, words);
@@ -543,12 +595,20 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
         return std::nullopt;
     if (date->endsWith(u'.'))
         date = date->chopped(1).trimmed();
-    auto tokens = tokenize(*date);
-    if (!tokens || tokens->isEmpty())
+    const QList<Token> all = tokenize(*date);
+    const QList<Token> *tokens = &all;
+    if (tokens->isEmpty())
         return std::nullopt;
 
     // An ordinal suffix joins its number; the words that only join the parts go.
     const DateWords words(terms);
+    // Whether the token at `i` touches no number: "1996 года", not "2026年".
+    const auto apart = [&](qsizetype i) {
+        const auto number = [&](qsizetype at) {
+            return at >= 0 && at < tokens->size() && tokens->at(at).kind == Token::Number;
+        };
+        return !number(i - 1) && !number(i + 1);
+    };
     QList<Token> parts;
     bool joinedInFront = false;
     for (qsizetype i = 0; i < tokens->size(); ++i) {
@@ -569,13 +629,16 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
             if (!*fits)
                 return std::nullopt; // "24st"
             parts.last().ordinal = true;
-        } else if (token.kind == Token::Word && words.joins(token.text)) {
+        } else if (token.kind == Token::Word
+                   && (words.joins(token.text) || (words.standsAround(token.text) && apart(i)))) {
             joinedInFront = joinedInFront || parts.isEmpty();
         } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
             parts.append(token); // the blank after "le" or "am" in front goes with it
         }
     }
-    if (parts.isEmpty())
+    if (parts.isEmpty() || std::any_of(parts.begin(), parts.end(), [](const Token &token) {
+            return token.kind == Token::Other;
+        }))
         return std::nullopt;
 
     // A weekday before or after the date must be the date's own: "Friday, December 24, 2026"

@@ -56,6 +56,7 @@ struct DateTerms
     QLocale locale;         // its digits, and its words for the time of day
     QList<Names> languages; // the user's first, then English
     QStringList literals;   // words of the locale's own forms that only join the parts
+    QStringList around;     // words that stand apart around a date: "года", "r.", "ngày"
     QList<char32_t> zeros;  // the zero of each kind of digit the locale writes, besides ASCII
     NumericOrder numericOrder = NumericOrder::MonthDayYear;
     // Asked only where two short numbers stand around a month's name: working it out takes
