@@ -51,11 +51,12 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
         if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c > u'9'; }))
             terms.zeros = digitZeros(locale, "gregorian");
         // So are the words of CLDR's forms and those around a date, which take ICU's pattern
-        // generator: only where the text has a word.
+        // generator: only where the text has a word. They join the parts only where they stand
+        // apart from the numbers (Latvian "2080. g. 29."); a word that labels a number ("年") is
+        // read in CLDR's forms, in its place.
         if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) {
             const auto &[literals, around] = gregorianWords(locale);
-            terms.literals += literals;
-            terms.around = around;
+            terms.around = literals + around;
         }
         if (const auto date = readLooseDate(text, terms))
             return date;

@@ -210,7 +210,8 @@ private:
         typing.fullWidth = QByteArrayList{"ja", "zh", "ko"}.contains(m_in.getLanguage());
         const QStringList patterns{m_patterns.numeric, m_patterns.numericPadded,
                                    m_patterns.shortName, m_patterns.longName};
-        for (int k = 0; k < 16; ++k) {
+        // As many dates in the other calendars, which fewer locales have, as in the Gregorian.
+        for (int k = 0; k < (qstrcmp(group, kGregorian) == 0 ? 24 : 96); ++k) {
             const QString &pattern = patterns[k % patterns.size()];
             if (!usable(pattern))
                 continue;
@@ -230,7 +231,7 @@ private:
     {
         const QString language = QString::fromLatin1(m_in.getLanguage());
         const bool ownOnly = QStringList{u"th"_s, u"ckb"_s, u"ps"_s, u"fa"_s}.contains(language);
-        for (int k = 0; k < 6; ++k) {
+        for (int k = 0; k < 10; ++k) {
             const QDate day = someDay();
             const auto text = [&](const QString &pattern) {
                 return usable(pattern) ? icuText(toIcu(pattern), m_in, day) : QString();
