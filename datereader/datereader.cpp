@@ -50,16 +50,20 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
         // figures read at every start has not.
         if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c > u'9'; }))
             terms.zeros = digitZeros(locale, "gregorian");
-        // So are the words of CLDR's forms and those around a date, which take ICU's pattern
-        // generator: only where the text has a word. They join the parts only where they stand
-        // apart from the numbers (Latvian "2080. g. 29."); a word that labels a number ("年") is
-        // read in CLDR's forms, in its place.
-        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) {
-            const auto &[literals, around] = gregorianWords(locale);
-            terms.around = literals + around;
-        }
         if (const auto date = readLooseDate(text, terms))
             return date;
+        if (const auto date = readCldrForm(text, locale, "gregorian", order, today))
+            return date;
+        // Last, the words as people type them, case and accents aside, and with the words of
+        // CLDR's forms and those around a date, which take ICU's pattern generator. They join the
+        // parts only where they stand apart from the numbers (Latvian "2080. g. 29."); a word that
+        // labels a number ("年") is read in CLDR's forms, in its place.
+        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+            return std::nullopt;
+        const auto &[literals, around] = gregorianWords(locale);
+        terms.around = literals + around;
+        terms.foldLetters = true;
+        return readLooseDate(text, terms);
     }
     return readCldrForm(text, locale, "gregorian", order, today, namedOnly);
 }

@@ -115,10 +115,23 @@ QStringView withoutFinalDot(QStringView word)
     return word.endsWith(u'.') ? word.chopped(1) : word;
 }
 
-// The same word, with or without its final dot, in any case and with or without its accents.
-bool sameWord(QStringView a, QStringView b, const QLocale &locale)
+// The same letters, in any case, and with `folded` also with or without their accents.
+bool sameLetters(QStringView a, QStringView b, const DateTerms &terms)
 {
-    return sameLetters(withoutFinalDot(a), withoutFinalDot(b), locale);
+    return terms.foldLetters ? sameLetters(a, b, terms.locale)
+                             : a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool startsWithLetters(QStringView text, QStringView start, const DateTerms &terms)
+{
+    return terms.foldLetters ? startsWithLetters(text, start, terms.locale)
+                             : text.startsWith(start, Qt::CaseInsensitive);
+}
+
+// The same word, with or without its final dot.
+bool sameWord(QStringView a, QStringView b, const DateTerms &terms)
+{
+    return sameLetters(withoutFinalDot(a), withoutFinalDot(b), terms);
 }
 
 // The words of dates in the user's language and in English, which everybody's dates may use.
@@ -159,22 +172,21 @@ public:
     {
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const QString &joining : joiningWords(names.language)) {
-                if (sameLetters(word, joining, m_terms.locale))
+                if (sameLetters(word, joining, m_terms))
                     return true;
             }
         }
         return std::any_of(
             m_terms.literals.begin(), m_terms.literals.end(),
-            [&](const QString &literal) { return sameWord(word, literal, m_terms.locale); });
+            [&](const QString &literal) { return sameWord(word, literal, m_terms); });
     }
 
     // The words that stand around a date in everyday writing, apart from its numbers: "1996
     // года", "ngày 23".
     bool standsAround(QStringView word) const
     {
-        return std::any_of(
-            m_terms.around.begin(), m_terms.around.end(),
-            [&](const QString &around) { return sameWord(word, around, m_terms.locale); });
+        return std::any_of(m_terms.around.begin(), m_terms.around.end(),
+                           [&](const QString &around) { return sameWord(word, around, m_terms); });
     }
 
     // Whether `suffix` is an ordinal ending in these languages and, if so, whether it fits
@@ -184,7 +196,7 @@ public:
         std::optional<bool> fits;
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const auto &[ending, fitting] : ordinalEndings(names.language, n)) {
-                if (sameLetters(suffix, ending, m_terms.locale))
+                if (sameLetters(suffix, ending, m_terms))
                     fits = fits.value_or(false) || fitting;
             }
         }
@@ -205,7 +217,7 @@ public:
             const bool whole =
                 name.size() == text.size()
                 || (name.size() < text.size() && endsHere(name.back(), text[name.size()]));
-            if (whole && startsWithLetters(text, name, m_terms.locale))
+            if (whole && startsWithLetters(text, name, m_terms))
                 return name.size();
         }
         return 0;
@@ -271,13 +283,13 @@ private:
             const QList<QStringList> &all = names.*kind;
             for (int n = 1; n <= all.size(); ++n) {
                 for (const QString &name : all[n - 1]) {
-                    if (sameWord(name, word, m_terms.locale)) {
+                    if (sameWord(name, word, m_terms)) {
                         ambiguous = ambiguous || (found && *found != n);
                         found = n;
                     }
                 }
                 const QString full = all[n - 1].value(0);
-                if (cut.size() >= kShortestCut && startsWithLetters(full, cut, m_terms.locale)) {
+                if (cut.size() >= kShortestCut && startsWithLetters(full, cut, m_terms)) {
                     ambiguousCut = ambiguousCut || (cutFrom && *cutFrom != n);
                     cutFrom = n;
                 }
@@ -422,7 +434,11 @@ std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
 std::pair<std::optional<int>, QList<Token>> withoutWeekday(QList<Token> parts, bool atEnd,
                                                            const DateWords &words)
 {
-    const std::optional<int> weekday = words.weekday((atEnd ? parts.back() : parts.front()).text);
+    const Token &named = atEnd ? parts.back() : parts.front();
+    // Only a word is compared with the names: a collator for a date in figures would cost its
+    // memory at every start.
+    const std::optional<int> weekday =
+        named.kind == Token::Word ? words.weekday(named.text) : std::nullopt;
     if (!weekday)
         return {};
     if (atEnd) {

@@ -137,6 +137,9 @@ std::optional<QDate> readInCalendar(QStringView text, const QLocale &locale, con
             return std::nullopt;
         return date;
     };
+    if (const auto date = readLooseDate(rest.trimmed(), terms))
+        return date;
+    terms.foldLetters = true;
     return readLooseDate(rest.trimmed(), terms);
 }
 
