@@ -16,19 +16,19 @@ namespace {
 // Making a collator takes ICU a moment, and the program compares words of one language or a few.
 const icu::Collator *collatorFor(const QLocale &locale)
 {
-    static QCache<QString, std::unique_ptr<icu::Collator>> kept(8);
+    static QCache<QString, icu::Collator> kept(8);
     const QString key = locale.bcp47Name();
-    if (const auto *made = kept.object(key))
-        return made->get();
+    if (const icu::Collator *made = kept.object(key))
+        return made;
     UErrorCode status = U_ZERO_ERROR;
-    auto made = std::make_unique<std::unique_ptr<icu::Collator>>(
-        icu::Collator::createInstance(icuLocale(locale), status));
-    if (U_FAILURE(status) || !*made)
+    icu::Collator *made = icu::Collator::createInstance(icuLocale(locale), status);
+    if (U_FAILURE(status) || !made) {
+        delete made;
         return nullptr;
-    (*made)->setStrength(icu::Collator::PRIMARY);
-    const icu::Collator *collator = made->get();
-    kept.insert(key, made.release());
-    return collator;
+    }
+    made->setStrength(icu::Collator::PRIMARY);
+    kept.insert(key, made);
+    return made;
 }
 
 // The value of a Han numeral, 〇 to 九 and 十, 百, 千; -1 for any other character.

@@ -16,7 +16,6 @@ QString fromIcu(const icu::UnicodeString &text)
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
-// The day as ICU writes it with `pattern` in `where`, at noon in Greenwich.
 QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDate date)
 {
     UErrorCode status = U_ZERO_ERROR;
@@ -27,7 +26,6 @@ QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDa
     return fromIcu(text);
 }
 
-// The locales ICU has whose language Qt knows too, each with Qt's locale for it.
 QList<std::pair<icu::Locale, QLocale>> sharedLocales()
 {
     int32_t available = 0;
@@ -90,8 +88,6 @@ template <typename Rewrite> Text rewriteSeparators(const Text &text, Rewrite rew
 
 } // namespace
 
-// The exact form, and each other way of typing it, with its kind. A way that does not apply to
-// the form, or that leaves it as it is, is left out.
 QList<std::pair<Kind, QString>> typedForms(const QString &exact, const Typing &typing)
 {
     QList<std::pair<Kind, QString>> forms{{Exact, exact}};
@@ -171,8 +167,6 @@ QList<std::pair<Kind, QString>> typedForms(const QString &exact, const Typing &t
     return forms;
 }
 
-// The first field of the pattern in one of `letters`, outside its quoted text: "MMM" in
-// "d MMM y" for "ML".
 QString fieldOf(const QString &pattern, QStringView letters)
 {
     bool quoted = false;
@@ -189,8 +183,6 @@ QString fieldOf(const QString &pattern, QStringView letters)
     return {};
 }
 
-// The locale's native digits, zero to nine, where they are others than ASCII ones and written
-// one figure each: none for Japanese, whose native numbers are words.
 Text nativeDigits(const icu::Locale &where)
 {
     UErrorCode status = U_ZERO_ERROR;
