@@ -182,9 +182,16 @@ public:
     }
 
     // The words that stand around a date in everyday writing, apart from its numbers: "1996
-    // года", "ngày 23".
-    bool standsAround(QStringView word) const
+    // года", "ngày 23". Not a month's or weekday's name, which is read as one (Swedish "mån" is
+    // a month and Monday, Japanese "日" a day and Sunday), and a single letter only with its dot
+    // or at the end, whose dot goes with the date's final dot ("r."): one letter alone elsewhere
+    // is too likely a slip.
+    bool standsAround(QStringView word, bool last) const
     {
+        if (withoutFinalDot(word).size() < 2 && !word.endsWith(u'.') && !last)
+            return false;
+        if (weekday(word) || month(word))
+            return false;
         return std::any_of(m_terms.around.begin(), m_terms.around.end(),
                            [&](const QString &around) { return sameWord(word, around, m_terms); });
     }
@@ -646,7 +653,8 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
                 return std::nullopt; // "24st"
             parts.last().ordinal = true;
         } else if (token.kind == Token::Word
-                   && (words.joins(token.text) || (words.standsAround(token.text) && apart(i)))) {
+                   && (words.joins(token.text)
+                       || (words.standsAround(token.text, i + 1 == tokens->size()) && apart(i)))) {
             joinedInFront = joinedInFront || parts.isEmpty();
         } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
             parts.append(token); // the blank after "le" or "am" in front goes with it
