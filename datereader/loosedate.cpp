@@ -182,16 +182,26 @@ public:
     }
 
     // The words that stand around a date in everyday writing, apart from its numbers: "1996
-    // года", "ngày 23". Not a month's or weekday's name, which is read as one (Swedish "mån" is
-    // a month and Monday, Japanese "日" a day and Sunday), and a single letter only with its dot
-    // or at the end, whose dot goes with the date's final dot ("r."): one letter alone elsewhere
-    // is too likely a slip.
+    // года", "ngày 23". Not the start of a month's or weekday's name, which is read as one or
+    // is a slip (Swedish "mån" is short for a month and for Monday, Japanese "日" is a day and
+    // Sunday, German "M." a month and Montag), and a single letter only with its dot or at the
+    // end, whose dot goes with the date's final dot ("r."): one letter alone elsewhere is too
+    // likely a slip.
     bool standsAround(QStringView word, bool last) const
     {
-        if (withoutFinalDot(word).size() < 2 && !word.endsWith(u'.') && !last)
+        const QStringView bare = withoutFinalDot(word);
+        if (bare.size() < 2 && !word.endsWith(u'.') && !last)
             return false;
-        if (weekday(word) || month(word))
-            return false;
+        for (const DateTerms::Names &names : m_terms.languages) {
+            for (const QList<QStringList> *kind : {&names.months, &names.weekdays}) {
+                for (const QStringList &forms : *kind) {
+                    if (std::any_of(forms.begin(), forms.end(), [&](const QString &name) {
+                            return startsWithLetters(name, bare, m_terms);
+                        }))
+                        return false;
+                }
+            }
+        }
         return std::any_of(m_terms.around.begin(), m_terms.around.end(),
                            [&](const QString &around) { return sameWord(word, around, m_terms); });
     }
