@@ -422,8 +422,9 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
     return dayFirst ? dayFirst : yearFirst;
 }
 
-// ISO 8601's basic form, "20351205", where no other order of the eight figures makes a day:
-// "20121212" may as well be 20 December 1212.
+// ISO 8601's basic form, "20351205", where no other order of the eight figures makes a day
+// ("20121212" may as well be 20 December 1212), and within a century of today: eight figures
+// far from it are more likely a number than a trip.
 std::optional<QDate> basicDate(const Token &token, const DateTerms &terms)
 {
     const QStringView figures = token.text;
@@ -433,7 +434,11 @@ std::optional<QDate> basicDate(const Token &token, const DateTerms &terms)
     };
     if (day(4, 2, 0) || day(4, 0, 2))
         return std::nullopt;
-    return day(0, 4, 6);
+    const std::optional<QDate> found = day(0, 4, 6);
+    if (found && terms.today.isValid()
+        && (*found < terms.today.addYears(-100) || *found > terms.today.addYears(100)))
+        return std::nullopt;
+    return found;
 }
 
 std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
@@ -581,6 +586,7 @@ DateTerms gregorianTerms(const QLocale &locale, std::function<NamedOrder()> name
         .languages = {qtNames(locale), qtNames(QLocale::c())},
         .literals = literalWords(locale),
         .numericOrder = numericOrder(locale),
+        .today = today,
         .namedOrder = std::move(namedOrder),
         .dayOf = [today](QStringView digits, int month, int day) -> std::optional<QDate> {
             if (digits.size() > 4)

@@ -63,6 +63,7 @@ struct DateTerms
     // once the plain reading has failed.
     bool foldLetters = false;
     NumericOrder numericOrder = NumericOrder::MonthDayYear;
+    QDate today; // where set, ISO's basic form "20351205" is read only within a century of it
     // Asked only where two short numbers stand around a month's name: working it out takes
     // ICU's pattern generator, which a date in figures, read at every start, does without.
     std::function<NamedOrder()> namedOrder;

@@ -162,7 +162,7 @@ private slots:
         rows("ru_RU", {"2026 года"}, none);
         rows("ja_JP", {"日, 2026-12-24"}, none); // Sunday, though 日 is also the word for a day
         rows("sv_SE", {"mån, 2026-12-24"}, none); // Monday, and short for a month
-        rows("en_US", {"20121212" /* or 20 December 1212 */, "20261324"}, none);
+        rows("en_US", {"20121212" /* or 20 December 1212 */, "20261324", "14221102"}, none);
         // The numbers around a month's name in the locale's order, or the other one where only
         // that one reads them.
         rows("hu_HU", {"26. dec. 24.", "26 dec 24"}, dec24);
