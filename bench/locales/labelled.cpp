@@ -63,6 +63,7 @@ const char *orderName(NumericOrder order)
 struct Patterns
 {
     QString numeric, numericPadded, shortName, longName, shortWeekday, longWeekday, full, long_;
+    QString twoDigitYear; // the year of two figures, which the reader places around today
 };
 
 Patterns patternsIn(const icu::Locale &in)
@@ -88,7 +89,8 @@ Patterns patternsIn(const icu::Locale &in)
             best("yMMMEd"),
             best("yMMMMEEEEd"),
             styled(icu::DateFormat::kFull),
-            styled(icu::DateFormat::kLong)};
+            styled(icu::DateFormat::kLong),
+            best("yyMd")};
 }
 
 // The digits ICU writes numbers in for the locale: zero to nine.
@@ -208,14 +210,21 @@ private:
         Typing typing;
         typing.nativeDigits = nativeDigits(m_in);
         typing.fullWidth = QByteArrayList{"ja", "zh", "ko"}.contains(m_in.getLanguage());
-        const QStringList patterns{m_patterns.numeric, m_patterns.numericPadded,
-                                   m_patterns.shortName, m_patterns.longName};
+        const bool gregorian = qstrcmp(group, kGregorian) == 0;
+        QStringList patterns{m_patterns.numeric, m_patterns.numericPadded, m_patterns.shortName,
+                             m_patterns.longName};
+        if (gregorian)
+            patterns << m_patterns.twoDigitYear;
         // As many dates in the other calendars, which fewer locales have, as in the Gregorian.
-        for (int k = 0; k < (qstrcmp(group, kGregorian) == 0 ? 24 : 96); ++k) {
+        for (int k = 0; k < (gregorian ? 30 : 96); ++k) {
             const QString &pattern = patterns[k % patterns.size()];
-            if (!usable(pattern))
+            // A year of two figures names one from 50 years before today to 49 after.
+            const bool twoDigits = fieldOf(pattern, u"y").size() == 2;
+            if (twoDigits ? orderDisputed(pattern, m_order) : !usable(pattern))
                 continue;
-            const QDate day = someDay();
+            const QDate day =
+                twoDigits ? QDate(kToday.year() - 49, 1, 1).addDays(m_random.bounded(98 * 365))
+                          : someDay();
             const QString month = fieldOf(pattern, u"ML");
             const bool named = month.size() >= 3;
             typing.month = named ? icuText(toIcu(month), m_in, day) : QString();
