@@ -18,8 +18,7 @@ struct Token
         Number,
         Word,
         Separator,
-        // A character that has a place in a date only inside a name ("سه‌شنبه", "יום
-        // ג׳").
+        // A sign with a place only inside a name: "سه‌شنبه", "יום ג׳".
         Other
     } kind;
     QStringView text;
@@ -115,7 +114,7 @@ QStringView withoutFinalDot(QStringView word)
     return word.endsWith(u'.') ? word.chopped(1) : word;
 }
 
-// The same letters, in any case, and with `folded` also with or without their accents.
+// The same letters, in any case, and where the terms fold letters with or without accents.
 bool sameLetters(QStringView a, QStringView b, const DateTerms &terms)
 {
     return terms.foldLetters ? sameLetters(a, b, terms.locale)
@@ -146,8 +145,7 @@ public:
                     m_spacedNames << forms;
             }
         }
-        // Names that are more than one word to the tokenizer: "quinta-feira", "سه‌شنبه",
-        // "ก.พ.".
+        // Names that are several tokens: "quinta-feira", "سه‌شنبه", "ก.พ.".
         m_spacedNames.removeIf([](const QString &name) {
             return std::all_of(name.begin(), name.end() - (name.endsWith(u'.') ? 1 : 0),
                                [](QChar c) { return c.isLetter() || c.isMark(); });
@@ -634,9 +632,8 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
         return std::nullopt;
     if (date->endsWith(u'.'))
         date = date->chopped(1).trimmed();
-    const QList<Token> all = tokenize(*date);
-    const QList<Token> *tokens = &all;
-    if (tokens->isEmpty())
+    const QList<Token> tokens = tokenize(*date);
+    if (tokens.isEmpty())
         return std::nullopt;
 
     // An ordinal suffix joins its number; the words that only join the parts go.
@@ -644,20 +641,20 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
     // Whether the token at `i` touches no number: "1996 года", not "2026年".
     const auto apart = [&](qsizetype i) {
         const auto number = [&](qsizetype at) {
-            return at >= 0 && at < tokens->size() && tokens->at(at).kind == Token::Number;
+            return at >= 0 && at < tokens.size() && tokens.at(at).kind == Token::Number;
         };
         return !number(i - 1) && !number(i + 1);
     };
     QList<Token> parts;
     bool joinedInFront = false;
-    for (qsizetype i = 0; i < tokens->size(); ++i) {
-        Token token = tokens->at(i);
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        Token token = tokens.at(i);
         // A name that holds blanks or hyphens is one word.
         const QStringView rest(token.text.begin(), date->end());
         if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(rest) : 0;
             spaced > token.text.size()) {
             token.text = QStringView(token.text.begin(), spaced);
-            while (i + 1 < tokens->size() && tokens->at(i + 1).text.begin() < token.text.end())
+            while (i + 1 < tokens.size() && tokens.at(i + 1).text.begin() < token.text.end())
                 ++i;
         }
         const bool suffix = token.kind == Token::Word && !parts.isEmpty()
@@ -670,7 +667,7 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
             parts.last().ordinal = true;
         } else if (token.kind == Token::Word
                    && (words.joins(token.text)
-                       || (words.standsAround(token.text, i + 1 == tokens->size()) && apart(i)))) {
+                       || (words.standsAround(token.text, i + 1 == tokens.size()) && apart(i)))) {
             joinedInFront = joinedInFront || parts.isEmpty();
         } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
             parts.append(token); // the blank after "le" or "am" in front goes with it
