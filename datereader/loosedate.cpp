@@ -101,7 +101,8 @@ QString withAsciiDigits(QStringView text, const DateTerms &terms)
                                        [c](char32_t z) { return c >= z && c <= z + 9; });
         if (zero != zeros.cend())
             result += QChar(u'0' + (c - *zero));
-        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
+        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C
+                 || c == 0x104A) // ، ⹁ 、 ， ၊
             result += u',';
         else if (c != 0x200E && c != 0x200F && c != 0x061C)
             result += QStringView(QChar::fromUcs4(c));
