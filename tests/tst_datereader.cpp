@@ -157,6 +157,7 @@ private slots:
         rows("zh_CN", {"二〇二六年十二月二十四日", "二〇二六年十二月二十四日星期四"}, dec24);
         rows("ja_JP", {"二〇二六年十二月二十四日"}, dec24);
         rows("en_US", {"20261224"}, dec24);
+        rows("my_MM", {"၂၀၂၇၊ ဖေ. ၂၄"}, QDate(2027, 2, 24)); // ၊ is Burmese's comma
         rows("he_IL", {"יום ו׳, 24.12.2026"}, none);
         rows("zh_CN", {"2026日12年24月", "二〇二六年十二月"}, none);
         rows("ru_RU", {"2026 года"}, none);
