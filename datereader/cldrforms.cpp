@@ -12,6 +12,7 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
+#include <unicode/numberformatter.h>
 #include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
@@ -156,6 +157,22 @@ QStringList patternsOf(const icu::Locale &where)
     return U_SUCCESS(status) ? patterns : QStringList();
 }
 
+// The locale's own full and long dates, which name the era where its calendar writes one
+// ("วันอังคารที่ 12 กันยายน พ.ศ. 2566") and which no skeleton asks for.
+QStringList styledPatterns(const icu::Locale &where)
+{
+    QStringList patterns;
+    for (const auto style : {icu::DateFormat::kFull, icu::DateFormat::kLong}) {
+        const std::unique_ptr<icu::DateFormat> format(
+            icu::DateFormat::createDateInstance(style, where));
+        if (const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format.get())) {
+            icu::UnicodeString pattern;
+            patterns << withPlainBlanks(fromIcu(simple->toPattern(pattern)));
+        }
+    }
+    return patterns;
+}
+
 // The locale's symbols with the month's names in English instead of its own: what people type
 // when they name the month in English in a form of their own language ("1971년 Jan 1일").
 icu::DateFormatSymbols *withEnglishMonths(const icu::DateFormatSymbols &own, const char *calendar)
@@ -200,7 +217,7 @@ public:
         const bool gregorian = qstrcmp(kind->getType(), "gregorian") == 0;
         const bool oneEra = !manyEras && !gregorian;
         QStringList patterns;
-        for (const QString &pattern : patternsOf(where)) {
+        for (const QString &pattern : patternsOf(where) + styledPatterns(where)) {
             const QList<Field> fields = fieldsOf(pattern);
             if ((namedOnly && !namesTheMonth(fields)) || orderDisputed(pattern, order))
                 continue;
@@ -398,6 +415,46 @@ QStringList patternWords(const QLocale &locale, const char *calendar)
             }
         }
         end();
+    }
+    return words;
+}
+
+QStringList wordsAroundDates(const QLocale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale where = icuLocale(locale);
+    QStringList words;
+    const auto add = [&](const QString &said) {
+        // What is left of "2 года" or "1,5 roku" without its number.
+        QString word;
+        for (const QChar c : said) {
+            if (c.isLetter() || c.isMark() || (c == u'.' && !word.isEmpty()))
+                word += c;
+        }
+        if (!word.isEmpty() && !words.contains(word))
+            words.append(word);
+    };
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(where, status));
+    for (const auto field : {UDATPG_YEAR_FIELD, UDATPG_MONTH_FIELD, UDATPG_DAY_FIELD}) {
+        for (const auto width : {UDATPG_WIDE, UDATPG_ABBREVIATED, UDATPG_NARROW}) {
+            if (U_SUCCESS(status))
+                add(fromIcu(generator->getFieldDisplayName(field, width)));
+        }
+    }
+    for (const icu::MeasureUnit &unit :
+         {icu::MeasureUnit::getYear(), icu::MeasureUnit::getMonth(), icu::MeasureUnit::getDay()}) {
+        for (const auto width : {UNUM_UNIT_WIDTH_FULL_NAME, UNUM_UNIT_WIDTH_SHORT}) {
+            const auto format =
+                icu::number::NumberFormatter::withLocale(where).unit(unit).unitWidth(width);
+            for (const double n : {1.0, 2.0, 5.0, 1.5}) {
+                UErrorCode formatted = U_ZERO_ERROR;
+                const icu::UnicodeString said =
+                    format.formatDouble(n, formatted).toString(formatted);
+                if (U_SUCCESS(formatted))
+                    add(fromIcu(said));
+            }
+        }
     }
     return words;
 }

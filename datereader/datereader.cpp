@@ -3,7 +3,9 @@
 #include "datereader/cldrforms.h"
 #include "datereader/loosedate.h"
 #include "datereader/othercalendars.h"
+#include "datereader/typedtext.h"
 
+#include <QCache>
 #include <QHash>
 
 #include <algorithm>
@@ -17,6 +19,19 @@ bool withinACentury(QDate day, QDate today)
     return day >= today.addYears(-100) && day <= today.addYears(100);
 }
 
+// The words of the locale's Gregorian forms in CLDR, and those that stand around a date, made once
+// for each of the last few locales.
+const std::pair<QStringList, QStringList> &gregorianWords(const QLocale &locale)
+{
+    static QCache<QString, std::pair<QStringList, QStringList>> kept(16);
+    const QString key = locale.name() + u' ' + locale.bcp47Name();
+    if (const auto *words = kept.object(key))
+        return *words;
+    auto *words = new std::pair(patternWords(locale, "gregorian"), wordsAroundDates(locale));
+    kept.insert(key, words);
+    return *words;
+}
+
 // A Gregorian date as the locale writes it: first as Qt writes it and as people type it, which
 // is how the program has always read dates, then in CLDR's other common forms. The forms of
 // another language than the user's are read only as that language writes them, with the month
@@ -28,10 +43,27 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
     if (const auto date = readQtForm(text, locale, today, namedOnly))
         return date;
     if (!namedOnly) {
-        const DateTerms terms = gregorianTerms(
+        DateTerms terms = gregorianTerms(
             locale, [&locale] { return namedOrder(locale, "gregorian"); }, today);
+        // A Gregorian year in the locale's native digits is a Gregorian year (Thai "๒๐๙๕"); they
+        // are looked up only where the text has digits other than ASCII ones, which a date in
+        // figures read at every start has not.
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c > u'9'; }))
+            terms.zeros = digitZeros(locale, "gregorian");
         if (const auto date = readLooseDate(text, terms))
             return date;
+        if (const auto date = readCldrForm(text, locale, "gregorian", order, today))
+            return date;
+        // Last, the words as people type them, case and accents aside, and with the words of
+        // CLDR's forms and those around a date, which take ICU's pattern generator. They join the
+        // parts only where they stand apart from the numbers (Latvian "2080. g. 29."); a word that
+        // labels a number ("年") is read in CLDR's forms, in its place.
+        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+            return std::nullopt;
+        const auto &[literals, around] = gregorianWords(locale);
+        terms.around = literals + around;
+        terms.foldLetters = true;
+        return readLooseDate(text, terms);
     }
     return readCldrForm(text, locale, "gregorian", order, today, namedOnly);
 }
@@ -55,9 +87,13 @@ std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, Q
 }
 
 // The day the text names in the locale: the Gregorian reading where it lies within a century of
-// today; else the reading in the calendars the locale's people count years in. A Gregorian year
-// far from today, where those calendars write a year in figures alone (Thai 2569, Persian 1405,
-// the Republic of China's 115), is that calendar's year or none: never 400 years off.
+// today; else the reading in the calendars the locale's people count years in, where it lies
+// within a century of today. A reading in those calendars far from today is none: an impossible
+// Gregorian day does not become a day centuries off by reading its year in another calendar
+// (Persian "2026/4/31" is no day of the year 2647). Neither is a Gregorian year far from today
+// where those calendars write a year in figures alone (Thai 2569, Persian 1405, the Republic of
+// China's 115): never 400 years off. Where the Gregorian calendar is the only one, a year written
+// in full is the year meant, however far ("12/31/9999").
 std::optional<QDate> readInLocale(QStringView text, const QLocale &locale, QDate today,
                                   bool namedOnly = false)
 {
@@ -65,11 +101,11 @@ std::optional<QDate> readInLocale(QStringView text, const QLocale &locale, QDate
     if (gregorian && withinACentury(*gregorian, today))
         return gregorian;
     const std::optional<QDate> counted = readCountedYears(text, locale, today, namedOnly);
-    if (!gregorian)
-        return counted;
     if (counted && withinACentury(*counted, today))
         return counted;
-    return writesYearsAlone(locale) ? std::nullopt : gregorian;
+    if (!gregorian || writesYearsAlone(locale))
+        return std::nullopt;
+    return gregorian;
 }
 
 // Which languages each word of a month's name belongs to: one locale for each language and
@@ -179,6 +215,23 @@ std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &local
     return found;
 }
 
+// The text as the locale's forms would write it, where people type it otherwise: each run of
+// blanks one blank ("Th  7"), without a final dot after the date ("1992年6月7日."; not the second
+// of two), and with the numbers that Chinese and Japanese write in Han numerals as figures.
+QString typedLoosely(const QString &text, const QLocale &locale)
+{
+    QString looser;
+    for (const QChar c : text) {
+        const bool blank = c.isSpace() && c != u'\n' && c != u'\r';
+        if (!blank || looser.isEmpty() || looser.back() != u' ')
+            looser += blank ? QChar(u' ') : c;
+    }
+    looser = withHanNumeralsAsFigures(looser, locale);
+    if (looser.endsWith(u'.') && !looser.chopped(1).endsWith(u'.'))
+        looser = looser.chopped(1).trimmed();
+    return looser;
+}
+
 } // namespace
 
 std::optional<QDate> readDate(QStringView text, const DateContext &context)
@@ -197,6 +250,23 @@ std::optional<QDate> readDate(QStringView text, const DateContext &context)
             return day;
     }
     for (const QString &typed : std::as_const(texts)) {
+        if (const auto day = readInOtherLanguages(typed, context.locale, context.today))
+            return day;
+    }
+    // Then as typed more loosely than any form writes it, only where the text as typed is no date.
+    // In small letters too, as the words of CLDR's forms are ("2064(E)KO UZTAILAREN 13(A)"), which
+    // ICU matches as written.
+    QStringList looser;
+    for (const QString &typed : std::as_const(texts)) {
+        const QString loosely = typedLoosely(typed, context.locale);
+        looser << loosely << context.locale.toLower(loosely);
+    }
+    looser.removeDuplicates();
+    for (const QString &typed : std::as_const(looser)) {
+        if (texts.contains(typed))
+            continue;
+        if (const auto day = readInLocale(typed, context.locale, context.today))
+            return day;
         if (const auto day = readInOtherLanguages(typed, context.locale, context.today))
             return day;
     }

@@ -1,5 +1,7 @@
 #include "loosedate.h"
 
+#include "datereader/typedtext.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -15,7 +17,9 @@ struct Token
     {
         Number,
         Word,
-        Separator
+        Separator,
+        // A sign with a place only inside a name: "سه‌شنبه", "יום ג׳".
+        Other
     } kind;
     QStringView text;
     bool ordinal = false; // a number written as an ordinal: 24th, 1er, 1º
@@ -43,9 +47,9 @@ qsizetype letterAt(QStringView text, qsizetype i)
     return size;
 }
 
-// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez.") and
-// single separator characters; nullopt on any character that has no place in a date.
-std::optional<QList<Token>> tokenize(QStringView text)
+// Splits a date into numbers, words (with the dot of an abbreviation such as "Dez."), single
+// separator characters and single other characters.
+QList<Token> tokenize(QStringView text)
 {
     QList<Token> tokens;
     qsizetype i = 0;
@@ -76,7 +80,8 @@ std::optional<QList<Token>> tokenize(QStringView text)
             ++i;
             tokens.append({Token::Separator, text.sliced(start, 1)});
         } else {
-            return std::nullopt;
+            ++i;
+            tokens.append({Token::Other, text.sliced(start, 1)});
         }
     }
     return tokens;
@@ -96,7 +101,8 @@ QString withAsciiDigits(QStringView text, const DateTerms &terms)
                                        [c](char32_t z) { return c >= z && c <= z + 9; });
         if (zero != zeros.cend())
             result += QChar(u'0' + (c - *zero));
-        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C) // ، ⹁ 、 ，
+        else if (c == 0x060C || c == 0x2E41 || c == 0x3001 || c == 0xFF0C
+                 || c == 0x104A) // ، ⹁ 、 ， ၊
             result += u',';
         else if (c != 0x200E && c != 0x200F && c != 0x061C)
             result += QStringView(QChar::fromUcs4(c));
@@ -109,9 +115,23 @@ QStringView withoutFinalDot(QStringView word)
     return word.endsWith(u'.') ? word.chopped(1) : word;
 }
 
-bool sameWord(QStringView a, QStringView b)
+// The same letters, in any case, and where the terms fold letters with or without accents.
+bool sameLetters(QStringView a, QStringView b, const DateTerms &terms)
 {
-    return withoutFinalDot(a).compare(withoutFinalDot(b), Qt::CaseInsensitive) == 0;
+    return terms.foldLetters ? sameLetters(a, b, terms.locale)
+                             : a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool startsWithLetters(QStringView text, QStringView start, const DateTerms &terms)
+{
+    return terms.foldLetters ? startsWithLetters(text, start, terms.locale)
+                             : text.startsWith(start, Qt::CaseInsensitive);
+}
+
+// The same word, with or without its final dot.
+bool sameWord(QStringView a, QStringView b, const DateTerms &terms)
+{
+    return sameLetters(withoutFinalDot(a), withoutFinalDot(b), terms);
 }
 
 // The words of dates in the user's language and in English, which everybody's dates may use.
@@ -126,8 +146,11 @@ public:
                     m_spacedNames << forms;
             }
         }
-        m_spacedNames.removeIf(
-            [](const QString &name) { return !name.contains(u' ') && !name.contains(u'-'); });
+        // Names that are several tokens: "quinta-feira", "سه‌شنبه", "ก.พ.".
+        m_spacedNames.removeIf([](const QString &name) {
+            return std::all_of(name.begin(), name.end() - (name.endsWith(u'.') ? 1 : 0),
+                               [](QChar c) { return c.isLetter() || c.isMark(); });
+        });
         std::sort(m_spacedNames.begin(), m_spacedNames.end(),
                   [](const QString &a, const QString &b) { return a.size() > b.size(); });
     }
@@ -148,16 +171,38 @@ public:
     {
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const QString &joining : joiningWords(names.language)) {
-                if (word.compare(joining, Qt::CaseInsensitive) == 0)
+                if (sameLetters(word, joining, m_terms))
                     return true;
             }
         }
-        for (const QString &literal : m_terms.literals) {
-            if (literal.endsWith(u'.') ? sameWord(word, literal)
-                                       : word.compare(literal, Qt::CaseInsensitive) == 0)
-                return true;
+        return std::any_of(
+            m_terms.literals.begin(), m_terms.literals.end(),
+            [&](const QString &literal) { return sameWord(word, literal, m_terms); });
+    }
+
+    // The words that stand around a date in everyday writing, apart from its numbers: "1996
+    // года", "ngày 23". Not the start of a month's or weekday's name, which is read as one or
+    // is a slip (Swedish "mån" is short for a month and for Monday, Japanese "日" is a day and
+    // Sunday, German "M." a month and Montag), and a single letter only with its dot or at the
+    // end, whose dot goes with the date's final dot ("r."): one letter alone elsewhere is too
+    // likely a slip.
+    bool standsAround(QStringView word, bool last) const
+    {
+        const QStringView bare = withoutFinalDot(word);
+        if (bare.size() < 2 && !word.endsWith(u'.') && !last)
+            return false;
+        for (const DateTerms::Names &names : m_terms.languages) {
+            for (const QList<QStringList> *kind : {&names.months, &names.weekdays}) {
+                for (const QStringList &forms : *kind) {
+                    if (std::any_of(forms.begin(), forms.end(), [&](const QString &name) {
+                            return startsWithLetters(name, bare, m_terms);
+                        }))
+                        return false;
+                }
+            }
         }
-        return false;
+        return std::any_of(m_terms.around.begin(), m_terms.around.end(),
+                           [&](const QString &around) { return sameWord(word, around, m_terms); });
     }
 
     // Whether `suffix` is an ordinal ending in these languages and, if so, whether it fits
@@ -167,7 +212,7 @@ public:
         std::optional<bool> fits;
         for (const DateTerms::Names &names : m_terms.languages) {
             for (const auto &[ending, fitting] : ordinalEndings(names.language, n)) {
-                if (suffix.compare(ending, Qt::CaseInsensitive) == 0)
+                if (sameLetters(suffix, ending, m_terms))
                     fits = fits.value_or(false) || fitting;
             }
         }
@@ -188,7 +233,7 @@ public:
             const bool whole =
                 name.size() == text.size()
                 || (name.size() < text.size() && endsHere(name.back(), text[name.size()]));
-            if (whole && text.startsWith(name, Qt::CaseInsensitive))
+            if (whole && startsWithLetters(text, name, m_terms))
                 return name.size();
         }
         return 0;
@@ -237,23 +282,38 @@ private:
     std::optional<int> find(QStringView word, QList<QStringList> DateTerms::Names::*kind) const
     {
         const QStringView cut = withoutFinalDot(word);
-        std::optional<int> cutFrom;
-        bool ambiguous = false;
+        // As written first, case aside; then without accents, where that leaves one name only
+        // (Jola-Fonyi's "Sú" and "Su" are two months); then cut short.
         for (const DateTerms::Names &names : m_terms.languages) {
             const QList<QStringList> &all = names.*kind;
             for (int n = 1; n <= all.size(); ++n) {
                 for (const QString &name : all[n - 1]) {
-                    if (sameWord(name, word))
+                    if (withoutFinalDot(name).compare(cut, Qt::CaseInsensitive) == 0)
                         return n;
                 }
+            }
+        }
+        std::optional<int> found, cutFrom;
+        bool ambiguous = false, ambiguousCut = false;
+        for (const DateTerms::Names &names : m_terms.languages) {
+            const QList<QStringList> &all = names.*kind;
+            for (int n = 1; n <= all.size(); ++n) {
+                for (const QString &name : all[n - 1]) {
+                    if (sameWord(name, word, m_terms)) {
+                        ambiguous = ambiguous || (found && *found != n);
+                        found = n;
+                    }
+                }
                 const QString full = all[n - 1].value(0);
-                if (cut.size() >= kShortestCut && full.startsWith(cut, Qt::CaseInsensitive)) {
-                    ambiguous = ambiguous || (cutFrom && *cutFrom != n);
+                if (cut.size() >= kShortestCut && startsWithLetters(full, cut, m_terms)) {
+                    ambiguousCut = ambiguousCut || (cutFrom && *cutFrom != n);
                     cutFrom = n;
                 }
             }
         }
-        return ambiguous ? std::nullopt : cutFrom;
+        if (found)
+            return ambiguous ? std::nullopt : found;
+        return ambiguousCut ? std::nullopt : cutFrom;
     }
 
     const DateTerms &m_terms;
@@ -332,6 +392,10 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
         return std::nullopt;
     if (parts[0].kind == Token::Word && parts[1].kind == Token::Number)
         return dayOf(parts[2], words.month(parts[0].text), parts[1], terms);
+    // The year in full, the day and the month's name: Latvian "2080. g. 29. janv.".
+    if (parts[0].kind == Token::Number && parts[0].text.size() > 2 && parts[1].kind == Token::Number
+        && parts[2].kind == Token::Word)
+        return dayOf(parts[0], words.month(parts[2].text), parts[1], terms);
     if (parts[0].kind != Token::Number || parts[1].kind != Token::Word)
         return std::nullopt;
     const std::optional<int> month = words.month(parts[1].text);
@@ -357,9 +421,30 @@ std::optional<QDate> namedMonthDate(const QList<Token> &tokens, const DateTerms 
     return dayFirst ? dayFirst : yearFirst;
 }
 
+// ISO 8601's basic form, "20351205", where no other order of the eight figures makes a day
+// ("20121212" may as well be 20 December 1212), and within a century of today: eight figures
+// far from it are more likely a number than a trip.
+std::optional<QDate> basicDate(const Token &token, const DateTerms &terms)
+{
+    const QStringView figures = token.text;
+    const auto day = [&](qsizetype year, qsizetype month, qsizetype day) {
+        return terms.dayOf(figures.sliced(year, 4), figures.sliced(month, 2).toInt(),
+                           figures.sliced(day, 2).toInt());
+    };
+    if (day(4, 2, 0) || day(4, 0, 2))
+        return std::nullopt;
+    const std::optional<QDate> found = day(0, 4, 6);
+    if (found && terms.today.isValid()
+        && (*found < terms.today.addYears(-100) || *found > terms.today.addYears(100)))
+        return std::nullopt;
+    return found;
+}
+
 std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
                             const DateWords &words)
 {
+    if (tokens.size() == 1 && tokens[0].kind == Token::Number && tokens[0].text.size() == 8)
+        return basicDate(tokens[0], terms);
     if (auto numeric = numericDate(tokens, terms))
         return numeric;
     return namedMonthDate(tokens, terms, words);
@@ -370,7 +455,11 @@ std::optional<QDate> dateOf(const QList<Token> &tokens, const DateTerms &terms,
 std::pair<std::optional<int>, QList<Token>> withoutWeekday(QList<Token> parts, bool atEnd,
                                                            const DateWords &words)
 {
-    const std::optional<int> weekday = words.weekday((atEnd ? parts.back() : parts.front()).text);
+    const Token &named = atEnd ? parts.back() : parts.front();
+    // Only a word is compared with the names: a collator for a date in figures would cost its
+    // memory at every start.
+    const std::optional<int> weekday =
+        named.kind == Token::Word ? words.weekday(named.text) : std::nullopt;
     if (!weekday)
         return {};
     if (atEnd) {
@@ -496,6 +585,7 @@ DateTerms gregorianTerms(const QLocale &locale, std::function<NamedOrder()> name
         .languages = {qtNames(locale), qtNames(QLocale::c())},
         .literals = literalWords(locale),
         .numericOrder = numericOrder(locale),
+        .today = today,
         .namedOrder = std::move(namedOrder),
         .dayOf = [today](QStringView digits, int month, int day) -> std::optional<QDate> {
             if (digits.size() > 4)
@@ -543,22 +633,29 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
         return std::nullopt;
     if (date->endsWith(u'.'))
         date = date->chopped(1).trimmed();
-    auto tokens = tokenize(*date);
-    if (!tokens || tokens->isEmpty())
+    const QList<Token> tokens = tokenize(*date);
+    if (tokens.isEmpty())
         return std::nullopt;
 
     // An ordinal suffix joins its number; the words that only join the parts go.
     const DateWords words(terms);
+    // Whether the token at `i` touches no number: "1996 года", not "2026年".
+    const auto apart = [&](qsizetype i) {
+        const auto number = [&](qsizetype at) {
+            return at >= 0 && at < tokens.size() && tokens.at(at).kind == Token::Number;
+        };
+        return !number(i - 1) && !number(i + 1);
+    };
     QList<Token> parts;
     bool joinedInFront = false;
-    for (qsizetype i = 0; i < tokens->size(); ++i) {
-        Token token = tokens->at(i);
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        Token token = tokens.at(i);
         // A name that holds blanks or hyphens is one word.
         const QStringView rest(token.text.begin(), date->end());
         if (const qsizetype spaced = token.kind == Token::Word ? words.spacedNameAt(rest) : 0;
             spaced > token.text.size()) {
             token.text = QStringView(token.text.begin(), spaced);
-            while (i + 1 < tokens->size() && tokens->at(i + 1).text.begin() < token.text.end())
+            while (i + 1 < tokens.size() && tokens.at(i + 1).text.begin() < token.text.end())
                 ++i;
         }
         const bool suffix = token.kind == Token::Word && !parts.isEmpty()
@@ -569,13 +666,17 @@ std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
             if (!*fits)
                 return std::nullopt; // "24st"
             parts.last().ordinal = true;
-        } else if (token.kind == Token::Word && words.joins(token.text)) {
+        } else if (token.kind == Token::Word
+                   && (words.joins(token.text)
+                       || (words.standsAround(token.text, i + 1 == tokens.size()) && apart(i)))) {
             joinedInFront = joinedInFront || parts.isEmpty();
         } else if (!(joinedInFront && parts.isEmpty() && token.kind == Token::Separator)) {
             parts.append(token); // the blank after "le" or "am" in front goes with it
         }
     }
-    if (parts.isEmpty())
+    if (parts.isEmpty() || std::any_of(parts.begin(), parts.end(), [](const Token &token) {
+            return token.kind == Token::Other;
+        }))
         return std::nullopt;
 
     // A weekday before or after the date must be the date's own: "Friday, December 24, 2026"

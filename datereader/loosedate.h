@@ -56,8 +56,14 @@ struct DateTerms
     QLocale locale;         // its digits, and its words for the time of day
     QList<Names> languages; // the user's first, then English
     QStringList literals;   // words of the locale's own forms that only join the parts
+    QStringList around;     // words that stand apart around a date: "года", "r.", "ngày"
     QList<char32_t> zeros;  // the zero of each kind of digit the locale writes, besides ASCII
+    // Names compared as the language's alphabet has them, case and accents aside ("ΔΕΚΕΜΒΡΙΟΥ"):
+    // ICU's collation, which takes a moment and some memory to make, and so is asked for only
+    // once the plain reading has failed.
+    bool foldLetters = false;
     NumericOrder numericOrder = NumericOrder::MonthDayYear;
+    QDate today; // where set, ISO's basic form "20351205" is read only within a century of it
     // Asked only where two short numbers stand around a month's name: working it out takes
     // ICU's pattern generator, which a date in figures, read at every start, does without.
     std::function<NamedOrder()> namedOrder;

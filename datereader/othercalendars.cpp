@@ -65,6 +65,7 @@ std::unique_ptr<CalendarTerms> termsFor(const QLocale &locale, const char *calen
         .locale = locale,
         .languages = {namesIn(own, locale.language()), namesIn(inEnglish, QLocale::C)},
         .literals = patternWords(locale, calendar),
+        .around = wordsAroundDates(locale),
         .zeros = digitZeros(locale, calendar),
         .numericOrder = numericOrderIn(locale, calendar).value_or(NumericOrder::DayMonthYear),
         .namedOrder = [order = namedOrder(locale, calendar)] { return order; },
@@ -136,6 +137,9 @@ std::optional<QDate> readInCalendar(QStringView text, const QLocale &locale, con
             return std::nullopt;
         return date;
     };
+    if (const auto date = readLooseDate(rest.trimmed(), terms))
+        return date;
+    terms.foldLetters = true;
     return readLooseDate(rest.trimmed(), terms);
 }
 

@@ -129,6 +129,41 @@ private slots:
         rows("zh_TW", {"民國0年12月24日"}, none);
         for (const char *locale : {"en_US", "de_DE", "ja_JP", "zh_TW"})
             rows(locale, {"24 ธันวาคม 2569"}, dec24); // a Thai month: a Buddhist year
+        // No reading more than a century from today in any calendar: an impossible Gregorian day
+        // is no day of the locale's other calendar, and a Gregorian year in the locale's digits or
+        // before a final dot stays Gregorian.
+        rows("fa_IR", {"2026/4/31", "۲۰۲۶/۴/۳۱"}, none);
+        rows("ckb_IR", {"29/2/2027"}, none);
+        rows("ar_SA", {"29/2/2027"}, none);
+        rows("zh_TW", {"2089/2/29", "3000/1/1"}, none);
+        rows("th_TH", {"29/2/2027", "1/1/3300"}, none);
+        rows("ja_JP", {"令和300年1月1日"}, none);
+        rows("zh_TW", {"1992年6月7日.", "1992年6月7日 星期日."}, QDate(1992, 6, 7));
+        rows("th_TH", {"๑๐.๐๓.๒๐๙๕", "๒๐๙๕/๐๓/๑๐"}, QDate(2095, 3, 10));
+        // Typed looser than the locale's forms: a final dot, doubled blanks, a weekday with marks in
+        // its name around a date in figures, capitals and no accents, the full forms with an era,
+        // the words around a date, Han numerals, the day's dot left out, ISO's basic form.
+        rows("th_TH", {"24 ธ.ค. 2569.", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569", "วันพฤหัสบดีที่ 24 ธันวาคม ค.ศ. 2026"}, dec24);
+        rows("ko_KR", {"2026년 12월 24일."}, dec24);
+        rows("vi_VN", {"Th  5, 24 thg 12, 2026", "ngày 24 tháng 12 năm 2026"}, dec24);
+        rows("he_IL", {"יום ה׳, 24.12.2026", "יום  ה׳, 24 בדצמבר 2026"}, dec24);
+        rows("fa_IR", {"پنجشنبه ۲۰۲۶/۱۲/۲۴", "۱۴۰۵/۱۰/۳ پنجشنبه"}, dec24);
+        rows("el_GR", {"24 ΔΕΚΕΜΒΡΙΟΥ 2026", "24 Δεκεμβριου 2026"}, dec24);
+        rows("tr_TR", {"24 ARALIK 2026"}, dec24);
+        rows("tr_TR", {"16 NİSAN 1998"}, QDate(1998, 4, 16));
+        rows("lv_LV", {"2026. G. 24. DEC.", "2026. g. 24 dec.", "2026. GADA 24. DECEMBRIS"}, dec24);
+        rows("pl_PL", {"24 grudnia 2026 r.", "24.12.2026 r."}, dec24);
+        rows("ru_RU", {"24 декабря 2026 года"}, dec24);
+        rows("zh_CN", {"二〇二六年十二月二十四日", "二〇二六年十二月二十四日星期四"}, dec24);
+        rows("ja_JP", {"二〇二六年十二月二十四日"}, dec24);
+        rows("en_US", {"20261224"}, dec24);
+        rows("my_MM", {"၂၀၂၇၊ ဖေ. ၂၄"}, QDate(2027, 2, 24)); // ၊ is Burmese's comma
+        rows("he_IL", {"יום ו׳, 24.12.2026"}, none);
+        rows("zh_CN", {"2026日12年24月", "二〇二六年十二月"}, none);
+        rows("ru_RU", {"2026 года"}, none);
+        rows("ja_JP", {"日, 2026-12-24"}, none); // Sunday, though 日 is also the word for a day
+        rows("sv_SE", {"mån, 2026-12-24"}, none); // Monday, and short for a month
+        rows("en_US", {"20121212" /* or 20 December 1212 */, "20261324", "14221102"}, none);
         // The numbers around a month's name in the locale's order, or the other one where only
         // that one reads them.
         rows("hu_HU", {"26. dec. 24.", "26 dec 24"}, dec24);

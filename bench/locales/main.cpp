@@ -13,11 +13,15 @@
 //    (other separators, no leading zeros, ASCII or native digits, the month in English, ...).
 // Prints the shares read back, the wrong dates, and every listed locale that does not read all
 // of its forms; with -v, every form not read back. With --typed-only, only the typed forms.
+// --labelled [SEED] writes the labelled set of bench/locales/labelled.h instead (seed 41 unless
+// given), and --read FILE reads one with the program's reader.
 
 #include "datereader/cldrforms.h"
 #include "datereader/datereader.h"
 #include "datereader/loosedate.h"
+#include "labelled.h"
 #include "tripdate/tripdateentry.h"
+#include "typing.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -80,43 +84,6 @@ struct Tally
         out << "\n";
     }
 };
-
-icu::UnicodeString toIcu(const QString &text)
-{
-    return {reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size())};
-}
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
-
-// The day as ICU writes it with `pattern` in `where`, at noon in Greenwich.
-QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDate date)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat format(pattern, where, status);
-    format.setTimeZone(*icu::TimeZone::getGMT());
-    icu::UnicodeString text;
-    format.format((double(date.toJulianDay() - 2440588) + 0.5) * U_MILLIS_PER_DAY, text);
-    return fromIcu(text);
-}
-
-// The locales ICU has whose language Qt knows too, each with Qt's locale for it.
-QList<std::pair<icu::Locale, QLocale>> sharedLocales()
-{
-    int32_t available = 0;
-    const icu::Locale *icuLocales = icu::Locale::getAvailableLocales(available);
-    QList<std::pair<icu::Locale, QLocale>> shared;
-    for (int32_t i = 0; i < available; ++i) {
-        const icu::Locale &where = icuLocales[i];
-        const QLocale locale(QString::fromLatin1(where.getName()));
-        if (locale.language() != QLocale::C
-            && QLocale::languageToCode(locale.language()) == QLatin1String(where.getLanguage()))
-            shared.append({where, locale});
-    }
-    return shared;
-}
 
 // Qt's own forms, and the three forms every locale reads.
 void measureQtForms()
@@ -208,199 +175,6 @@ void measureCldrForms()
         << "\n";
 }
 
-// The ways a typed date differs from the form the locale writes, each counted apart.
-enum Kind
-{
-    Exact,
-    SeparatorsSwapped,   // 06-12-2026 for 06/12/2026, and 06.12.2026, 06 12 2026
-    BlankAfterSeparator, // 06/ 12/ 2026
-    LeadingZerosDropped, // 6/12/2026
-    BidiMarksRemoved,    // the marks that keep Arabic and Hebrew dates in order on screen
-    DigitsMadeAscii,     // 6/12/2026 for ٦/١٢/٢٠٢٦
-    DigitsMadeNative,    // ६/१२/२०२६ for 6/12/2026
-    FullWidthDigits,     // as the input methods of Japanese, Chinese and Korean type them
-    MonthInEnglish,      // 6 Dec 2026 for 6 dic 2026
-    kKinds
-};
-const char *const kKindNames[kKinds] = {"exact",
-                                        "separators swapped",
-                                        "blank after separator",
-                                        "leading zeros dropped",
-                                        "bidi marks removed",
-                                        "digits made ASCII",
-                                        "digits made native",
-                                        "full-width digits",
-                                        "month in English"};
-
-// Code points, so that a digit beyond the Basic Multilingual Plane (Adlam's) is one character.
-using Text = std::u32string;
-
-Text codePoints(const QString &text)
-{
-    const QList<uint> points = text.toUcs4();
-    return Text(points.begin(), points.end());
-}
-
-bool isDigit(char32_t c) { return QChar::isDigit(c); }
-bool isBidiMark(char32_t c) { return c == 0x200E || c == 0x200F || c == 0x061C; }
-bool isSeparator(char32_t c) { return c == U'/' || c == U'-' || c == U'.'; }
-
-// The text with each stretch between two numbers that holds nothing but one separator among
-// `/`, `-` and `.`, blanks and bidi marks, rewritten by `rewrite(stretch, separator)`. A stretch
-// of blanks alone has a blank for its separator.
-template <typename Rewrite> Text rewriteSeparators(const Text &text, Rewrite rewrite)
-{
-    Text result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        result += text[i];
-        std::size_t end = i + 1;
-        while (isDigit(text[i]) && end < text.size()
-               && (isSeparator(text[end]) || QChar::isSpace(text[end]) || isBidiMark(text[end])))
-            ++end;
-        if (end == i + 1 || end == text.size() || !isDigit(text[end]))
-            continue;
-        const Text stretch = text.substr(i + 1, end - i - 1);
-        char32_t separator = 0;
-        int separators = 0;
-        for (const char32_t c : stretch) {
-            if (isSeparator(c)) {
-                separator = c;
-                ++separators;
-            } else if (QChar::isSpace(c) && separators == 0) {
-                separator = U' ';
-            }
-        }
-        if (separator == 0 || separators > 1)
-            continue;
-        result += rewrite(stretch, separator);
-        i = end - 1;
-    }
-    return result;
-}
-
-// What the locale and the day add to a form to type it in other ways.
-struct Typing
-{
-    Text nativeDigits; // zero to nine, where the locale's native digits are others than ASCII
-    bool fullWidth = false;
-    QString month, englishMonth; // as the form names the month (if it does), and as English does
-    QStringList ownMonths;       // every name of every month in the locale's language
-};
-
-// The exact form, and each other way of typing it, with its kind. A way that does not apply to
-// the form, or that leaves it as it is, is left out.
-QList<std::pair<Kind, QString>> typedForms(const QString &exact, const Typing &typing)
-{
-    QList<std::pair<Kind, QString>> forms{{Exact, exact}};
-    const Text text = codePoints(exact);
-    const auto add = [&](Kind kind, const Text &typed) {
-        const QString form = QString::fromUcs4(typed.data(), qsizetype(typed.size()));
-        if (form != exact)
-            forms.append({kind, form});
-    };
-    // Separators part the numbers of a form with the month in figures; where the month is named,
-    // a figure in its name ("ŋ12", "12월") is no number of the date's own.
-    if (typing.month.isEmpty()) {
-        // A form that parts its numbers with one separator throughout gets each other one
-        // instead, the bidi marks around it kept; one that mixes them ("01/01 1971") has none.
-        Text separators;
-        rewriteSeparators(text, [&](const Text &stretch, char32_t separator) {
-            if (separators.find(separator) == Text::npos)
-                separators += separator;
-            return stretch;
-        });
-        for (const char32_t to : Text(U"/-. ")) {
-            if (separators.size() != 1 || to == separators[0])
-                continue;
-            add(SeparatorsSwapped, rewriteSeparators(text, [&](const Text &stretch, char32_t) {
-                    Text swapped;
-                    for (const char32_t c : stretch) {
-                        if (isBidiMark(c))
-                            swapped += c;
-                        else if (swapped.find(to) == Text::npos)
-                            swapped += to;
-                    }
-                    return swapped;
-                }));
-        }
-        add(BlankAfterSeparator, rewriteSeparators(text, [](const Text &stretch, char32_t) {
-                Text spaced;
-                for (std::size_t i = 0; i < stretch.size(); ++i) {
-                    spaced += stretch[i];
-                    if (isSeparator(stretch[i])
-                        && (i + 1 == stretch.size() || !QChar::isSpace(stretch[i + 1])))
-                        spaced += U' ';
-                }
-                return spaced;
-            }));
-    }
-    Text unpadded, unmarked, ascii, native, wide;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i];
-        const auto digitAt = [&](std::size_t at) { return at < text.size() && isDigit(text[at]); };
-        // Only a number of two figures loses its zero: a day or a month. A year has more, or is
-        // one of two figures, which are left out.
-        const bool leadingZero = QChar::digitValue(c) == 0 && (i == 0 || !isDigit(text[i - 1]))
-                                 && digitAt(i + 1) && !digitAt(i + 2);
-        if (!leadingZero)
-            unpadded += c;
-        if (!isBidiMark(c))
-            unmarked += c;
-        ascii += isDigit(c) ? char32_t(U'0' + QChar::digitValue(c)) : c;
-        const bool asciiDigit = c >= U'0' && c <= U'9';
-        native += asciiDigit && !typing.nativeDigits.empty() ? typing.nativeDigits[c - U'0'] : c;
-        wide += asciiDigit ? char32_t(0xFF10 + (c - U'0')) : c == U'/' ? char32_t(0xFF0F) : c;
-    }
-    add(LeadingZerosDropped, unpadded);
-    add(BidiMarksRemoved, unmarked);
-    add(DigitsMadeAscii, ascii);
-    add(DigitsMadeNative, native);
-    if (typing.fullWidth)
-        add(FullWidthDigits, wide);
-    // Where the locale's name is English's already ("Dec", "dec"), there is nothing to swap;
-    // where English's is the locale's name of another month (Basaa's "may" is November), the
-    // user's language rightly comes first, and the text means that month.
-    if (!typing.month.isEmpty()
-        && typing.month.compare(typing.englishMonth, Qt::CaseInsensitive) != 0
-        && !typing.ownMonths.contains(typing.englishMonth, Qt::CaseInsensitive)
-        && exact.contains(typing.month))
-        forms.append({MonthInEnglish, QString(exact).replace(typing.month, typing.englishMonth)});
-    return forms;
-}
-
-// The first field of the pattern in one of `letters`, outside its quoted text: "MMM" in
-// "d MMM y" for "ML".
-QString fieldOf(const QString &pattern, QStringView letters)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'\'')
-            quoted = !quoted;
-        else if (!quoted && letters.contains(pattern[i])) {
-            qsizetype end = i;
-            while (end < pattern.size() && pattern[end] == pattern[i])
-                ++end;
-            return pattern.mid(i, end - i);
-        }
-    }
-    return {};
-}
-
-// The locale's native digits, zero to nine, where they are others than ASCII ones and written
-// one figure each: none for Japanese, whose native numbers are words.
-Text nativeDigits(const icu::Locale &where)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale native = where;
-    native.setKeywordValue("numbers", "native", status);
-    const std::unique_ptr<icu::NumberingSystem> system(
-        icu::NumberingSystem::createInstance(native, status));
-    if (U_FAILURE(status) || system->isAlgorithmic() || qstrcmp(system->getName(), "latn") == 0)
-        return {};
-    const Text digits = codePoints(fromIcu(system->getDescription()));
-    return digits.size() == 10 ? digits : Text();
-}
-
 // CLDR's forms of a date in figures and with the month's name, as written and as typed.
 void measureTypedForms()
 {
@@ -490,7 +264,14 @@ void measureTypedForms()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    verbose = app.arguments().contains(QStringLiteral("-v"));
+    const QStringList arguments = app.arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--labelled")); at > 0) {
+        writeLabelledSet(arguments.value(at + 1, QStringLiteral("41")).toUInt(), out);
+        return 0;
+    }
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--read")); at > 0)
+        return readLabelledSet(arguments.value(at + 1), out) ? 0 : 1;
+    verbose = arguments.contains(QStringLiteral("-v"));
     if (!app.arguments().contains(QStringLiteral("--typed-only"))) {
         measureQtForms();
         measureCldrForms();

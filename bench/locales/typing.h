@@ -1,0 +1,74 @@
+#pragma once
+
+// The dates the benchmark writes, as ICU writes them for a locale, and the ways people type them
+// otherwise: shared by the measures of bench/locales and its labelled set.
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <string>
+#include <utility>
+
+icu::UnicodeString toIcu(const QString &text);
+QString fromIcu(const icu::UnicodeString &text);
+
+// The day as ICU writes it with `pattern` in `where`, at noon in Greenwich.
+QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDate date);
+
+// The locales ICU has whose language Qt knows too, each with Qt's locale for it.
+QList<std::pair<icu::Locale, QLocale>> sharedLocales();
+
+// The ways a typed date differs from the form the locale writes, each counted apart.
+enum Kind
+{
+    Exact,
+    SeparatorsSwapped,   // 06-12-2026 for 06/12/2026, and 06.12.2026, 06 12 2026
+    BlankAfterSeparator, // 06/ 12/ 2026
+    LeadingZerosDropped, // 6/12/2026
+    BidiMarksRemoved,    // the marks that keep Arabic and Hebrew dates in order on screen
+    DigitsMadeAscii,     // 6/12/2026 for ٦/١٢/٢٠٢٦
+    DigitsMadeNative,    // ६/१२/२०२६ for 6/12/2026
+    FullWidthDigits,     // as the input methods of Japanese, Chinese and Korean type them
+    MonthInEnglish,      // 6 Dec 2026 for 6 dic 2026
+    kKinds
+};
+inline const char *const kKindNames[kKinds] = {"exact",
+                                               "separators swapped",
+                                               "blank after separator",
+                                               "leading zeros dropped",
+                                               "bidi marks removed",
+                                               "digits made ASCII",
+                                               "digits made native",
+                                               "full-width digits",
+                                               "month in English"};
+
+// Code points, so that a digit beyond the Basic Multilingual Plane (Adlam's) is one character.
+using Text = std::u32string;
+
+Text codePoints(const QString &text);
+
+// What the locale and the day add to a form to type it in other ways.
+struct Typing
+{
+    Text nativeDigits; // zero to nine, where the locale's native digits are others than ASCII
+    bool fullWidth = false;
+    QString month, englishMonth; // as the form names the month (if it does), and as English does
+    QStringList ownMonths;       // every name of every month in the locale's language
+};
+
+// The exact form, and each other way of typing it, with its kind. A way that does not apply to
+// the form, or that leaves it as it is, is left out.
+QList<std::pair<Kind, QString>> typedForms(const QString &exact, const Typing &typing);
+
+// The first field of the pattern in one of `letters`, outside its quoted text: "MMM" in
+// "d MMM y" for "ML".
+QString fieldOf(const QString &pattern, QStringView letters);
+
+// The locale's native digits, zero to nine, where they are others than ASCII ones and written
+// one figure each: none for Japanese, whose native numbers are words.
+Text nativeDigits(const icu::Locale &where);
