@@ -59,8 +59,14 @@ private slots:
         rows("en_US", {"2/29/2004"}, QDate(2004, 2, 29));
         rows("en_US", {"12/24/30"}, QDate(2030, 12, 24));
         rows("de_DE", {"24.12.30"}, QDate(2030, 12, 24));
-        rows("en_US", {"1/1/75"}, QDate(2075, 1, 1));
-        rows("en_US", {"1/1/76"}, QDate(1976, 1, 1));
+        // The edges of the window, in each way a two-digit year is read: the locale's own form
+        // as Qt writes it, the looser one, and CLDR's: "75" is never 1975, nor "76" 2076.
+        for (const auto &[locale, earliest, latest] :
+             {std::tuple("en_US", "1/1/76", "12/31/75"), std::tuple("de_DE", "01.01.76", "31.12.75"),
+              std::tuple("bg_BG", "1.01.76 г.", "31.12.75 г.")}) {
+            rows(locale, {earliest}, QDate(1976, 1, 1));
+            rows(locale, {latest}, QDate(2075, 12, 31));
+        }
         rows("en_US", {"12/31/9999"}, QDate(9999, 12, 31));
         rows("en_US", {"2/29/2005", "13/1/2005", "Friday, December 24, 2026", "\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666"}, none); // not its digits
         rows("en_GB", {"1/13/2005"}, none);
