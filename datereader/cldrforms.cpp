@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <unicode/calendar.h>
+#include <unicode/datefmt.h>
 #include <unicode/decimfmt.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
@@ -392,10 +393,13 @@ NamedOrder namedOrder(const QLocale &locale, const char *calendar)
                                  : NamedOrder::DayMonthYear;
 }
 
-QStringList patternWords(const QLocale &locale, const char *calendar)
+namespace {
+
+// The words of ICU patterns besides their fields: what is quoted, and letters no field has.
+QStringList literalsOf(const QStringList &patterns)
 {
     QStringList words;
-    for (const QString &pattern : patternsOf(icuLocale(locale, calendar))) {
+    for (const QString &pattern : patterns) {
         QString word;
         bool quoted = false;
         const auto end = [&] {
@@ -417,6 +421,49 @@ QStringList patternWords(const QLocale &locale, const char *calendar)
         end();
     }
     return words;
+}
+
+} // namespace
+
+QStringList patternWords(const QLocale &locale, const char *calendar)
+{
+    return literalsOf(patternsOf(icuLocale(locale, calendar)));
+}
+
+QStringList timeWords(const QLocale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(icuLocale(locale), status));
+    if (U_FAILURE(status))
+        return {};
+    QStringList patterns;
+    // Between the date and the time of the locale's full form: "EEEE, d. MMMM y 'um' HH:mm".
+    for (const auto dateStyle : {icu::DateFormat::kFull, icu::DateFormat::kLong}) {
+        const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
+            dateStyle, icu::DateFormat::kShort, icuLocale(locale)));
+        icu::UnicodeString written;
+        const auto *simple = dynamic_cast<icu::SimpleDateFormat *>(format.get());
+        const QString pattern = simple ? fromIcu(simple->toPattern(written)) : QString();
+        const QList<Field> fields = fieldsOf(pattern);
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            if (QStringView(u"HhKk").contains(fields[i].letter)) {
+                const qsizetype from = fields[i - 1].at + fields[i - 1].count;
+                patterns << withPlainBlanks(pattern.sliced(from, fields[i].at - from));
+                break;
+            }
+        }
+    }
+    for (const char *skeleton : {"Hm", "H", "hm", "h"})
+        patterns << withPlainBlanks(
+            fromIcu(generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status)));
+    QStringList words = literalsOf(patterns);
+    // The meridiem's words are the loose reader's own; what stays is "um", "à", "Uhr", "h"...
+    words.removeIf([&](const QString &word) {
+        return word.compare(locale.amText(), Qt::CaseInsensitive) == 0
+               || word.compare(locale.pmText(), Qt::CaseInsensitive) == 0;
+    });
+    return U_SUCCESS(status) ? words : QStringList();
 }
 
 QStringList wordsAroundDates(const QLocale &locale)

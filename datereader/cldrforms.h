@@ -43,6 +43,10 @@ std::optional<NumericOrder> numericOrderIn(const QLocale &locale, const char *ca
 // The words of the locale's forms in `calendar` besides its fields: "年", "de", "г.".
 QStringList patternWords(const QLocale &locale, const char *calendar);
 
+// The words of the locale's times of day and of a date with one, as CLDR writes them: "um" and
+// "Uhr" in German, "à" and "h" in French, "at" in English.
+QStringList timeWords(const QLocale &locale);
+
 // The words for a year, a month and a day in the locale's language, as CLDR names the fields of a
 // date and counts them ("rok", "r.", "года", "ngày", "năm"): people write them around a date.
 QStringList wordsAroundDates(const QLocale &locale);

@@ -45,6 +45,7 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
     if (!namedOnly) {
         DateTerms terms = gregorianTerms(
             locale, [&locale] { return namedOrder(locale, "gregorian"); }, today);
+        terms.timeWords = [&locale] { return timeWords(locale); };
         // A Gregorian year in the locale's native digits is a Gregorian year (Thai "๒๐๙๕"); they
         // are looked up only where the text has digits other than ASCII ones, which a date in
         // figures read at every start has not.

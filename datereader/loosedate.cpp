@@ -477,7 +477,7 @@ std::pair<std::optional<int>, QList<Token>> withoutWeekday(QList<Token> parts, b
 // Removes a valid time of day from the end of the text: "6:00 PM", "6 p. m.", ", 18:30",
 // "T18:00:30.25Z", "T18:00+01:00". Returns nullopt when the text ends in something that
 // looks like a time but is not one.
-std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &locale)
+std::optional<QStringView> withoutClockTime(QStringView text, const QLocale &locale)
 {
     static const QRegularExpression clockTime(
         QStringLiteral(
@@ -511,6 +511,47 @@ std::optional<QStringView> withoutTimeOfDay(QStringView text, const QLocale &loc
     if (hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     return text.first(match.capturedStart(0)).trimmed();
+}
+
+// The same, also where the time is written with the locale's own words, which the text is
+// rewritten without into `rewritten`: "24.12.2026, 18:00 Uhr", "24 décembre 2026 à 18h00",
+// "um 18 Uhr", "Dec 24, 2026 at 6:00 PM". The words are looked up only where a text may hold
+// them, which a date in figures read at every start does not.
+std::optional<QStringView> withoutTimeOfDay(QStringView text, const DateTerms &terms,
+                                            QString &rewritten)
+{
+    std::optional<QStringView> date = withoutClockTime(text, terms.locale);
+    static const QRegularExpression wordsAround(QStringLiteral(R"(\d\s*\p{L}+\.?(?:\s*\d{2})?$)"),
+                                                QRegularExpression::UseUnicodePropertiesOption);
+    const bool timed = date && date->size() < text.size();
+    if (!terms.timeWords
+        || (timed ? date->isEmpty() || !date->back().isLetter()
+                  : !wordsAround.match(text.toString()).hasMatch()))
+        return date;
+    const QStringList words = terms.timeWords();
+    if (!timed) {
+        rewritten = text.toString();
+        const auto replace = [&](const char *pattern, const char *by) {
+            for (const QString &word : words)
+                rewritten.replace(QRegularExpression(QString::fromLatin1(pattern).arg(
+                                                         QRegularExpression::escape(word)),
+                                                     QRegularExpression::CaseInsensitiveOption),
+                                  QString::fromLatin1(by));
+        };
+        replace(R"((\d{1,2})\s*%1\s*(\d{2})$)", "\\1:\\2"); // 18h00, 18 h 00
+        replace(R"((\d{1,2})\s*%1\.?$)", "\\1:00");         // 18 Uhr, 18 h
+        const std::optional<QStringView> found = withoutClockTime(rewritten, terms.locale);
+        if (!found || found->size() == rewritten.size())
+            return date;
+        date = found;
+    }
+    // The word that joins the time to the date: "um", "à", "at".
+    for (const QString &word : words) {
+        if (date->endsWith(word, Qt::CaseInsensitive) && date->size() > word.size()
+            && !date->at(date->size() - word.size() - 1).isLetter())
+            return date->chopped(word.size()).trimmed();
+    }
+    return date;
 }
 
 } // namespace
@@ -628,7 +669,8 @@ std::optional<QDate> readQtForm(QStringView text, const QLocale &locale, QDate t
 std::optional<QDate> readLooseDate(QStringView text, const DateTerms &terms)
 {
     const QString ascii = withAsciiDigits(text, terms);
-    auto date = withoutTimeOfDay(ascii, terms.locale);
+    QString withoutWords; // the text without the words of its time of day, which `date` may view
+    auto date = withoutTimeOfDay(ascii, terms, withoutWords);
     if (!date)
         return std::nullopt;
     if (date->endsWith(u'.'))

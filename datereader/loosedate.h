@@ -67,6 +67,9 @@ struct DateTerms
     // Asked only where two short numbers stand around a month's name: working it out takes
     // ICU's pattern generator, which a date in figures, read at every start, does without.
     std::function<NamedOrder()> namedOrder;
+    // The words of the locale's times of day ("um", "Uhr", "à", "h"), asked only where a text
+    // ends in what may be one.
+    std::function<QStringList()> timeWords;
     // The day that a year as written (its digits), a month and a day name; none where there is
     // no such day.
     std::function<std::optional<QDate>(QStringView year, int month, int day)> dayOf;

@@ -76,6 +76,11 @@ private slots:
         rows("en_US", {"Thu, Dec 24, 2026", "Thurs. Dec. 24 2026", "December 24th, 2026", "24th December 2026", "the 24th of December, 2026", "Thu 12/24/2026"}, dec24);
         rows("en_US", {"Sept 24, 2026"}, QDate(2026, 9, 24));
         rows("en_GB", {"1st January 2027"}, jan1);
+        // A time of day with the locale's words for it, checked and then ignored.
+        rows("de_DE", {"24.12.2026, 18:00 Uhr", "24.12.2026 um 18 Uhr"}, dec24);
+        rows("fr_FR", {"24 décembre 2026 à 18h00", "24/12/2026 à 18 h"}, dec24);
+        rows("en_US", {"Dec 24, 2026 at 6:00 PM"}, dec24);
+        rows("de_DE", {"24.12.2026 25:00 Uhr", "24.12.2026 Uhr"}, none);
         rows("de_DE", {"Do., 24.12.2026", "Donnerstag, den 24. Dezember 2026", "24. 12. 2026", "24.12.2026.", "24. Dez. 2026", "24 Dez 2026", "24.12.2026 18:00", "am Donnerstag, 24. Dezember 2026"}, dec24);
         rows("de_DE", {"24. März 2026"}, QDate(2026, 3, 24));
         rows("de_DE", {"Freitag, 24. Dezember 2026", ".24.12.2026", "Do., 24.12.2026,"}, none);
