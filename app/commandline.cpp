@@ -66,6 +66,24 @@ const char *const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "qmljsdebugger"};
 const char *const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// What Qt's parser says of what it could not take, which it words before there is an application
+// whose translations it would find: Qt's own messages, as its translations have them.
+const char *const kParserMessages[] = {"Unknown option '%1'.", "Unknown options: %1.",
+                                       "Missing value after '%1'.", "Unexpected value after '%1'."};
+
+QString inUsersLanguage(const QString &said, const Translations &words)
+{
+    for (const char *source : kParserMessages) {
+        const QString english = QString::fromLatin1(source);
+        const qsizetype at = english.indexOf(QLatin1String("%1"));
+        const QString before = english.left(at), after = english.mid(at + 2);
+        if (said.size() >= english.size() - 2 && said.startsWith(before) && said.endsWith(after))
+            return words.qtPhrase("QCommandLineParser", source)
+                .arg(said.mid(at, said.size() - before.size() - after.size()));
+    }
+    return said;
+}
+
 // Why the window cannot be shown, if it cannot. Without a display QApplication would abort,
 // with a screenful of plugin diagnostics and a core dump.
 std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
@@ -118,7 +136,8 @@ CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations 
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
     if (!parser.parse(arguments)) {
-        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(parser.errorText()));
+        say(stderr,
+            QStringLiteral("velmor-counter: %1\n").arg(inUsersLanguage(parser.errorText(), words)));
         return {.start = false, .exitStatus = 2};
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -41,6 +41,12 @@ void Translations::install()
         QCoreApplication::installTranslator(&m_qt);
 }
 
+QString Translations::qtPhrase(const char *context, const char *text) const
+{
+    const QString translated = m_hasQt ? m_qt.translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString Translations::phrase(const char *context, const char *text) const
 {
     const QString translated = m_program.translate(context, text);

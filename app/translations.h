@@ -21,6 +21,8 @@ public:
     // A text of the program's in the user's language, also before there is an application. Not
     // named translate(), which lupdate would take for a message and miss the one inside.
     QString phrase(const char *context, const char *text) const;
+    // One of Qt's own texts, in Qt's words for the user's language where the program speaks it.
+    QString qtPhrase(const char *context, const char *text) const;
 
 private:
     QTranslator m_program;

@@ -28,6 +28,8 @@ for language in "de_DE:Aufruf: velmor-counter \[Option\]" "ar_EG:الاستخد�
 done
 
 run 2 "velmor-counter: Unknown option 'frobnicate'" --frobnicate
+[ "$(LANG=de_DE.UTF-8 "$program" --frobnicate 2>&1)" = "velmor-counter: Unbekannte Option 'frobnicate'." ] \
+    || fail "an unknown option in German is: $(LANG=de_DE.UTF-8 "$program" --frobnicate 2>&1)"
 run 2 "velmor-counter: unexpected argument 'today'" today
 run 1 '^velmor-counter: there is no display' 
 run 1 '^velmor-counter: cannot open the display :97$' -display :97
