@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -66,6 +68,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setObjectName(QStringLiteral("Image1"));
     m_banner->setFixedSize((QSizeF(kClientSize) * m_zoom).toSize());
     m_banner->setSummary([this] { return summary(); });
+    // Which file this counter counts from, where counters of several directories run.
+    m_banner->setAccessibleDescription(
+        tr("Trip date file: %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_services.tripDateFile).absoluteFilePath())));
     setCentralWidget(m_banner);
     m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), Unit::Days, tr("Days left"));
     m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), Unit::Hours, tr("Hours left"));
@@ -272,9 +278,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool MainWindow::event(QEvent *event)
 {
-    // The tooltip is made when asked, as the countdown stands at that moment.
+    // The tooltip is made when asked, as the countdown stands at that moment, with the file it
+    // counts from.
     if (event->type() == QEvent::ToolTip) {
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), summary(), this);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           summary() + u'\n' + m_banner->accessibleDescription(), this);
         return true;
     }
     return QMainWindow::event(event);

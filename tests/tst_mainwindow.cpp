@@ -105,7 +105,7 @@ private slots:
             whole);
         QHelpEvent hover(QEvent::ToolTip, QPoint(250, 20), m_window->mapToGlobal(QPoint(250, 20)));
         QCoreApplication::sendEvent(label("lblHours"), &hover);
-        QCOMPARE(QToolTip::text(), whole);
+        QCOMPARE(QToolTip::text(), whole + "\nTrip date file: " + m_path);
 
         // A date the store reads from a file that something else changed counts from the next
         // tick, as does one the user sets; a figure too wide for its label shrinks to fit.

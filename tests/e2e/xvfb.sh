@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts after they name the tools they need in `tools`: says which
 # one is missing, then starts a virtual X server of the script's own, with a private runtime
-# directory and a scratch directory `work`, all taken away again when the script ends.
+# directory, a home of its own (the window managers write their settings and caches there, never
+# into the tester's) and a scratch directory `work`, all taken away again when the script ends.
 #
 # The server never resets: by default an X server starts afresh whenever its last client goes,
 # and drops a client that connects meanwhile, such as a counter started just after another one
@@ -62,3 +63,6 @@ export DISPLAY=:$(cat "$work/display")
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+       XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state TMPDIR=$work
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME"
