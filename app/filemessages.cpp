@@ -16,9 +16,10 @@ const char *const kCannotWrite =
 
 QString whatToDo() { return FileMessages::tr("\n\nChoose Setup Date to set the trip date."); }
 
-// A file that is too large, or changed as it was opened, a save replaces; one that
+// A file that is too large, or changed as it was opened or saved, a save replaces; one that
 // cannot be opened, or stands where no save may go, it cannot: the user has to see to the file
-// or the place first. Once the file holds a date, the running counter follows it.
+// or the place first. Once the file holds a date, the running counter follows it. A disk that is
+// full or fails says what helps in its reason.
 QString whatToDoAbout(const FileProblem &problem)
 {
     using Refusal = FileProblem::Refusal;
@@ -26,6 +27,11 @@ QString whatToDoAbout(const FileProblem &problem)
     case Refusal::TooLarge:
     case Refusal::Changed:
         return whatToDo();
+    case Refusal::None:
+        if (problem.error == ENOSPC || problem.error == EDQUOT || problem.error == EIO
+            || problem.error == EFBIG)
+            return {};
+        [[fallthrough]];
     default:
         return FileMessages::tr(
             "\n\nMake it a regular file that you may read and write, or start the counter in "
@@ -159,7 +165,8 @@ QString FileMessages::describe(const QString &path, const TripDateFailure &failu
             .arg(fileNamed(path), shownText(failure.text), whatToDo());
     case Kind::CannotWrite: {
         const auto [message, english] = sentence(kCannotWrite);
-        return message.arg(fileNamed(path), reason(path, failure.problem, true, english));
+        return message.arg(fileNamed(path), reason(path, failure.problem, true, english))
+               + whatToDoAbout(failure.problem);
     }
     case Kind::NotUnicode:
         return sentence(kCannotWrite)

@@ -248,8 +248,12 @@ void MainWindow::askTripDate()
     // The ticker goes on while the prompt is open, counting to the old date until the new
     // one is stored.
     const std::optional<TripDate> entered = askForTripDate(m_services.prompt, dateContext());
-    bringToFront(this, {});                 // the keyboard back, after the prompt
-    if (entered && m_store->save(*entered)) // else cancelled, or the store told why not
+    bringToFront(this, {}); // the keyboard back, after the prompt
+    if (!entered)
+        return; // cancelled
+    if (const std::optional<TripDateFailure> failure = m_store->save(*entered))
+        report(*failure);
+    else
         announce(summary());
 }
 

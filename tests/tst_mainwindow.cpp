@@ -72,6 +72,7 @@ private slots:
     {
         m_window.reset();
         QFile::remove(m_path);
+        QDir().rmdir(m_path);
         m_errors.messages.clear();
         m_notifier.notices.clear();
         m_prompt = ScriptedPrompt();
@@ -143,6 +144,24 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(countdown)->text(QAccessible::Name),
                  "0 days, 1 hour, 44 minutes and 29 seconds until the trip on Tuesday, December "
                  "13, 2005.");
+    }
+
+    // A date that cannot be saved is told once, and the count goes on towards the date before;
+    // the file, gone from under the counter meanwhile, is left as it stands.
+    void saveRefused_toldOnce_dateKept()
+    {
+        makeWindow("\"12/13/2005\"\r\n");
+        QVERIFY(QFile::remove(m_path)
+                && QDir().mkdir(m_path)); // as root too, a directory takes no record
+        m_prompt.answers = {QStringLiteral("12/24/2005")};
+        choose("SetupDate");
+        QCoreApplication::processEvents(); // what is told, is told once the window is up
+        QCOMPARE(m_errors.messages.size(), 1);
+        QVERIFY2(m_errors.messages.first().contains(u"cannot be written: it is a directory"),
+                 qPrintable(m_errors.messages.first()));
+        tick();
+        QCOMPARE(label("lblDays")->text(), QStringLiteral("0"));
+        QVERIFY(QFileInfo(m_path).isDir());
     }
 
     // Each language the program speaks, in its own locale (English keeps the program's words).

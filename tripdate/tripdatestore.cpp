@@ -8,27 +8,33 @@ TripDateStore::TripDateStore(QString path, std::function<DateContext()> context,
     connect(new FileWatch(m_path, this), &FileWatch::changed, this, &TripDateStore::follow);
 }
 
-void TripDateStore::load() { tell(loadTripDate(m_path, m_context())); }
-
-bool TripDateStore::save(const TripDate &tripDate) { return tell(saveTripDate(m_path, tripDate)); }
-
-bool TripDateStore::tell(const TripDateResult &result)
+void TripDateStore::load()
 {
-    if (result.failure)
-        emit failed(*result.failure);
-    if (!result.tripDate)
-        return false;
-    m_text = result.tripDate->text;
-    emit changed(*result.tripDate);
-    return true;
+    const TripDateResult loaded = loadTripDate(m_path, m_context());
+    if (loaded.failure)
+        emit failed(*loaded.failure);
+    if (loaded.tripDate)
+        tell(*loaded.tripDate);
+}
+
+std::optional<TripDateFailure> TripDateStore::save(const TripDate &tripDate)
+{
+    const TripDateResult saved = saveTripDate(m_path, tripDate);
+    if (saved.tripDate)
+        tell(*saved.tripDate);
+    return saved.failure;
+}
+
+void TripDateStore::tell(const TripDate &tripDate)
+{
+    m_text = tripDate.text;
+    emit changed(tripDate);
 }
 
 // The watch also sees the store's own saves, which hold the date it has already.
 void TripDateStore::follow()
 {
     const TripDateResult stored = loadTripDate(m_path, m_context());
-    if (stored.tripDate && stored.tripDate->text != m_text) {
-        m_text = stored.tripDate->text;
-        emit changed(*stored.tripDate);
-    }
+    if (stored.tripDate && stored.tripDate->text != m_text)
+        tell(*stored.tripDate);
 }

@@ -25,20 +25,21 @@ public:
     // all, tells nothing.
     void load();
     // Replaces the file with one record of the date's text, exactly as typed; on failure the
-    // file stays as it was. Whether it saved.
-    bool save(const TripDate &tripDate);
+    // file stays as it was. Why it did not save, if it did not; once saved, `changed` has told
+    // of the new date.
+    std::optional<TripDateFailure> save(const TripDate &tripDate);
 
 signals:
     // The date loaded or saved, or one another program put into the file. A file that is gone,
     // cannot be read or holds no date while the counter runs is no change: the next start says
     // what is wrong with it.
     void changed(const TripDate &tripDate);
-    // Why the file gave no date at the start, or took none.
+    // Why the file gave no date as it was loaded.
     void failed(const TripDateFailure &failure);
 
 private:
     void follow();
-    bool tell(const TripDateResult &result);
+    void tell(const TripDate &tripDate);
 
     QString m_path;
     std::function<DateContext()> m_context;
