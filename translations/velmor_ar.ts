@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>ثوانٍ</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>العد التنازلي</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -108,6 +104,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>وسيط غير متوقع «%1»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -142,14 +142,6 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>About</source>
         <translation>حول</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>العد التنازلي للرحلة المقررة يوم %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>بدأت الرحلة المقررة يوم %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -223,6 +215,19 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>يتبقى %1 و%2 و%3 و%4 على الرحلة المقررة يوم %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -374,6 +379,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>its name is too long</source>
         <translation>اسمه طويل جدًا</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -395,6 +404,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>يُرجى إدخال سنة صالحة:%1
 مثال: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

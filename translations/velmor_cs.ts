@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Sekundy</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Odpočet</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ národního prostředí.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>neočekávaný argument „%1“</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ národního prostředí.</translation>
     <message>
         <source>About</source>
         <translation>O aplikaci</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Odpočet do cesty: %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Cesta už začala. Datum cesty: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -212,6 +204,19 @@ národního prostředí.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Zbývající čas do cesty: %1, %2, %3 a %4. Datum cesty: %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -363,6 +368,10 @@ Zajistěte, aby to byl běžný soubor, který můžete číst i měnit, nebo sp
         <source>its name is too long</source>
         <translation>název souboru je příliš dlouhý</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -384,6 +393,10 @@ Příklad: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Zadejte prosím platný rok:%1
 Příklad: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

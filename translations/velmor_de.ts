@@ -27,10 +27,6 @@
 <context>
     <name>Banner</name>
     <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
         <source>Days</source>
         <translation>Tage</translation>
     </message>
@@ -109,6 +105,10 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Countdown bis zur Reise am %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Die Reise am %1 hat begonnen.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -208,6 +200,19 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Noch %1, %2, %3 und %4 bis zur Reise am %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -359,6 +364,10 @@ Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte 
         <source>its name is too long</source>
         <translation>ihr Name ist zu lang</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -380,6 +389,10 @@ Beispiel: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Bitte geben Sie ein gültiges Jahr ein:%1
 Beispiel: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -27,10 +27,6 @@
 <context>
     <name>Banner</name>
     <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
         <source>Days</source>
         <translation>Días</translation>
     </message>
@@ -110,6 +106,10 @@ configuración regional.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -144,14 +144,6 @@ configuración regional.</translation>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Cuenta atrás hasta el viaje del %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>El viaje del %1 ha comenzado.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -209,6 +201,19 @@ configuración regional.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Faltan %1, %2, %3 y %4 para el viaje del %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -360,6 +365,10 @@ Conviértalo en un archivo normal que pueda leer y escribir, o inicie el contado
         <source>its name is too long</source>
         <translation>su nombre es demasiado largo</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -381,6 +390,10 @@ Ejemplo: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Introduzca un año válido:%1
 Ejemplo: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

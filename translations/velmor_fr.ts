@@ -27,10 +27,6 @@
 <context>
     <name>Banner</name>
     <message>
-        <source>Countdown</source>
-        <translation>Compte à rebours</translation>
-    </message>
-    <message>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
@@ -110,6 +106,10 @@ régionaux.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -144,14 +144,6 @@ régionaux.</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Compte à rebours jusqu’au voyage du %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Le voyage du %1 a commencé.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -209,6 +201,19 @@ régionaux.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Il reste %1, %2, %3 et %4 avant le voyage du %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -360,6 +365,10 @@ Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d�
         <source>its name is too long</source>
         <translation>son nom est trop long</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -381,6 +390,10 @@ Exemple&#xa0;: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Veuillez saisir une année valide&#xa0;:%1
 Exemple&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>秒</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>カウントダウン</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -108,6 +104,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数「%1」</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -142,14 +142,6 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>About</source>
         <translation>このアプリについて</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>%1の旅行までカウントダウンしています。</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>%1の旅行が始まりました。</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -203,6 +195,19 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>%5の旅行まで、あと%1%2%3%4です。</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -354,6 +359,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>its name is too long</source>
         <translation>ファイル名が長すぎます</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -375,6 +384,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>有効な年を入力してください：%1
 例：%2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Sekundy</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Odliczanie</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ z ustawieniami regionalnymi.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>nieoczekiwany argument „%1”</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ z ustawieniami regionalnymi.</translation>
     <message>
         <source>About</source>
         <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Odliczanie do podróży: %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Podróż już się rozpoczęła. Data podróży: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -212,6 +204,19 @@ z ustawieniami regionalnymi.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Pozostały czas do podróży: %1, %2, %3 i %4. Data podróży: %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -363,6 +368,10 @@ Upewnij się, że jest to zwykły plik, który możesz odczytywać i zapisywać,
         <source>its name is too long</source>
         <translation>nazwa pliku jest za długa</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -384,6 +393,10 @@ Przykład: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Podaj prawidłowy rok:%1
 Przykład: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

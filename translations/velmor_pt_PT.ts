@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Segundos</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Contagem decrescente</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ no formato de data das suas definições regionais.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ no formato de data das suas definições regionais.</translation>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>Contagem decrescente para a viagem de %1.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>A viagem de %1 já começou.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -208,6 +200,19 @@ no formato de data das suas definições regionais.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>Faltam %1, %2, %3 e %4 para a viagem de %5.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -359,6 +364,10 @@ Transforme-o num ficheiro normal que possa ler e escrever, ou inicie o contador 
         <source>its name is too long</source>
         <translation>o seu nome é demasiado longo</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -380,6 +389,10 @@ Exemplo: %2</translation>
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Introduza um ano válido:%1
 Exemplo: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

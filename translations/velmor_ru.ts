@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Секунды</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Обратный отсчёт</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ vacation.txt в каталоге, из которого запущен счёт�
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>неожиданный аргумент «%1»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ vacation.txt в каталоге, из которого запущен счёт�
     <message>
         <source>About</source>
         <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>До поездки, назначенной на %1, идёт обратный отсчёт.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Поездка, назначенная на %1, началась.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -212,6 +204,19 @@ vacation.txt в каталоге, из которого запущен счёт�
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>До поездки, назначенной на %5, осталось: %1, %2, %3 и %4.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -363,6 +368,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>its name is too long</source>
         <translation>его имя слишком длинное</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -384,6 +393,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Введите допустимый год:%1
 Пример: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

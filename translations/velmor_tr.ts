@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Saniye</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Geri sayım</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>beklenmeyen argüman “%1”</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
     <message>
         <source>About</source>
         <translation>Hakkında</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>%1 tarihindeki seyahate geri sayım.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>%1 tarihindeki seyahat başladı.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -204,6 +196,19 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>%5 tarihindeki seyahate %1, %2, %3 ve %4 kaldı.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -355,6 +360,10 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
         <source>its name is too long</source>
         <translation>adı çok uzun</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -376,6 +385,10 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Lütfen geçerli bir yıl girin:%1
 Örnek: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -42,10 +42,6 @@
         <source>Seconds</source>
         <translation>Секунди</translation>
     </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Зворотний відлік</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -109,6 +105,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>неочікуваний аргумент «%1»</translation>
     </message>
+    <message>
+        <source>%1 does not exist, so a second start in this directory will not find this counter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -143,14 +143,6 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>About</source>
         <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Counting down to the trip on %1.</source>
-        <translation>До подорожі, запланованої на %1, триває зворотний відлік.</translation>
-    </message>
-    <message>
-        <source>The trip on %1 has begun.</source>
-        <translation>Подорож, запланована на %1, розпочалася.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -212,6 +204,19 @@ directory the counter is started from, and read as your locale writes dates.</so
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
         <translation>До подорожі, запланованої на %5, залишилося: %1, %2, %3 і %4.</translation>
+    </message>
+    <message>
+        <source>Trip date file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -363,6 +368,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>its name is too long</source>
         <translation>його назва задовга</translation>
     </message>
+    <message>
+        <source>it carries an extended attribute that the counter may not give a new copy of it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
@@ -384,6 +393,10 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>Please enter a valid year:%1Example: %2</source>
         <translation>Введіть допустимий рік:%1
 Приклад: %2</translation>
+    </message>
+    <message>
+        <source>The date and the weekday do not fit: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
