@@ -1,7 +1,8 @@
 #include "aboutwindow.h"
 
-#include "app/name.h"
-#include "app/palette.h"
+#include "identity/layout.h"
+#include "identity/name.h"
+#include "identity/palette.h"
 #include "platform/windowmanager.h"
 
 #include <QGroupBox>
@@ -145,11 +146,11 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
 
     auto *frame = new QGroupBox(title);
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto *card = new DrawnLayout(kSize, this);
-    card->addWidget(frame, QRect(8, 8, 289, 105));
+    auto *card = new DrawnLayout(Layout::kAboutSize, this);
+    card->addWidget(frame, Layout::kAboutFrame);
     card->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto *lines = new DrawnLayout(QSize(289, 105), frame);
+    auto *lines = new DrawnLayout(Layout::kAboutFrame.size(), frame);
     const QString texts[] = {tr("Created by the Velmor project"),
                              tr("e-mail: %1").arg(QStringLiteral("velmor-counter@example.org")),
                              tr("Version %1").arg(QStringLiteral("4.0"))};
@@ -159,7 +160,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
         label->setPalette(purpleOnWhite(label->palette()));
-        lines->addWidget(label, QRect(8, 24 + 16 * n, 273, 17));
+        lines->addWidget(label, Layout::creditLine(n));
     }
     // A screen reader says the credits as the window opens.
     setAccessibleDescription(QStringList(std::begin(texts), std::end(texts)).join(u'\n'));
@@ -167,14 +168,14 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Frame
     auto *close = new QPushButton(tr("Close"));
     close->setObjectName(QStringLiteral("Command1"));
     close->setDefault(true); // Enter, like Escape, closes the window from the keyboard
-    lines->addWidget(close, QRect(104, 72, 97, 17));
+    lines->addWidget(close, Layout::kAboutClose);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 QPoint AboutWindow::placeUnder(const QRect &mainFrame)
 {
-    if (mainFrame.bottom() < kTopLeft.y())
-        return kTopLeft;
+    if (mainFrame.bottom() < Layout::kAboutTopLeft.y())
+        return Layout::kAboutTopLeft;
     return {0, mainFrame.bottom() + 1};
 }
 

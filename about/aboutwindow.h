@@ -9,13 +9,10 @@ class AboutWindow : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr QPoint kTopLeft{0, 105};
-    static constexpr QSize kSize{312, 118};
-
     explicit AboutWindow(QWidget *parent = nullptr);
 
     // Where the window goes under a main window whose frame, border included, lies where the
-    // window manager put it: at kTopLeft where that frame ends at or above it, as it does
+    // window manager put it: at its own place (Layout::kAboutTopLeft) where that frame ends at or above it, as it does
     // under a frame like the one the program expects; directly under the frame where the
     // window manager put it lower, so that it never covers the countdown.
     static QPoint placeUnder(const QRect &mainFrame);

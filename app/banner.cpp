@@ -1,5 +1,7 @@
 #include "banner.h"
 
+#include "identity/layout.h"
+
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,7 +28,7 @@ QByteArray pictureInUsersLanguage()
 QPixmap renderPicture(qreal zoom, qreal pixelRatio)
 {
     QSvgRenderer svg(pictureInUsersLanguage());
-    QPixmap picture((QSizeF(Banner::kPictureSize) * zoom * pixelRatio).toSize());
+    QPixmap picture((QSizeF(Layout::kPictureSize) * zoom * pixelRatio).toSize());
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     svg.render(&painter);

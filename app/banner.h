@@ -17,8 +17,6 @@ class Banner : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr QSize kPictureSize{600, 61};
-
     // `zoom` is the size the picture is drawn at, against its own: 1 but where the screen has
     // less room than that.
     explicit Banner(qreal zoom, QWidget *parent = nullptr);

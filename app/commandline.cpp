@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "app/name.h"
+#include "identity/name.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "platform/clock.h"
 #include "platform/desktopnotifier.h"
 #include "platform/dialogs.h"
 #include "platform/oneperfile.h"
 #include "platform/windowmanager.h"
+#include "services/clock.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QApplication>

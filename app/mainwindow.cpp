@@ -4,10 +4,11 @@
 #include "app/accessibility.h"
 #include "app/banner.h"
 #include "app/filemessages.h"
-#include "app/name.h"
-#include "app/palette.h"
 #include "countdown/secondticker.h"
 #include "datereader/cldrforms.h"
+#include "identity/layout.h"
+#include "identity/name.h"
+#include "identity/palette.h"
 #include "platform/windowmanager.h"
 #include "tripdate/tripdateentry.h"
 #include "tripdate/tripdatestore.h"
@@ -28,11 +29,6 @@
 
 namespace {
 
-// The figures' labels, one over each of the banner's four slots, as the banner is drawn.
-constexpr int kFirstFigureLeft = 216;
-constexpr int kFigureSpacing = 72;
-constexpr int kFigureTop = 9;
-constexpr QSize kFigureSize{41, 20};
 
 QString noTripDateHint()
 {
@@ -58,15 +54,15 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // The strip as it is drawn, or smaller by one factor where the screen at its scale has less
     // room than that (QT_SCALE_FACTOR=2 with QT_FONT_DPI=192 makes a pixel four), so that all
     // of it stays on the screen.
-    const int room = screen()->availableGeometry().width() - 2 * kClientTopLeft.x();
-    m_zoom = std::min(1.0, qreal(room) / kClientSize.width());
+    const int room = screen()->availableGeometry().width() - 2 * Layout::kClientTopLeft.x();
+    m_zoom = std::min(1.0, qreal(room) / Layout::kClientSize.width());
     m_figureFont = QFont(QStringLiteral("Arial"));
     m_figureFont.setPointSizeF(11.25 * m_zoom);
     m_figureFont.setBold(true);
 
     m_banner = new Banner(m_zoom, this);
     m_banner->setObjectName(QStringLiteral("Image1"));
-    m_banner->setFixedSize((QSizeF(kClientSize) * m_zoom).toSize());
+    m_banner->setFixedSize((QSizeF(Layout::kClientSize) * m_zoom).toSize());
     m_banner->setSummary([this] { return summary(); });
     // Which file this counter counts from, where counters of several directories run.
     m_banner->setAccessibleDescription(
@@ -83,7 +79,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // Fixed size, and the area under the menu bar at its place on the screen.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
-    placeExactly(this, kClientTopLeft - m_banner->pos());
+    placeExactly(this, Layout::kClientTopLeft - m_banner->pos());
     keepOutOfTaskbar(this);
 
     m_ticker = new SecondTicker(m_services.clock, this);
@@ -139,8 +135,7 @@ FigureLabel *MainWindow::addFigureLabel(const QString &name, Unit unit, const QS
     auto *label = new FigureLabel(
         m_figureFont, [unit](int figure) { return inWords(figure, unit); }, m_banner);
     label->setObjectName(name);
-    const int left = kFirstFigureLeft + kFigureSpacing * int(unit);
-    label->setGeometry(zoomed(QRect(QPoint(left, kFigureTop), kFigureSize)));
+    label->setGeometry(zoomed(Layout::figure(int(unit))));
     label->setPalette(purpleOnWhite(label->palette()));
     label->setAccessibleDescription(what);
     return label;
@@ -312,7 +307,7 @@ void MainWindow::changeEvent(QEvent *event)
         setWindowState(windowState() & ~Qt::WindowMaximized);
         // Back at its place and size, which fluxbox would otherwise leave where it maximised
         // the window, and taller.
-        setGeometry(QRect(kClientTopLeft - m_banner->pos(), minimumSize()));
+        setGeometry(QRect(Layout::kClientTopLeft - m_banner->pos(), minimumSize()));
     }
 }
 

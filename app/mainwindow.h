@@ -7,10 +7,10 @@
 // can stand in for all three.
 
 #include "countdown/countdown.h"
-#include "platform/clock.h"
-#include "platform/errorreport.h"
-#include "platform/notifier.h"
-#include "platform/prompt.h"
+#include "services/clock.h"
+#include "services/errorreport.h"
+#include "services/notifier.h"
+#include "services/prompt.h"
 #include "tripdate/tripdate.h"
 
 #include <QMainWindow>
@@ -41,9 +41,6 @@ public:
         std::function<bool(const QByteArray &what)> firstTime = nullptr;
     };
 
-    // Where the area under the menu bar sits on the screen, and its size.
-    static constexpr QPoint kClientTopLeft{3, 41};
-    static constexpr QSize kClientSize{542, 61};
 
     // The four figures' units, from left to right.
     enum class Unit

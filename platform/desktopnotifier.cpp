@@ -1,6 +1,6 @@
 #include "desktopnotifier.h"
 
-#include "app/name.h"
+#include "identity/name.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

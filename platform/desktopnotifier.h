@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/notifier.h"
+#include "services/notifier.h"
 
 // Desktop notifications through the session bus's notification service
 // (org.freedesktop.Notifications), with the program's name and icon. The call does not wait for

@@ -1,6 +1,6 @@
 #include "dialogs.h"
 
-#include "app/name.h"
+#include "identity/name.h"
 #include "platform/windowmanager.h"
 
 #include <QApplication>

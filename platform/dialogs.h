@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/errorreport.h"
-#include "platform/prompt.h"
+#include "services/errorreport.h"
+#include "services/prompt.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -2,10 +2,10 @@
 
 // Stand-ins for the program's services, shared by the tests.
 
-#include "platform/clock.h"
-#include "platform/errorreport.h"
-#include "platform/notifier.h"
-#include "platform/prompt.h"
+#include "services/clock.h"
+#include "services/errorreport.h"
+#include "services/notifier.h"
+#include "services/prompt.h"
 
 #include "files.h"
 

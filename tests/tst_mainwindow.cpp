@@ -2,6 +2,7 @@
 #include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "identity/layout.h"
 #include "platform/dialogs.h"
 #include "support.h"
 #include "tripdate/tripdateentry.h"
@@ -384,7 +385,7 @@ private slots:
             QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height(),
                      qPrintable(text));
         }
-        QVERIFY(points > 0 || about.size() == AboutWindow::kSize); // as drawn
+        QVERIFY(points > 0 || about.size() == Layout::kAboutSize); // as drawn
         QApplication::setFont(before);
     }
 
@@ -457,7 +458,7 @@ private slots:
         const QImage doubled = shown.scaled(size).scaled(shown.size());
         QCOMPARE(shown == doubled, ratio == 1);
         QVERIFY(m_window->geometry().right() <= m_window->screen()->availableGeometry().right());
-        const QRect secondsSlot(432, 9, 41, 20); // the seconds' figure, as drawn
+        const QRect secondsSlot = Layout::figure(3); // the seconds' figure, as drawn
         QVERIFY(ratio != 1 || label("lblSecs")->geometry() == secondsSlot);
         QVERIFY(label("lblSecs")->geometry().right() < size.width());
     }

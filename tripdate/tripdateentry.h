@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/prompt.h"
+#include "services/prompt.h"
 #include "tripdate/tripdate.h"
 
 // The messages of the trip date prompt: a phrase, blanks, and an example date as the locale
