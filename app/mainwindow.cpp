@@ -29,7 +29,6 @@
 
 namespace {
 
-
 QString noTripDateHint()
 {
     return MainWindow::tr("No trip date yet: choose Setup Date to set it.");
