@@ -41,7 +41,6 @@ public:
         std::function<bool(const QByteArray &what)> firstTime = nullptr;
     };
 
-
     // The four figures' units, from left to right.
     enum class Unit
     {
