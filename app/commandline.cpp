@@ -25,7 +25,7 @@ int answer(const QString &text)
 {
     if (say(stdout, text))
         return 0;
-    say(stderr, QStringLiteral("velmor-counter: %1\n").arg(qt_error_string(errno)));
+    complain(qt_error_string(errno));
     return 1;
 }
 
@@ -114,6 +114,11 @@ std::optional<QString> unreachableDisplay(const QCommandLineParser &parser,
 
 } // namespace
 
+void complain(const QString &said)
+{
+    say(stderr, QStringLiteral("velmor-counter: %1\n").arg(said));
+}
+
 void CommandLineVerdict::Disconnect::operator()(xcb_connection_t *connection) const
 {
     xcb_disconnect(connection);
@@ -136,17 +141,14 @@ CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations 
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
     if (!parser.parse(arguments)) {
-        say(stderr,
-            QStringLiteral("velmor-counter: %1\n").arg(inUsersLanguage(parser.errorText(), words)));
+        complain(inUsersLanguage(parser.errorText(), words));
         return {.start = false, .exitStatus = 2};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        say(stderr,
-            QStringLiteral("velmor-counter: %1\n")
-                .arg(words
-                         .phrase("CommandLine",
-                                 QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
-                         .arg(parser.positionalArguments().first())));
+        complain(
+            words
+                .phrase("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
+                .arg(parser.positionalArguments().first()));
         return {.start = false, .exitStatus = 2};
     }
     if (parser.isSet(help))
@@ -157,7 +159,7 @@ CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations 
                     QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(VELMOR_VERSION)))};
     CommandLineVerdict verdict{.start = true, .exitStatus = 0};
     if (const std::optional<QString> problem = unreachableDisplay(parser, words, verdict)) {
-        say(stderr, QStringLiteral("velmor-counter: %1\n").arg(*problem));
+        complain(*problem);
         return {.start = false, .exitStatus = 1};
     }
     return verdict;

@@ -25,3 +25,6 @@ struct CommandLineVerdict
     std::unique_ptr<xcb_connection_t, Disconnect> display = nullptr;
 };
 CommandLineVerdict handleCommandLine(int argc, char *argv[], const Translations &words);
+
+// Says `said` on standard error, as the program's own line ("velmor-counter: ...").
+void complain(const QString &said);

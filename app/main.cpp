@@ -14,7 +14,6 @@
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
-#include <cstdio>
 
 namespace {
 
@@ -72,7 +71,7 @@ QString whyAlone(OneCounterPerFile::Alone why)
                                            "answer; this one runs beside it");
         break;
     }
-    return QStringLiteral("velmor-counter: %1\n").arg(said);
+    return said;
 }
 
 } // namespace
@@ -99,7 +98,7 @@ int main(int argc, char *argv[])
     case OneCounterPerFile::Claim::HandedOver:
         return 0; // the counter of this directory's trip date file shows itself instead
     case OneCounterPerFile::Claim::Alone:
-        std::fputs(qPrintable(whyAlone(counter.aloneBecause())), stderr);
+        complain(whyAlone(counter.aloneBecause()));
         break;
     case OneCounterPerFile::Claim::Counter:
         // A counter that closes lets a start in the same moment become the counter.
@@ -114,8 +113,8 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier;
     MainWindow window({clock, errorReport, prompt, notifier, tripDateFileName(),
                        [&counter](const QByteArray &what) { return counter.firstTime(what); }});
-    errorReport.setParent(&window);
-    prompt.setParent(&window);
+    errorReport.showOver(&window);
+    prompt.showOver(&window);
     QObject::connect(&counter, &OneCounterPerFile::askedFor, &window, &MainWindow::showInFront);
     showAndBringToFront(&window, startupId);
     return QApplication::exec();

@@ -29,6 +29,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // What the window needs of the platform, held by reference: each must outlive the window,
+    // as main() makes them before it, and the tests make their stand-ins so too.
     struct Services
     {
         const Clock &clock;

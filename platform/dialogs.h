@@ -10,7 +10,7 @@
 class MessageBoxErrorReport final : public ErrorReport
 {
 public:
-    void setParent(QWidget *parent) { m_parent = parent; }
+    void showOver(QWidget *window) { m_parent = window; }
     void report(const QString &message) override;
 
 private:
@@ -22,7 +22,7 @@ private:
 class DialogPrompt final : public Prompt
 {
 public:
-    void setParent(QWidget *parent) { m_parent = parent; }
+    void showOver(QWidget *window) { m_parent = window; }
     std::optional<QString> ask(const QString &message, const QString &title,
                                const QString &text) override;
 

@@ -187,7 +187,7 @@ private slots:
         const Translations translations{here};
         DialogPrompt dialogPrompt;
         makeWindow("\"2005-12-13\"\r\n", &dialogPrompt);
-        dialogPrompt.setParent(m_window.get());
+        dialogPrompt.showOver(m_window.get());
         const QString longForm = here.toString(QDate(2005, 12, 24), QLocale::LongFormat);
         QStringList messages;
         QTimer answering; // answers each question as it comes: a word, 1970, then the date
