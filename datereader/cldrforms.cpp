@@ -2,7 +2,8 @@
 
 #include "datereader/icubridge.h"
 
-#include <QCache>
+#include "datereader/localecache.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -284,19 +285,16 @@ public:
                 return std::nullopt;
         }
         const icu::UnicodeString input = toIcu(text);
-        std::optional<QDate> found;
+        AgreedDay found; // two forms, two days: none
         for (const Form &form : m_forms) {
             QDate day;
             const Reading reading = readWith(form, input, day);
             if (reading == Reading::Contradicted)
                 return std::nullopt;
-            if (reading == Reading::Read) {
-                if (found && *found != day)
-                    return std::nullopt; // two forms, two days
-                found = day;
-            }
+            if (reading == Reading::Read)
+                found.add(day);
         }
-        return found;
+        return found.day();
     }
 
 private:
@@ -343,21 +341,18 @@ private:
 
 // Making a locale's forms takes ICU a few milliseconds, and the program reads its dates in one
 // locale: the last few are kept.
-const Forms &formsFor(const QLocale &locale, const char *calendar, NumericOrder order, QDate today,
-                      bool namedOnly)
+std::shared_ptr<const Forms> formsFor(const QLocale &locale, const char *calendar,
+                                      NumericOrder order, QDate today, bool namedOnly)
 {
-    static QCache<QString, Forms> kept(64);
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                            .arg(locale.name(), locale.bcp47Name(), QLatin1String(calendar))
-                            .arg(int(order))
-                            .arg(today.year())
-                            .arg(namedOnly);
-    Forms *forms = kept.object(key);
-    if (!forms) {
-        forms = new Forms(locale, calendar, order, today, namedOnly);
-        kept.insert(key, forms);
-    }
-    return *forms;
+    static LocaleCache<Forms> kept(64);
+    const QString more = QStringLiteral("%1 %2 %3 %4")
+                             .arg(QLatin1String(calendar))
+                             .arg(int(order))
+                             .arg(today.year())
+                             .arg(namedOnly);
+    return kept.get(locale, more, [&] {
+        return std::make_shared<const Forms>(locale, calendar, order, today, namedOnly);
+    });
 }
 
 } // namespace
@@ -372,7 +367,7 @@ std::optional<QDate> readCldrForm(QStringView text, const QLocale &locale, const
                                   NumericOrder order, QDate today, bool namedOnly)
 {
     return formsFor(locale, calendar, order, today, namedOnly)
-        .read(withPlainBlanks(text.toString()));
+        ->read(withPlainBlanks(text.toString()));
 }
 
 NamedOrder namedOrder(const QLocale &locale, const char *calendar)
@@ -538,15 +533,15 @@ QList<char32_t> digitZeros(const QLocale &locale, const char *calendar)
     return zeros;
 }
 
-QList<QByteArray> yearCalendars(const QLocale &locale)
+namespace {
+
+// The calendars besides the Gregorian that the locale's people write years in, as CLDR and ICU
+// have them: the locale's own, and those written beside the Gregorian where CLDR says they are
+// in use: the Republic of China's years, Japan's eras, and Saudi Arabia's calendar (its own in
+// CLDR up to version 43).
+QList<QByteArray> calendarsOfYears(const QLocale &locale)
 {
-    // Written beside the Gregorian where CLDR says they are in use: the Republic of China's
-    // years, Japan's eras, and Saudi Arabia's calendar (its own in CLDR up to version 43).
     static const QList<QByteArray> kWrittenBeside{"roc", "japanese", "islamic-umalqura"};
-    static QHash<QString, QList<QByteArray>> known;
-    const QString key = locale.name() + u' ' + locale.bcp47Name();
-    if (const auto it = known.constFind(key); it != known.cend())
-        return *it;
     UErrorCode status = U_ZERO_ERROR;
     const icu::Locale where = icuLocale(locale);
     QList<QByteArray> calendars;
@@ -560,8 +555,17 @@ QList<QByteArray> yearCalendars(const QLocale &locale)
         if (kWrittenBeside.contains(QByteArray(name)) && !calendars.contains(name))
             calendars << name;
     }
-    known.insert(key, calendars);
     return calendars;
+}
+
+} // namespace
+
+QList<QByteArray> yearCalendars(const QLocale &locale)
+{
+    static LocaleCache<QList<QByteArray>> known(16);
+    return *known.get(locale, {}, [&] {
+        return std::make_shared<const QList<QByteArray>>(calendarsOfYears(locale));
+    });
 }
 
 QString writtenInFull(QDate day, const QLocale &locale)

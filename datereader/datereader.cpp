@@ -5,7 +5,8 @@
 #include "datereader/othercalendars.h"
 #include "datereader/typedtext.h"
 
-#include <QCache>
+#include "datereader/localecache.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -21,15 +22,13 @@ bool withinACentury(QDate day, QDate today)
 
 // The words of the locale's Gregorian forms in CLDR, and those that stand around a date, made once
 // for each of the last few locales.
-const std::pair<QStringList, QStringList> &gregorianWords(const QLocale &locale)
+std::shared_ptr<const std::pair<QStringList, QStringList>> gregorianWords(const QLocale &locale)
 {
-    static QCache<QString, std::pair<QStringList, QStringList>> kept(16);
-    const QString key = locale.name() + u' ' + locale.bcp47Name();
-    if (const auto *words = kept.object(key))
-        return *words;
-    auto *words = new std::pair(patternWords(locale, "gregorian"), wordsAroundDates(locale));
-    kept.insert(key, words);
-    return *words;
+    static LocaleCache<std::pair<QStringList, QStringList>> kept(16);
+    return kept.get(locale, {}, [&] {
+        return std::make_shared<const std::pair<QStringList, QStringList>>(
+            patternWords(locale, "gregorian"), wordsAroundDates(locale));
+    });
 }
 
 // A Gregorian date as the locale writes it: first as Qt writes it and as people type it, which
@@ -61,7 +60,8 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
         // labels a number ("年") is read in CLDR's forms, in its place.
         if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
             return std::nullopt;
-        const auto &[literals, around] = gregorianWords(locale);
+        const auto words = gregorianWords(locale);
+        const auto &[literals, around] = *words;
         terms.around = literals + around;
         terms.foldLetters = true;
         return readLooseDate(text, terms);
@@ -74,17 +74,15 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
 std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, QDate today,
                                       bool namedOnly)
 {
-    std::optional<QDate> found;
+    AgreedDay found;
     for (const QByteArray &calendar : yearCalendars(locale)) {
         auto day = readCldrForm(text, locale, calendar.constData(), numericOrder(locale), today,
                                 namedOnly);
         if (!day && !namedOnly)
             day = readInCalendar(text, locale, calendar.constData());
-        if (day && found && *day != *found)
-            return std::nullopt;
-        found = day ? day : found;
+        found.add(day);
     }
-    return found;
+    return found.day();
 }
 
 // The day the text names in the locale: the Gregorian reading where it lies within a century of
@@ -166,14 +164,13 @@ private:
     // The locale's month names, and with `weekdays` its weekday names, parted by blanks.
     static QString namesOf(const QLocale &locale, bool weekdays)
     {
-        QStringList names;
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            for (int n = 1; n <= 12; ++n)
-                names << locale.monthName(n, format) << locale.standaloneMonthName(n, format);
-            for (int n = 1; weekdays && n <= 7; ++n)
-                names << locale.dayName(n, format) << locale.standaloneDayName(n, format);
-        }
-        return names.join(u' ');
+        const DateTerms::Names names = namesIn(locale);
+        QStringList all;
+        for (const QStringList &forms : names.months)
+            all << forms;
+        for (const QStringList &forms : weekdays ? names.weekdays : QList<QStringList>())
+            all << forms;
+        return all.join(u' ');
     }
 
     // The words of a text, folded: runs of three or more letters, with their marks.
@@ -206,14 +203,10 @@ private:
 // several languages, they must agree.
 std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &locale, QDate today)
 {
-    std::optional<QDate> found;
-    for (const QLocale &other : NameIndex::instance().localesNamedIn(text, locale)) {
-        const std::optional<QDate> day = readInLocale(text, other, today, true);
-        if (day && found && *day != *found)
-            return std::nullopt;
-        found = day ? day : found;
-    }
-    return found;
+    AgreedDay found;
+    for (const QLocale &other : NameIndex::instance().localesNamedIn(text, locale))
+        found.add(readInLocale(text, other, today, true));
+    return found.day();
 }
 
 // The text as the locale's forms would write it, where people type it otherwise: each run of

@@ -599,7 +599,9 @@ QStringList literalWords(const QLocale &locale)
     return words;
 }
 
-DateTerms::Names qtNames(const QLocale &locale)
+} // namespace
+
+DateTerms::Names namesIn(const QLocale &locale)
 {
     DateTerms::Names names{locale.language(), {}, {}};
     for (int n = 1; n <= 12; ++n) {
@@ -617,13 +619,11 @@ DateTerms::Names qtNames(const QLocale &locale)
     return names;
 }
 
-} // namespace
-
 DateTerms gregorianTerms(const QLocale &locale, std::function<NamedOrder()> namedOrder, QDate today)
 {
     return {
         .locale = locale,
-        .languages = {qtNames(locale), qtNames(QLocale::c())},
+        .languages = {namesIn(locale), namesIn(QLocale::c())},
         .literals = literalWords(locale),
         .numericOrder = numericOrder(locale),
         .today = today,

@@ -35,6 +35,23 @@ QString numericDateFormat(const QLocale &locale);
 // The order of day, month and year in numericDateFormat.
 NumericOrder numericOrder(const QLocale &locale);
 
+// The one day that the readings of a text that found one agree on, none where two disagree.
+class AgreedDay
+{
+public:
+    void add(const std::optional<QDate> &day)
+    {
+        m_split = m_split || (day && m_day && *day != *m_day);
+        m_day = m_day ? m_day : day;
+    }
+    bool split() const { return m_split; }
+    std::optional<QDate> day() const { return m_split ? std::nullopt : m_day; }
+
+private:
+    std::optional<QDate> m_day;
+    bool m_split = false;
+};
+
 // The latest year a date may have, as QLocale and ICU write years.
 inline constexpr int kLatestYear = 9999;
 
@@ -74,6 +91,10 @@ struct DateTerms
     // no such day.
     std::function<std::optional<QDate>(QStringView year, int month, int day)> dayOf;
 };
+
+// The month and weekday names of the locale's language, as Qt has them, each full and short,
+// as written in a date and standing alone.
+DateTerms::Names namesIn(const QLocale &locale);
 
 // The Gregorian calendar with the locale's names, as Qt has them, and English ones; a
 // two-digit year lies from 50 years before today to 49 after, and years run from 1 to 9999.

@@ -4,7 +4,7 @@
 #include "datereader/icubridge.h"
 #include "datereader/loosedate.h"
 
-#include <QCache>
+#include "datereader/localecache.h"
 
 #include <unicode/calendar.h>
 #include <unicode/dtfmtsym.h>
@@ -85,25 +85,19 @@ std::unique_ptr<CalendarTerms> termsFor(const QLocale &locale, const char *calen
     return made;
 }
 
-const CalendarTerms *cachedTerms(const QLocale &locale, const char *calendar)
+std::shared_ptr<const CalendarTerms> cachedTerms(const QLocale &locale, const char *calendar)
 {
-    static QCache<QString, CalendarTerms> kept(16);
-    const QString key = locale.name() + u' ' + locale.bcp47Name() + u' ' + QLatin1String(calendar);
-    if (const CalendarTerms *terms = kept.object(key))
-        return terms;
-    std::unique_ptr<CalendarTerms> made = termsFor(locale, calendar);
-    if (!made)
-        return nullptr;
-    const CalendarTerms *terms = made.get();
-    kept.insert(key, made.release());
-    return terms;
+    static LocaleCache<CalendarTerms> kept(16);
+    return kept.get(locale, QLatin1String(calendar), [&] {
+        return std::shared_ptr<const CalendarTerms>(termsFor(locale, calendar));
+    });
 }
 
 } // namespace
 
 std::optional<QDate> readInCalendar(QStringView text, const QLocale &locale, const char *calendar)
 {
-    const CalendarTerms *made = cachedTerms(locale, calendar);
+    const std::shared_ptr<const CalendarTerms> made = cachedTerms(locale, calendar);
     if (!made)
         return std::nullopt;
     // The era, where it is named: "พ.ศ.", "民國", "AP", "هـ", "令和", "R".
@@ -147,7 +141,7 @@ bool writesYearsAlone(const QLocale &locale)
 {
     const QList<QByteArray> calendars = yearCalendars(locale);
     return std::any_of(calendars.begin(), calendars.end(), [&](const QByteArray &calendar) {
-        const CalendarTerms *made = cachedTerms(locale, calendar.constData());
+        const std::shared_ptr<const CalendarTerms> made = cachedTerms(locale, calendar.constData());
         return made && !made->manyEras;
     });
 }

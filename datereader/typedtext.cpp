@@ -2,7 +2,7 @@
 
 #include "datereader/icubridge.h"
 
-#include <QCache>
+#include "datereader/localecache.h"
 
 #include <unicode/coll.h>
 #include <unicode/rbnf.h>
@@ -14,21 +14,18 @@
 namespace {
 
 // Making a collator takes ICU a moment, and the program compares words of one language or a few.
-const icu::Collator *collatorFor(const QLocale &locale)
+std::shared_ptr<const icu::Collator> collatorFor(const QLocale &locale)
 {
-    static QCache<QString, icu::Collator> kept(8);
-    const QString key = locale.bcp47Name();
-    if (const icu::Collator *made = kept.object(key))
+    static LocaleCache<icu::Collator> kept(8);
+    return kept.get(locale, {}, [&]() -> std::shared_ptr<const icu::Collator> {
+        UErrorCode status = U_ZERO_ERROR;
+        std::shared_ptr<icu::Collator> made(
+            icu::Collator::createInstance(icuLocale(locale), status));
+        if (U_FAILURE(status) || !made)
+            return nullptr;
+        made->setStrength(icu::Collator::PRIMARY);
         return made;
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Collator *made = icu::Collator::createInstance(icuLocale(locale), status);
-    if (U_FAILURE(status) || !made) {
-        delete made;
-        return nullptr;
-    }
-    made->setStrength(icu::Collator::PRIMARY);
-    kept.insert(key, made);
-    return made;
+    });
 }
 
 // The value of a Han numeral, 〇 to 九 and 十, 百, 千; -1 for any other character.
@@ -74,7 +71,7 @@ bool sameLetters(QStringView a, QStringView b, const QLocale &locale)
 {
     if (a.compare(b, Qt::CaseInsensitive) == 0)
         return true;
-    const icu::Collator *collator = collatorFor(locale);
+    const std::shared_ptr<const icu::Collator> collator = collatorFor(locale);
     UErrorCode status = U_ZERO_ERROR;
     return collator && collator->compare(toIcu(a), toIcu(b), status) == UCOL_EQUAL;
 }

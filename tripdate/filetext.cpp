@@ -1,8 +1,8 @@
 #include "filetext.h"
 
 #include "datereader/icubridge.h"
+#include "datereader/localecache.h"
 
-#include <QHash>
 #include <QStringDecoder>
 
 #include <unicode/locid.h>
@@ -40,18 +40,14 @@ Converter openConverter(const char *name)
 // gives the language (composed, or as a letter and its marks, as Vietnamese code pages write
 // them), and at least half of them. No library maps a language to its old code page; the
 // letters and what each code page holds are ICU's.
-const char *codePageOf(const QLocale &locale)
+const char *bestCodePage(const QLocale &locale)
 {
-    static QHash<QString, const char *> known;
-    const QString key = locale.name() + u' ' + locale.bcp47Name();
-    if (const auto it = known.constFind(key); it != known.cend())
-        return *it;
     UErrorCode status = U_ZERO_ERROR;
     ULocaleData *data = ulocdata_open(icuLocale(locale).getName(), &status);
     USet *exemplars = ulocdata_getExemplarSet(data, nullptr, 0, ULOCDATA_ES_STANDARD, &status);
     ulocdata_close(data);
     if (U_FAILURE(status))
-        return known[key] = nullptr;
+        return nullptr;
     const icu::UnicodeSet letters(*icu::UnicodeSet::fromUSet(exemplars));
     uset_close(exemplars);
     const icu::Normalizer2 *decompose = icu::Normalizer2::getNFDInstance(status);
@@ -76,8 +72,15 @@ const char *codePageOf(const QLocale &locale)
     }
     if (U_FAILURE(status) || bestCount * 2 < letters.size())
         best = nullptr;
-    known.insert(key, best);
     return best;
+}
+
+// Looking at every code page takes ICU a while; the file is read in one locale or a few.
+const char *codePageOf(const QLocale &locale)
+{
+    static LocaleCache<const char *> known(8);
+    return *known.get(locale, {},
+                      [&] { return std::make_shared<const char *const>(bestCodePage(locale)); });
 }
 
 } // namespace
