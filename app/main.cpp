@@ -14,7 +14,6 @@
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
-
 namespace {
 
 // Platform choices the user has not made in the environment themselves.
