@@ -25,8 +25,9 @@ void choosePlatform()
     const WindowSystem chosen =
         chooseWindowSystem({.userPlatform = qgetenv("QT_QPA_PLATFORM"),
                             .x11 = qEnvironmentVariableIsSet("DISPLAY"),
-                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")},
-                           compositorOffersLayerShell);
+                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY"),
+                            .desktop = qgetenv("XDG_CURRENT_DESKTOP")},
+                           askCompositor);
     if (!chosen.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", chosen.platform);
     if (chosen.layerShell)

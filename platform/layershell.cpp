@@ -3,6 +3,7 @@
 #include <LayerShellQt/Window>
 
 #include <QApplication>
+#include <QByteArrayList>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -104,8 +105,11 @@ void placeOnLayer(QWidget *window, QPoint topLeft)
 
 void giveKeyboard(QWidget *window)
 {
+    // labwc gives a layer surface the keyboard as it maps, and takes it away as soon as the
+    // surface asks for it on demand again: there, asking would lose it.
+    static const bool asking = !qgetenv("XDG_CURRENT_DESKTOP").split(':').contains("labwc");
     LayerShellQt::Window *layer = layerOf(window);
-    if (!layer || !window->isVisible() || window->isActiveWindow())
+    if (!asking || !layer || !window->isVisible() || window->isActiveWindow())
         return;
     layer->setKeyboardInteractivity(LayerShellQt::Window::KeyboardInteractivityExclusive);
     commit(window);

@@ -1,22 +1,29 @@
 #include "windowsystem.h"
 
+#include <QByteArrayList>
+
 #if VELMOR_LAYER_SHELL
 #include <wayland-client.h>
 
 #include <cstring>
 #endif
 
-WindowSystem chooseWindowSystem(const Session &session,
-                                const std::function<bool()> &offersLayerShell)
+WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask)
 {
 #if VELMOR_LAYER_SHELL
+    const bool labwcWithX11 = session.x11 && session.desktop.split(':').contains("labwc");
     const bool onWayland = session.userPlatform.isEmpty()
-                               ? session.wayland
+                               ? session.wayland && !labwcWithX11
                                : session.userPlatform.startsWith("wayland");
-    if (onWayland && session.wayland && offersLayerShell())
-        return {session.userPlatform.isEmpty() ? QByteArray("wayland") : QByteArray(), true};
+    if (onWayland && session.wayland) {
+        const Compositor compositor = ask();
+        if (compositor.layerShell)
+            return {session.userPlatform.isEmpty() ? QByteArray("wayland") : QByteArray(), true};
+        if (compositor.weston && session.userPlatform.isEmpty())
+            return {"wayland"};
+    }
 #else
-    Q_UNUSED(offersLayerShell);
+    Q_UNUSED(ask);
 #endif
     if (!session.userPlatform.isEmpty())
         return {};
@@ -25,29 +32,31 @@ WindowSystem chooseWindowSystem(const Session &session,
     return {session.wayland ? QByteArray("wayland") : QByteArray()};
 }
 
-bool compositorOffersLayerShell()
+Compositor askCompositor()
 {
+    Compositor offered;
 #if VELMOR_LAYER_SHELL
     // libwayland-client itself, since Qt's Wayland client exists only with the application.
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
-        return false;
-    bool offered = false;
+        return offered;
     static const wl_registry_listener listener = {
         .global =
             [](void *data, wl_registry *, uint32_t, const char *interface, uint32_t) {
+                auto *compositor = static_cast<Compositor *>(data);
                 if (std::strcmp(interface, "zwlr_layer_shell_v1") == 0)
-                    *static_cast<bool *>(data) = true;
+                    compositor->layerShell = true;
+                if (std::strcmp(interface, "weston_desktop_shell") == 0)
+                    compositor->weston = true;
             },
         .global_remove = [](void *, wl_registry *, uint32_t) {},
     };
     wl_registry *registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &listener, &offered);
-    const bool answered = wl_display_roundtrip(display) >= 0;
+    if (wl_display_roundtrip(display) < 0)
+        offered = {};
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
-    return answered && offered;
-#else
-    return false;
 #endif
+    return offered;
 }

@@ -11,7 +11,12 @@
 set -euo pipefail
 program=$(realpath "$1")
 compositor=$2
-for tool in "$compositor" wtype grim convert; do
+# grim's screenshots, wtype's keys and wlrctl's window list need protocols that sway and labwc
+# offer and kwin and weston do not: there, the test sees only that the counter runs, and answers.
+wlroots() { [ "$compositor" = sway ] || [ "$compositor" = labwc ]; }
+tools=("$compositor")
+! wlroots || tools+=(wtype wlrctl grim convert)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/setup --test installs it)" >&2; exit 1; }
 done
 work=$(mktemp -d)
@@ -22,7 +27,6 @@ trap 'kill $pid $keyboard $server 2>/dev/null; wait $server 2>/dev/null; rm -rf 
 log=$work/program.log
 fail() {
     echo "FAIL ($compositor): $*" >&2
-    [ -z "${KEEP_SHOT:-}" ] || { grim "$KEEP_SHOT" 2>/dev/null; wlrctl toplevel list >&2 || true; }
     for said in "$log:the programs" "$work/compositor.log:the compositor"; do
         [ ! -s "${said%%:*}" ] || { echo "--- what ${said#*:} said:" >&2; tail -n 30 "${said%%:*}" >&2; }
     done
@@ -38,12 +42,13 @@ wait_until() {
     return 1
 }
 
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN XDG_CURRENT_DESKTOP
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME/sway" "$XDG_CONFIG_HOME/labwc"
 printf 'xwayland disable\noutput * resolution 1280x720 background #202020 solid_color\n' >"$XDG_CONFIG_HOME/sway/config"
 echo '<labwc_config><core><decoration>server</decoration></core></labwc_config>' >"$XDG_CONFIG_HOME/labwc/rc.xml"
+[ "$compositor" != labwc ] || export XDG_CURRENT_DESKTOP=labwc:wlroots # as labwc's session has it
 export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1
 case $compositor in
 sway | labwc) "$compositor" >"$work/compositor.log" 2>&1 & ;;
@@ -72,50 +77,62 @@ purple() { # x y width height
             l = x < l ? x : l; r = x > r ? x : r; t = y < t ? y : t; b = y > b ? y : b }
         END { if (n) print l, r, t, b }'
 }
-screenshots() { [ "$compositor" = sway ] || [ "$compositor" = labwc ]; }
 key() { wtype "$@" || fail "wtype could not type $*"; }
 
 # A keyboard the session keeps: the compositor has none (WLR_LIBINPUT_NO_DEVICES), and each
 # wtype's own would come and go with it, the counter losing its first key while it takes the
 # new keyboard.
-wtype -s 3600000 &
-keyboard=$!
+if wlroots; then
+    wtype -s 3600000 &
+    keyboard=$!
+fi
 
 QT_LOGGING_RULES='qt.qpa.*=false' "$program" 2>>"$log" &
 pid=$!
 # The seconds figure, centred in its slot over the banner, which is at 3,41.
-if screenshots; then
+if wlroots; then
     wait_until eval '[ -n "$(purple 435 50 41 20)" ]' || fail "no seconds figure at 435,50"
     read -r left right top bottom <<<"$(purple 435 50 41 20)"
     (( (left + right - 909) ** 2 <= 16 && (top + bottom - 122) ** 2 <= 16 )) \
         || fail "the seconds figure spans x $left-$right, y $top-$bottom: the banner is not at 3,41"
 fi
-# Whether the compositor lists a window of that title in its task list (kwin lists none to
-# others than its own panel, and wlrctl there always says no).
+# Whether the compositor lists a window of that title (and state) in its task list.
 listed() { wlrctl toplevel find "title:$1" "${@:2}"; }
-lists() { [ "$compositor" != kwin_wayland ]; }
 typed() { [ "$(cat vacation.txt)" = "$(printf '"%s"\r' "$1")" ]; }
 
-# The prompt (the menu's second entry) by F10 and the keyboard, a date typed into it.
-key -k F10 -k Right -k Return
-if lists; then wait_until listed 'Zorvia Date' state:active || fail "F10, Right, Return opened no prompt"; fi
-key "12/25/2030" -k Return
-wait_until typed 12/25/2030 || fail "the date typed into the prompt was not saved: $(cat vacation.txt)"
-if lists; then wait_until eval '! listed "Zorvia Date"' || fail "the prompt stayed open"; fi
-# The keyboard back in the strip: About (the third entry) opens under it, and Escape closes it.
-key -k F10 -k Right -k Right -k Return
-if screenshots; then
+if wlroots; then
+    # About (the menu's third entry) by F10 and the keyboard opens under the strip, and Escape
+    # closes it.
+    key -k F10 -k Right -k Right -k Return
     wait_until eval '[ -n "$(purple 16 137 273 16)" ]' || fail "About opened no window at 0,105"
     read -r left right top bottom <<<"$(purple 16 137 273 16)"
     (( (left + right - 305) ** 2 <= 16 && (top + bottom - 290) ** 2 <= 16 )) \
         || fail "the About window's first line spans x $left-$right, y $top-$bottom: the window is not at 0,105"
     key -k Escape
     wait_until eval '[ -z "$(purple 16 137 273 16)" ]' || fail "Escape did not close the About window"
+    # The keyboard back in the strip: the prompt (the second entry) by F10, a date typed into it,
+    # and the keyboard back once more. labwc takes it from the strip for good once another window
+    # had it (which is why a labwc session with XWayland gets XWayland), and here the test ends.
+    if [ "$compositor" != labwc ]; then
+        key -k F10 -k Right -k Return
+        wait_until listed 'Zorvia Date' state:active || fail "F10, Right, Return opened no prompt"
+        key "12/25/2030" -k Return
+        wait_until typed 12/25/2030 || fail "the date typed into the prompt was not saved: $(cat vacation.txt)"
+        wait_until eval '! listed "Zorvia Date"' || fail "the prompt stayed open"
+    fi
 fi
-# A second start in the same directory hands over to the counter and ends.
+# A second start in the same directory hands over to the counter and ends: once the counter
+# listens for one (kwin and weston show nothing else of it to the test).
+wait_until eval 'ls "$XDG_RUNTIME_DIR" | grep -q "^velmor-counter-.*[^k]$"' || fail "the counter does not listen for a second start"
 timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
-# The keyboard is the strip's still: Close, the first entry, ends the counter.
-key -k F10 -k Return
-timeout 60 tail --pid="$pid" -f /dev/null || fail "F10, Return did not close the counter"
-wait "$pid" || fail "the program exited with $?"
-echo "e2e under $compositor: strip and About at their places, menu, prompt and About by keyboard, one counter"
+if [ "$compositor" != sway ]; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+else
+    # The keyboard the strip's still: Close, the first entry, ends the counter.
+    key -k F10 -k Return
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "F10, Return did not close the counter"
+    wait "$pid" || fail "the program exited with $?"
+fi
+[ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
+echo "e2e under $compositor: $(wlroots && echo "the strip and About at their places, the menu, About and the prompt by the keyboard, ")one counter"
