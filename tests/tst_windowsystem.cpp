@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-// The window system the counter asks Qt for, from the session and what its compositor offers.
+// The window system the counter asks Qt for, from the session and what its compositor offers:
+// in a build with LayerShellQt, and in one without it (Debian 12), which falls back.
 class TestWindowSystem : public QObject
 {
     Q_OBJECT
@@ -12,60 +13,42 @@ private slots:
     void chooseWindowSystem();
 };
 
-namespace {
-
-// What a build with LayerShellQt chooses, and what one without it (Debian 12) does instead.
-QString onThisBuild(const char *withLayerShell, const char *without)
-{
-    return QString::fromLatin1(VELMOR_LAYER_SHELL ? withLayerShell : without);
-}
-
-} // namespace
-
 void TestWindowSystem::chooseWindowSystem_data()
 {
-    QTest::addColumn<QByteArray>("userPlatform");
-    QTest::addColumn<bool>("x11");
-    QTest::addColumn<QByteArray>("desktop");
-    QTest::addColumn<bool>("layerShell");
-    QTest::addColumn<bool>("weston");
-    QTest::addColumn<QString>("chosen"); // the platform asked for, and "+layer" for layer surfaces
-
+    // The session's facts, the compositor's offer, and the platform chosen ("+layer": layer
+    // surfaces) with the layer shell's windows built, and without.
+    QTest::addColumn<QStringList>("row");
     QTest::newRow("layer shell where offered, over XWayland")
-        << QByteArray() << true << QByteArray() << true << false
-        << onThisBuild("wayland+layer", "xcb");
-    QTest::newRow("XWayland where no layer shell is offered (GNOME)")
-        << QByteArray() << true << QByteArray() << false << false << QStringLiteral("xcb");
+        << QStringList{"DISPLAY", "layer", "wayland+layer", "xcb"};
+    QTest::newRow("XWayland where none is offered (GNOME)")
+        << QStringList{"DISPLAY", "", "xcb", "xcb"};
     QTest::newRow("a plain Wayland window without either")
-        << QByteArray() << false << QByteArray() << false << false << QStringLiteral("wayland");
-    QTest::newRow("labwc keeps XWayland, which gives the keyboard back after a dialog")
-        << QByteArray() << true << QByteArray("labwc:wlroots") << true << false
-        << QStringLiteral("xcb");
-    QTest::newRow("labwc without XWayland has the layer shell")
-        << QByteArray() << false << QByteArray("labwc:wlroots") << true << false
-        << onThisBuild("wayland+layer", "wayland");
-    QTest::newRow("weston, whose XWayland gives a utility window no keyboard, gets Wayland")
-        << QByteArray() << true << QByteArray() << false << true << onThisBuild("wayland", "xcb");
-    QTest::newRow("the user's own platform wins")
-        << QByteArray("xcb") << true << QByteArray() << true << false << QString();
-    QTest::newRow("the user's own Wayland has the layer shell where offered")
-        << QByteArray("wayland") << true << QByteArray() << true << false
-        << onThisBuild("+layer", "");
+        << QStringList{"", "", "wayland", "wayland"};
+    QTest::newRow("labwc keeps XWayland") << QStringList{"DISPLAY labwc", "layer", "xcb", "xcb"};
+    QTest::newRow("labwc without XWayland")
+        << QStringList{"labwc", "layer", "wayland+layer", "wayland"};
+    QTest::newRow("weston gets Wayland") << QStringList{"DISPLAY", "weston", "wayland", "xcb"};
+    QTest::newRow("the user's platform wins") << QStringList{"DISPLAY xcb", "layer", "", ""};
+    QTest::newRow("the user's Wayland, on layer shell")
+        << QStringList{"wayland", "layer", "+layer", ""};
 }
 
 void TestWindowSystem::chooseWindowSystem()
 {
-    QFETCH(QByteArray, userPlatform);
-    QFETCH(bool, x11);
-    QFETCH(QByteArray, desktop);
-    QFETCH(bool, layerShell);
-    QFETCH(bool, weston);
+    QFETCH(QStringList, row);
+    const QStringList facts = row[0].split(u' ');
+    const QString offer = row[1];
+    const auto user = [&](const char *platform) {
+        return facts.contains(QLatin1String(platform)) ? QByteArray(platform) : QByteArray();
+    };
     const WindowSystem chosen = ::chooseWindowSystem(
-        {.userPlatform = userPlatform, .x11 = x11, .wayland = true, .desktop = desktop},
-        [&] { return Compositor{.layerShell = layerShell, .weston = weston}; });
-    QTEST(QString::fromLatin1(chosen.platform)
-              + (chosen.layerShell ? QStringLiteral("+layer") : QString()),
-          "chosen");
+        {.userPlatform = user("xcb") + user("wayland"),
+         .x11 = facts.contains(u"DISPLAY"),
+         .wayland = true,
+         .desktop = facts.contains(u"labwc") ? "labwc:wlroots" : ""},
+        [&] { return Compositor{.layerShell = offer == u"layer", .weston = offer == u"weston"}; });
+    QCOMPARE(QString::fromLatin1(chosen.platform) + (chosen.layerShell ? "+layer" : ""),
+             row[VELMOR_LAYER_SHELL ? 2 : 3]);
 }
 
 QTEST_APPLESS_MAIN(TestWindowSystem)
