@@ -12,26 +12,11 @@ set -euo pipefail
 program=$(realpath "$1")
 compositor=$2
 wlroots() { [ "$compositor" = sway ] || [ "$compositor" = labwc ]; }
-for tool in "$compositor" $(wlroots && echo wtype wlrctl grim convert); do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/setup --test installs it)" >&2; exit 1; }
-done
-work=$(mktemp -d)
+tools=("$compositor")
+! wlroots || tools+=(wtype wlrctl grim convert)
+source "$(dirname "$(realpath "$0")")/session.sh"
 pid= server= keyboard=
-trap 'kill $pid $keyboard $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL ($compositor): $*" >&2
-    tail -n 30 "$work"/*.log >&2
-    exit 1
-}
-# Waits until the command succeeds, looking again every tenth of a second; fails after a minute,
-# a safety net for a loaded machine, not a time anything should take.
-wait_until() {
-    for _ in $(seq 600); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+at_exit 'kill $pid $keyboard $server 2>/dev/null; wait $server 2>/dev/null'
 
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN XDG_CURRENT_DESKTOP
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
@@ -44,7 +29,7 @@ case $compositor in
 sway | labwc) "$compositor" ;;
 kwin_wayland) kwin_wayland --virtual --no-lockscreen --width 1280 --height 720 ;;
 weston) weston --backend=headless --width=1280 --height=720 ;;
-esac >"$work/compositor.log" 2>&1 &
+esac >"$work/wm.log" 2>&1 &
 server=$!
 socket() { ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' | head -n 1 | grep .; }
 wait_until socket || fail "$compositor did not start"
@@ -78,7 +63,7 @@ if wlroots; then
     keyboard=$!
 fi
 
-QT_LOGGING_RULES='qt.qpa.*=false' "$program" 2>>"$work/program.log" &
+QT_LOGGING_RULES='qt.qpa.*=false' "$program" 2>>"$log" &
 pid=$!
 if wlroots; then
     # The seconds figure in its slot over the banner at 3,41; About's first line at 0,105.
@@ -98,7 +83,7 @@ if [ "$compositor" = sway ]; then
 fi
 # The counter listens for a second start before it shows itself, and answers once it has.
 wait_until eval 'ls "$XDG_RUNTIME_DIR" | grep -q "^velmor-counter-.*[^k]$"' || fail "the counter does not listen"
-timeout 60 "$program" 2>>"$work/program.log" || fail "a second start in the same directory exited with $?"
+timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
 if [ "$compositor" = sway ]; then
     key -k F10 -k Return # Close, the first entry
     timeout 60 tail --pid="$pid" -f /dev/null || fail "F10, Return did not close the counter"
