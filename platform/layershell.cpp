@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QByteArrayList>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -78,7 +79,8 @@ void useLayerShell()
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
-bool onLayerShell() { return chosen; }
+// Only on Wayland: Qt may have taken another platform after all (the user's -platform).
+bool onLayerShell() { return chosen && QGuiApplication::platformName().startsWith(u"wayland"); }
 
 void placeOnLayer(QWidget *window, QPoint topLeft)
 {
