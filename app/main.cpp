@@ -3,8 +3,10 @@
 #include "app/translations.h"
 #include "platform/desktopnotifier.h"
 #include "platform/dialogs.h"
+#include "platform/layershell.h"
 #include "platform/oneperfile.h"
 #include "platform/windowmanager.h"
+#include "platform/windowsystem.h"
 #include "services/clock.h"
 #include "tripdate/tripdatefile.h"
 
@@ -19,10 +21,17 @@ namespace {
 // Platform choices the user has not made in the environment themselves.
 void choosePlatform()
 {
-    // The window belongs at a fixed place on the screen, which a Wayland client cannot
-    // choose; XWayland lets it, so take it when there is one.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // The window belongs at a fixed place on the screen: see platform/windowsystem.h.
+    const WindowSystem chosen =
+        chooseWindowSystem({.userPlatform = qgetenv("QT_QPA_PLATFORM"),
+                            .x11 = qEnvironmentVariableIsSet("DISPLAY"),
+                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY"),
+                            .desktop = qgetenv("XDG_CURRENT_DESKTOP")},
+                           askCompositor);
+    if (!chosen.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", chosen.platform);
+    if (chosen.layerShell)
+        useLayerShell();
     // Each second repaints a few small labels. Handing those pixels to the X server through
     // shared memory makes the server answer every transfer, and the answer wakes the program
     // twice more; sent over the connection they cost nothing measurable.
@@ -78,12 +87,16 @@ QString whyAlone(OneCounterPerFile::Alone why)
 int main(int argc, char *argv[])
 {
     Translations translations;
+    // Before the command line's check of the display, which a Wayland platform needs none of.
+    choosePlatform();
     CommandLineVerdict verdict = handleCommandLine(argc, argv, translations);
     if (!verdict.start)
         return verdict.exitStatus;
-    choosePlatform();
-    // The launcher's startup notification, which Qt takes out of the environment as it starts.
-    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
+    // The launcher's startup notification, or on Wayland its activation token, which Qt takes
+    // out of the environment as it starts.
+    const QByteArray startupId =
+        qgetenv(qgetenv("QT_QPA_PLATFORM").startsWith("wayland") ? "XDG_ACTIVATION_TOKEN"
+                                                                 : "DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     verdict.display.reset();
     translations.install();

@@ -1,5 +1,7 @@
 #include "windowmanager.h"
 
+#include "platform/layershell.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -275,12 +277,20 @@ void showInTaskbar(QWidget *window, bool shown)
 
 void bringToFront(QWidget *window, const QByteArray &startupId)
 {
+    if (onLayerShell()) {
+        giveKeyboard(window); // always in front already, on the top layer
+        return;
+    }
     if (window->isMinimized())
         window->showNormal();
     window->raise();
     xcb_connection_t *connection = x11Connection();
     const xcb_window_t native = nativeWindow(window);
     if (!connection || !native) {
+        // On Wayland the start's activation token, which Qt's activation request takes from
+        // the environment.
+        if (!startupId.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland"))
+            qputenv("XDG_ACTIVATION_TOKEN", startupId);
         window->activateWindow();
         return;
     }
@@ -335,6 +345,8 @@ private:
 void showAndBringToFront(QWidget *window, const QByteArray &startupId)
 {
     window->show();
+    if (onLayerShell())
+        return; // a layer surface takes the keyboard as it is shown
     if (QWindow *handle = window->windowHandle(); handle && x11Connection())
         new FirstShowing(handle, window, startupId);
     else
@@ -349,6 +361,10 @@ void watchCloseRequests(QWidget *window, std::function<void()> closeRequested)
 
 void placeExactly(QWidget *window, QPoint topLeft)
 {
+    if (onLayerShell()) {
+        placeOnLayer(window, topLeft);
+        return;
+    }
     delete window->findChild<QObject *>(QStringLiteral("PlaceKeeper"), Qt::FindDirectChildrenOnly);
     window->setGeometry(QRect(topLeft, window->size())); // the client area's place, not the frame's
     new PlaceKeeper(window, topLeft);

@@ -1,0 +1,62 @@
+#include "windowsystem.h"
+
+#include <QByteArrayList>
+
+#if VELMOR_LAYER_SHELL
+#include <wayland-client.h>
+
+#include <cstring>
+#endif
+
+WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask)
+{
+#if VELMOR_LAYER_SHELL
+    const bool labwcWithX11 = session.x11 && session.desktop.split(':').contains("labwc");
+    const bool onWayland = session.userPlatform.isEmpty()
+                               ? session.wayland && !labwcWithX11
+                               : session.userPlatform.startsWith("wayland");
+    if (onWayland && session.wayland) {
+        const Compositor compositor = ask();
+        if (compositor.layerShell)
+            return {session.userPlatform.isEmpty() ? QByteArray("wayland") : QByteArray(), true};
+        if (compositor.weston && session.userPlatform.isEmpty())
+            return {"wayland"};
+    }
+#else
+    Q_UNUSED(ask);
+#endif
+    if (!session.userPlatform.isEmpty())
+        return {};
+    if (session.x11)
+        return {"xcb"};
+    return {session.wayland ? QByteArray("wayland") : QByteArray()};
+}
+
+Compositor askCompositor()
+{
+    Compositor offered;
+#if VELMOR_LAYER_SHELL
+    // libwayland-client itself, since Qt's Wayland client exists only with the application.
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return offered;
+    static const wl_registry_listener listener = {
+        .global =
+            [](void *data, wl_registry *, uint32_t, const char *interface, uint32_t) {
+                auto *compositor = static_cast<Compositor *>(data);
+                if (std::strcmp(interface, "zwlr_layer_shell_v1") == 0)
+                    compositor->layerShell = true;
+                if (std::strcmp(interface, "weston_desktop_shell") == 0)
+                    compositor->weston = true;
+            },
+        .global_remove = [](void *, wl_registry *, uint32_t) {},
+    };
+    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &offered);
+    if (wl_display_roundtrip(display) < 0)
+        offered = {};
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+#endif
+    return offered;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <functional>
+
+// Which window system the counter runs on, chosen before the application exists. The strip
+// belongs at a fixed place on the screen, which an ordinary Wayland window cannot choose: a
+// compositor that offers the layer shell lets a surface anchor itself at a corner, and XWayland
+// lets an X11 window ask for its place.
+struct WindowSystem
+{
+    QByteArray platform; // Qt's platform plugin to ask for; empty: the user's own, or Qt's default
+    bool layerShell = false; // the counter's own windows are layer surfaces
+};
+
+struct Session
+{
+    QByteArray userPlatform; // QT_QPA_PLATFORM as the user set it
+    bool x11 = false;        // DISPLAY is set
+    bool wayland = false;    // WAYLAND_DISPLAY is set
+    QByteArray desktop;      // XDG_CURRENT_DESKTOP
+};
+
+// The user's QT_QPA_PLATFORM wins; on Wayland (theirs or the counter's choice) the windows are
+// layer surfaces where the compositor offers the layer shell. Else XWayland where there is an X
+// display, else a plain Wayland window. weston gets a plain Wayland window, X display or not: its
+// window manager gives an X11 utility window (as the strip and the About window are) no keyboard,
+// as it gives a tooltip none. labwc gets XWayland where it has it, layer shell or not:
+// it takes the keyboard from a layer surface that asks for it on demand, so that after a dialog
+// the keys would not come back to the strip without the mouse, and it places an X11 window where
+// asked. The compositor is asked only where that decides, and only in a build with LayerShellQt.
+struct Compositor
+{
+    bool layerShell = false; // zwlr_layer_shell_v1
+    bool weston = false;     // weston's own desktop shell
+};
+WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask);
+
+// What the compositor of WAYLAND_DISPLAY offers, from its registry: one round trip on a
+// connection of its own, before Qt connects.
+Compositor askCompositor();

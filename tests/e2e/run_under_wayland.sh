@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Starts the real program in a headless Wayland session and drives it by the keyboard alone.
+# Under sway and labwc, which offer the layer shell and the protocols grim, wtype and wlrctl need:
+# the banner at 3,41 and the About window at 0,105 on screenshots; About by F10 and Escape; under
+# sway, the keyboard back in the strip after About, the prompt by F10 with a date typed, the
+# keyboard back after it, and Close by F10 (labwc keeps the keys from the strip once another
+# window had them). Under kwin (layer shell) and weston (a plain Wayland window), which offer
+# neither screenshots nor keys to other programs: that the counter runs. Everywhere, a second
+# start in the same directory hands over to it and ends.
+# usage: run_under_wayland.sh PROGRAM COMPOSITOR   (sway, labwc, kwin_wayland or weston)
+set -euo pipefail
+program=$(realpath "$1")
+compositor=$2
+wlroots() { [ "$compositor" = sway ] || [ "$compositor" = labwc ]; }
+tools=("$compositor")
+! wlroots || tools+=(wtype wlrctl grim convert)
+source "$(dirname "$(realpath "$0")")/session.sh"
+pid= server= keyboard=
+at_exit 'kill $pid $keyboard $server 2>/dev/null; wait $server 2>/dev/null'
+
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN XDG_CURRENT_DESKTOP
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME/sway"
+printf 'xwayland disable\noutput * resolution 1280x720\n' >"$XDG_CONFIG_HOME/sway/config"
+[ "$compositor" != labwc ] || export XDG_CURRENT_DESKTOP=labwc:wlroots # as labwc's session has it
+export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
+case $compositor in
+sway | labwc) "$compositor" ;;
+kwin_wayland) kwin_wayland --virtual --no-lockscreen --width 1280 --height 720 ;;
+weston) weston --backend=headless --width=1280 --height=720 ;;
+esac >"$work/wm.log" 2>&1 &
+server=$!
+socket() { ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' | head -n 1 | grep .; }
+wait_until socket || fail "$compositor did not start"
+export WAYLAND_DISPLAY=$(socket)
+
+mkdir "$work/run"
+cd "$work/run"
+printf '"12/24/2030"\r\n' >vacation.txt
+# Waits for purple ink (the figures' and the About lines' colour, blended with white at its
+# edges) in a part of a screenshot, centred within 2 pixels of (middle-x, middle-y).
+purple() { # x y width height
+    grim "$work/screen.png" && convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |
+        awk -F'[,:() ]+' -v x0="$1" -v y0="$2" 'NR > 1 && $3 - $4 > 60 && ($3 - $5) ^ 2 < 400 {
+            x = $1 + x0; y = $2 + y0; if (!n++) { l = r = x; t = b = y }
+            l = x < l ? x : l; r = x > r ? x : r; t = y < t ? y : t; b = y > b ? y : b }
+            END { if (n) print l, r, t, b }'
+}
+centred() { # name x y width height middle-x middle-y
+    area=("$2" "$3" "$4" "$5")
+    wait_until eval '[ -n "$(purple "${area[@]}")" ]' || fail "no $1 at $2,$3"
+    read -r left right top bottom <<<"$(purple "${area[@]}")"
+    (( (left + right - 2 * $6) ** 2 <= 16 && (top + bottom - 2 * $7) ** 2 <= 16 )) \
+        || fail "the $1 spans x $left-$right, y $top-$bottom, not centred at $6,$7"
+}
+key() { wtype "$@" || fail "wtype could not type $*"; }
+listed() { wlrctl toplevel find "title:$1" "${@:2}"; } # in the compositor's task list
+# A keyboard the session keeps: the compositor has none, and with each wtype's own coming and
+# going the counter would lose the first key while it takes the new keyboard.
+if wlroots; then
+    wtype -s 3600000 &
+    keyboard=$!
+fi
+
+QT_LOGGING_RULES='qt.qpa.*=false' "$program" 2>>"$log" &
+pid=$!
+if wlroots; then
+    # The seconds figure in its slot over the banner at 3,41; About's first line at 0,105.
+    centred "seconds figure" 435 50 41 20 455 61
+    key -k F10 -k Right -k Right -k Return
+    centred "About window's first line" 16 137 273 16 152 145
+    key -k Escape
+    wait_until eval '[ -z "$(purple 16 137 273 16)" ]' || fail "Escape did not close the About window"
+fi
+if [ "$compositor" = sway ]; then
+    key -k F10 -k Right -k Return
+    wait_until listed 'Zorvia Date' state:active || fail "F10, Right, Return opened no prompt"
+    key "12/25/2030" -k Return
+    wait_until eval '[ "$(cat vacation.txt)" = "$(printf "\"12/25/2030\"\r")" ]' \
+        || fail "the date typed into the prompt was not saved: $(cat vacation.txt)"
+    wait_until eval '! listed "Zorvia Date"' || fail "the prompt stayed open"
+fi
+# The counter listens for a second start before it shows itself, and answers once it has.
+wait_until eval 'ls "$XDG_RUNTIME_DIR" | grep -q "^velmor-counter-.*[^k]$"' || fail "the counter does not listen"
+timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
+if [ "$compositor" = sway ]; then
+    key -k F10 -k Return # Close, the first entry
+    timeout 60 tail --pid="$pid" -f /dev/null || fail "F10, Return did not close the counter"
+    wait "$pid" || fail "the program exited with $?"
+fi
+[ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
+echo "e2e under $compositor: $(wlroots && echo "the strip and About at their places, by the keyboard; ")one counter"
