@@ -42,8 +42,8 @@ std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDat
     if (const auto date = readQtForm(text, locale, today, namedOnly))
         return date;
     if (!namedOnly) {
-        DateTerms terms = gregorianTerms(
-            locale, [&locale] { return namedOrder(locale, "gregorian"); }, today);
+        const auto orderAroundNames = [&locale] { return namedOrder(locale, "gregorian"); };
+        DateTerms terms = gregorianTerms(locale, orderAroundNames, today);
         terms.timeWords = [&locale] { return timeWords(locale); };
         // A Gregorian year in the locale's native digits is a Gregorian year (Thai "๒๐๙๕"); they
         // are looked up only where the text has digits other than ASCII ones, which a date in
