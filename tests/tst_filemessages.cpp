@@ -37,10 +37,7 @@ private slots:
         };
         // clang-format off
         row("read: another user's link", Kind::CannotRead, Refusal::ForeignLink, 0, "cannot be read: it is a link that another user made, in a directory that others may write to." + other);
-        row("read: a hard link", Kind::CannotRead, Refusal::SharedHardLink, 0, "cannot be read: it is a hard link to a file elsewhere, in a directory that others may write to." + other);
         row("read: a pipe", Kind::CannotRead, Refusal::NotRegularFile, 0, "cannot be read: it is not a regular file." + other);
-        row("read: links in a circle", Kind::CannotRead, Refusal::LinkLoop, 0, "cannot be read: its links lead round in a circle." + other);
-        row("read: a link into nowhere", Kind::CannotRead, Refusal::LeadsNowhere, 0, "cannot be read: the directory it would be in does not exist." + other);
         row("read: swapped as it was opened", Kind::CannotRead, Refusal::Changed, 0, "cannot be read: it changed while it was being opened." + setup);
         row("read: too large", Kind::CannotRead, Refusal::TooLarge, 0, "cannot be read: it is too large to be a trip date file." + setup);
         row("read: denied", Kind::CannotRead, Refusal::None, EACCES, "cannot be read: permission is denied." + other);
@@ -49,8 +46,6 @@ private slots:
         row("save: read-only", Kind::CannotWrite, Refusal::None, EACCES, "cannot be written: permission is denied" + kept + other);
         row("save: a read-only file system", Kind::CannotWrite, Refusal::None, EROFS, "cannot be written: its file system is read-only" + kept + other);
         row("save: a full disk says what helps itself", Kind::CannotWrite, Refusal::None, ENOSPC, "cannot be written: there is no space left on the disk" + kept);
-        row("save: a disk that fails", Kind::CannotWrite, Refusal::None, EIO, "cannot be written: the disk could not be read or written" + kept);
-        row("save: a file system that takes nothing", Kind::CannotWrite, Refusal::NothingWritten, 0, "cannot be written: its file system took nothing that was written to it" + kept + other);
         row("save: an attribute it cannot keep", Kind::CannotWrite, Refusal::AttributeKept, 0, "cannot be written: it carries an extended attribute that the counter may not give a new copy of it" + kept + other);
         row("save: swapped as it was saved", Kind::CannotWrite, Refusal::Changed, 0, "cannot be written: it changed while it was being saved" + kept + setup);
         row("save: no Unicode", Kind::NotUnicode, Refusal::None, 0, "cannot be written: the date is not valid Unicode" + kept);

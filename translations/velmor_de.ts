@@ -107,7 +107,7 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
     </message>
 </context>
 <context>
@@ -203,16 +203,16 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisedatumsdatei: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 und %4: Die Reise hat am %5 begonnen.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte 
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat ein erweitertes Attribut, das der Zähler einer neuen Kopie nicht mitgeben darf</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ Beispiel: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Wochentag passen nicht zusammen: %1.</translation>
     </message>
 </context>
 </TS>

@@ -108,7 +108,7 @@ configuración regional.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
     </message>
 </context>
 <context>
@@ -204,16 +204,16 @@ configuración regional.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de fecha de viaje: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 y %4: ha comenzado el viaje del %5.</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@ Conviértalo en un archivo normal que pueda leer y escribir, o inicie el contado
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>lleva un atributo extendido que el contador no tiene permiso para aplicar a una copia nueva</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@ Ejemplo: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha y el día de la semana no coinciden: %1.</translation>
     </message>
 </context>
 </TS>

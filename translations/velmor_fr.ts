@@ -108,7 +108,7 @@ régionaux.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’existe pas, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
     </message>
 </context>
 <context>
@@ -204,16 +204,16 @@ régionaux.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de date de voyage&#xa0;: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>moins %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 et %4&#xa0;: le voyage du %5 a commencé.</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@ Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d�
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>il possède un attribut étendu que le compteur n’a pas le droit de reporter sur une nouvelle copie</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@ Exemple&#xa0;: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date et le jour de la semaine ne correspondent pas&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ format tanggal pada pengaturan wilayah Anda.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak ada, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
     </message>
 </context>
 <context>
@@ -199,16 +199,16 @@ format tanggal pada pengaturan wilayah Anda.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas tanggal perjalanan: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3, dan %4: perjalanan pada %5 telah dimulai.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@ Jadikan berkas itu berkas biasa yang dapat Anda baca dan tulis, atau jalankan pe
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>berkas itu memiliki atribut diperluas yang tidak boleh ditetapkan oleh penghitung pada salinan barunya</translation>
     </message>
 </context>
 <context>
@@ -388,7 +388,7 @@ Contoh: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal dan harinya tidak cocok: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ avvia il contatore e letta nel formato di data delle tue impostazioni locali.</t
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
     </message>
 </context>
 <context>
@@ -203,16 +203,16 @@ avvia il contatore e letta nel formato di data delle tue impostazioni locali.</t
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File della data del viaggio: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>meno %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4: il viaggio di %5 è iniziato.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il con
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>ha un attributo esteso che il contatore non è autorizzato a impostare su una nuova copia</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ Esempio: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La data e il giorno della settimana non corrispondono: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ en gelezen in de datumnotatie van je landinstellingen.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet, dus een tweede start in deze map vindt deze teller niet</translation>
     </message>
 </context>
 <context>
@@ -203,16 +203,16 @@ en gelezen in de datumnotatie van je landinstellingen.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reisdatumbestand: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>min %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 en %4: de reis is op %5 begonnen.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of star
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft een uitgebreid attribuut dat de teller niet aan een nieuwe kopie ervan mag meegeven</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ Voorbeeld: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum en de dag van de week komen niet overeen: %1.</translation>
     </message>
 </context>
 </TS>

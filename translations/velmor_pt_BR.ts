@@ -107,7 +107,7 @@ no formato de data das suas configurações regionais.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
     </message>
 </context>
 <context>
@@ -203,16 +203,16 @@ no formato de data das suas configurações regionais.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de data da viagem: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>menos %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4: começou a viagem de %5.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o conta
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>possui um atributo estendido que o contador não tem permissão para aplicar a uma nova cópia</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ Exemplo: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A data e o dia da semana não correspondem: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ som dina språkinställningar använder.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finns inte, så en andra start i den här mappen hittar inte den här räknaren</translation>
     </message>
 </context>
 <context>
@@ -203,16 +203,16 @@ som dina språkinställningar använder.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resdatumfil: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 och %4: resan den %5 har börjat.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>den har ett utökat attribut som räknaren inte får föra över till en ny kopia av filen</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ Exempel: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumet och veckodagen stämmer inte överens: %1.</translation>
     </message>
 </context>
 </TS>
