@@ -107,7 +107,7 @@ národního prostředí.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>složka %1 neexistuje, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
     </message>
 </context>
 <context>
@@ -207,16 +207,16 @@ národního prostředí.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor s datem cesty: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 a %4: cesta už začala. Datum cesty: %5.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Zajistěte, aby to byl běžný soubor, který můžete číst i měnit, nebo sp
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>má rozšířený atribut, který program nemá oprávnění přenést na novou kopii souboru</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Příklad: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum a den v týdnu si neodpovídají: %1.</translation>
     </message>
 </context>
 </TS>

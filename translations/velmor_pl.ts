@@ -107,7 +107,7 @@ z ustawieniami regionalnymi.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>katalog %1 nie istnieje, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
     </message>
 </context>
 <context>
@@ -207,16 +207,16 @@ z ustawieniami regionalnymi.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik z datą podróży: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 i %4: podróż już się rozpoczęła. Data podróży: %5.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Upewnij się, że jest to zwykły plik, który możesz odczytywać i zapisywać,
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>ma rozszerzony atrybut, którego program nie może nadać nowej kopii pliku</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Przykład: %2</translation>
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data i dzień tygodnia nie pasują do siebie: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ vacation.txt в каталоге, из которого запущен счёт�
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>каталога %1 не существует, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
     </message>
 </context>
 <context>
@@ -203,20 +203,20 @@ vacation.txt в каталоге, из которого запущен счёт�
     </message>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
-        <translation>До поездки, назначенной на %5, осталось: %1, %2, %3 и %4.</translation>
+        <translation>До поездки (%5) осталось: %1, %2, %3 и %4.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл с датой поездки: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>минус %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 и %4: поездка (%5) уже началась.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>у него есть расширенный атрибут, который счётчику не разрешено задать для новой копии файла</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата и день недели не совпадают (правильно: %1).</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dizini mevcut olmadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
     </message>
 </context>
 <context>
@@ -199,16 +199,16 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seyahat tarihi dosyası: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eksi %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 ve %4: %5 tarihindeki seyahat başladı.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>sayacın yeni kopyaya aktarma izni olmayan genişletilmiş bir özniteliği var</translation>
     </message>
 </context>
 <context>
@@ -388,7 +388,7 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih ile haftanın günü uyuşmuyor: %1.</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>теки %1 не існує, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
     </message>
 </context>
 <context>
@@ -203,20 +203,20 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1, %2, %3 and %4 until the trip on %5.</source>
-        <translation>До подорожі, запланованої на %5, залишилося: %1, %2, %3 і %4.</translation>
+        <translation>До подорожі (%5) залишилося: %1, %2, %3 і %4.</translation>
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл із датою подорожі: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>мінус %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 і %4: подорож (%5) уже почалася.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>він має розширений атрибут, який лічильнику не дозволено встановити для нової копії файлу</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата й день тижня не збігаються (правильно: %1).</translation>
     </message>
 </context>
 </TS>
