@@ -106,7 +106,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد %1 غير موجود، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
     </message>
 </context>
 <context>
@@ -218,16 +218,16 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف تاريخ الرحلة: ⁨%1⁩</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سالب %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 و%2 و%3 و%4: بدأت الرحلة المقررة يوم %5.</translation>
     </message>
 </context>
 <context>
@@ -381,7 +381,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>يحمل سمة موسّعة لا يُسمح للعدّاد بنقلها إلى نسخة جديدة من الملف</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتطابق التاريخ مع يوم الأسبوع: %1.</translation>
     </message>
 </context>
 </TS>

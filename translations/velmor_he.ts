@@ -106,7 +106,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>התיקייה %1 אינה קיימת, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
     </message>
 </context>
 <context>
@@ -202,16 +202,16 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ תאריך הנסיעה: ⁨%1⁩</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>מינוס %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 ו-%4: הנסיעה ב%5 התחילה.</translation>
     </message>
 </context>
 <context>
@@ -365,7 +365,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>יש לו מאפיין מורחב שהמונה אינו רשאי להעביר לעותק חדש של הקובץ</translation>
     </message>
 </context>
 <context>
@@ -391,7 +391,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>התאריך ויום השבוע אינם תואמים: %1.</translation>
     </message>
 </context>
 </TS>
