@@ -106,7 +106,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が存在しないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
     </message>
 </context>
 <context>
@@ -198,16 +198,16 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>旅行日の保存ファイル：%1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マイナス%1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3%4：%5の旅行が始まりました。</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張属性が設定されていますが、このプログラムには新しいコピーにその拡張属性を設定する権限がありません</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付と曜日が一致しません：%1。</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 디렉터리가 존재하지 않으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
     </message>
 </context>
 <context>
@@ -198,16 +198,16 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>여행 날짜 파일: %1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>마이너스 %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4: %5 여행이 시작되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>확장 속성이 설정되어 있지만, 이 프로그램에는 새 사본에 그 확장 속성을 설정할 권한이 없습니다</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>날짜와 요일이 맞지 않습니다: %1.</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不存在，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
     </message>
 </context>
 <context>
@@ -198,16 +198,16 @@ directory the counter is started from, and read as your locale writes dates.</so
     </message>
     <message>
         <source>Trip date file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>旅行日期文件：%1</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A figure below zero, as the days show on and after the day of the trip: &quot;minus 1 day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>负 %1</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4：%5的旅行已经开始。</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
-        <translation type="unfinished"></translation>
+        <translation>它带有扩展属性，而本程序无权为新副本设置该属性</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@ Make it a regular file that you may read and write, or start the counter in anot
     </message>
     <message>
         <source>The date and the weekday do not fit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>日期与星期不符：%1。</translation>
     </message>
 </context>
 </TS>
