@@ -229,7 +229,8 @@ private slots:
         counter.release();
         const QStringList left = madeNames(ownPlace), others = madeNames(m_runtime.path());
         if (runtime == u"swapped")
-            QVERIFY(QDir(QFile::decodeName(path)).removeRecursively() && ::rename(moved, path) == 0);
+            QVERIFY(QDir(QFile::decodeName(path)).removeRecursively()
+                    && ::rename(moved, path) == 0);
         (void)::unlink(path + ".link");
         (void)::chown(path, ::geteuid(), ::getegid());
         QCOMPARE(made, claim);
