@@ -151,7 +151,7 @@ QString withNumbers(const QString &pattern, int year, int month, int day, const 
 class Writer
 {
 public:
-    Writer(quint32 seed, QTextStream &out) : m_random(seed), m_out(out) {}
+    Writer(quint32 draw, QTextStream &out) : m_random(draw), m_out(out) {}
 
     void writeLocale(const char *name)
     {
@@ -460,9 +460,9 @@ private:
 
 } // namespace
 
-void writeLabelledSet(quint32 seed, QTextStream &out)
+void writeLabelledSet(quint32 draw, QTextStream &out)
 {
-    Writer writer(seed, out);
+    Writer writer(draw, out);
     for (const char *locale : kLocales)
         writer.writeLocale(locale);
 }

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTextStream>
 
-// Writes the set that the seed makes: the same seed, the same set.
-void writeLabelledSet(quint32 seed, QTextStream &out);
+// Writes the set that the number `draw` picks: the same number, the same set.
+void writeLabelledSet(quint32 draw, QTextStream &out);
 
 // Reads each text of the set at `path` with the program's reader, and writes for each line the
 // day read (ISO 8601) or "-". False where the file cannot be read.

@@ -13,7 +13,7 @@
 //    (other separators, no leading zeros, ASCII or native digits, the month in English, ...).
 // Prints the shares read back, the wrong dates, and every listed locale that does not read all
 // of its forms; with -v, every form not read back. With --typed-only, only the typed forms.
-// --labelled [SEED] writes the labelled set of bench/locales/labelled.h instead (seed 41 unless
+// --labelled [DRAW] writes the labelled set of bench/locales/labelled.h instead (draw 41 unless
 // given), and --read FILE reads one with the program's reader.
 
 #include "datereader/cldrforms.h"
