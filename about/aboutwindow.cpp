@@ -121,12 +121,7 @@ private:
         return factor;
     }
 
-    QRect scaled(const QRect &drawn) const
-    {
-        const qreal by = factor();
-        return QRect(qRound(drawn.x() * by), qRound(drawn.y() * by), qRound(drawn.width() * by),
-                     qRound(drawn.height() * by));
-    }
+    QRect scaled(const QRect &drawn) const { return Layout::scaled(drawn, factor()); }
 
     QSize m_drawn;
     std::vector<Placed> m_items;

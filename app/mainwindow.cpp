@@ -134,16 +134,10 @@ FigureLabel *MainWindow::addFigureLabel(const QString &name, Unit unit, const QS
     auto *label = new FigureLabel(
         m_figureFont, [unit](int figure) { return inWords(figure, unit); }, m_banner);
     label->setObjectName(name);
-    label->setGeometry(zoomed(Layout::figure(int(unit))));
+    label->setGeometry(Layout::scaled(Layout::figure(int(unit)), m_zoom));
     label->setPalette(purpleOnWhite(label->palette()));
     label->setAccessibleDescription(what);
     return label;
-}
-
-QRect MainWindow::zoomed(const QRect &drawn) const
-{
-    return QRect(qRound(drawn.x() * m_zoom), qRound(drawn.y() * m_zoom),
-                 qRound(drawn.width() * m_zoom), qRound(drawn.height() * m_zoom));
 }
 
 QString MainWindow::inWords(int count, Unit unit)

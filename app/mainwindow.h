@@ -80,7 +80,6 @@ private:
     DateContext dateContext() const;
     void buildMenu();
     FigureLabel *addFigureLabel(const QString &name, Unit unit, const QString &what);
-    QRect zoomed(const QRect &drawn) const;
     void setTripDate(std::optional<TripDate> tripDate);
     void announce(const QString &message);
 

@@ -159,6 +159,14 @@ QStringList patternsOf(const icu::Locale &where)
     return U_SUCCESS(status) ? patterns : QStringList();
 }
 
+// The pattern an ICU date format writes with, where it has one (a SimpleDateFormat).
+QString patternOf(const icu::DateFormat *format)
+{
+    icu::UnicodeString pattern;
+    const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format);
+    return simple ? withPlainBlanks(fromIcu(simple->toPattern(pattern))) : QString();
+}
+
 // The locale's own full and long dates, which name the era where its calendar writes one
 // ("วันอังคารที่ 12 กันยายน พ.ศ. 2566") and which no skeleton asks for.
 QStringList styledPatterns(const icu::Locale &where)
@@ -167,10 +175,8 @@ QStringList styledPatterns(const icu::Locale &where)
     for (const auto style : {icu::DateFormat::kFull, icu::DateFormat::kLong}) {
         const std::unique_ptr<icu::DateFormat> format(
             icu::DateFormat::createDateInstance(style, where));
-        if (const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format.get())) {
-            icu::UnicodeString pattern;
-            patterns << withPlainBlanks(fromIcu(simple->toPattern(pattern)));
-        }
+        if (const QString pattern = patternOf(format.get()); !pattern.isEmpty())
+            patterns << pattern;
     }
     return patterns;
 }
@@ -437,14 +443,12 @@ QStringList timeWords(const QLocale &locale)
     for (const auto dateStyle : {icu::DateFormat::kFull, icu::DateFormat::kLong}) {
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
             dateStyle, icu::DateFormat::kShort, icuLocale(locale)));
-        icu::UnicodeString written;
-        const auto *simple = dynamic_cast<icu::SimpleDateFormat *>(format.get());
-        const QString pattern = simple ? fromIcu(simple->toPattern(written)) : QString();
+        const QString pattern = patternOf(format.get());
         const QList<Field> fields = fieldsOf(pattern);
         for (qsizetype i = 1; i < fields.size(); ++i) {
             if (QStringView(u"HhKk").contains(fields[i].letter)) {
                 const qsizetype from = fields[i - 1].at + fields[i - 1].count;
-                patterns << withPlainBlanks(pattern.sliced(from, fields[i].at - from));
+                patterns << pattern.sliced(from, fields[i].at - from);
                 break;
             }
         }

@@ -1,24 +1,16 @@
 #include "datereader.h"
 
 #include "datereader/cldrforms.h"
+#include "datereader/localecache.h"
 #include "datereader/loosedate.h"
 #include "datereader/othercalendars.h"
 #include "datereader/typedtext.h"
-
-#include "datereader/localecache.h"
 
 #include <QHash>
 
 #include <algorithm>
 
 namespace {
-
-// A day further from today than this is more likely a year counted in another calendar than a
-// trip: Thai 2569 is 2026.
-bool withinACentury(QDate day, QDate today)
-{
-    return day >= today.addYears(-100) && day <= today.addYears(100);
-}
 
 // The words of the locale's Gregorian forms in CLDR, and those that stand around a date, made once
 // for each of the last few locales.

@@ -434,8 +434,7 @@ std::optional<QDate> basicDate(const Token &token, const DateTerms &terms)
     if (day(4, 2, 0) || day(4, 0, 2))
         return std::nullopt;
     const std::optional<QDate> found = day(0, 4, 6);
-    if (found && terms.today.isValid()
-        && (*found < terms.today.addYears(-100) || *found > terms.today.addYears(100)))
+    if (found && terms.today.isValid() && !withinACentury(*found, terms.today))
         return std::nullopt;
     return found;
 }

@@ -52,6 +52,13 @@ private:
     bool m_split = false;
 };
 
+// Whether the day lies within a century of today: one further off is more likely a year counted
+// in another calendar (Thai 2569 is 2026), or a number, than a trip.
+inline bool withinACentury(QDate day, QDate today)
+{
+    return day >= today.addYears(-100) && day <= today.addYears(100);
+}
+
 // The latest year a date may have, as QLocale and ICU write years.
 inline constexpr int kLatestYear = 9999;
 

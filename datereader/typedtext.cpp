@@ -1,7 +1,6 @@
 #include "typedtext.h"
 
 #include "datereader/icubridge.h"
-
 #include "datereader/localecache.h"
 
 #include <unicode/coll.h>

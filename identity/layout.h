@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QtMath>
 
 // The counter's fixed layout, as it has always been drawn, in pixels at 96 dots per inch: where
 // its windows go on the screen and where each of their parts lies. The windows' elements are
@@ -24,5 +25,13 @@ inline constexpr QSize kAboutSize{312, 118};
 inline constexpr QRect kAboutFrame{8, 8, 289, 105};
 inline constexpr QRect creditLine(int index) { return {8, 24 + 16 * index, 273, 17}; }
 inline constexpr QRect kAboutClose{104, 72, 97, 17};
+
+// A rectangle of the layout larger or smaller by one factor, as the windows show it where the
+// font or the screen calls for that.
+inline QRect scaled(const QRect &drawn, qreal by)
+{
+    return {qRound(drawn.x() * by), qRound(drawn.y() * by), qRound(drawn.width() * by),
+            qRound(drawn.height() * by)};
+}
 
 } // namespace Layout
