@@ -57,8 +57,6 @@ private slots:
         rows("en_GB", {"12/11/2005"}, QDate(2005, 11, 12));
         rows("de_DE", {"12.11.2005"}, QDate(2005, 11, 12));
         rows("en_US", {"2/29/2004"}, QDate(2004, 2, 29));
-        rows("en_US", {"12/24/30"}, QDate(2030, 12, 24));
-        rows("de_DE", {"24.12.30"}, QDate(2030, 12, 24));
         // The edges of the window, in each way a two-digit year is read: the locale's own form
         // as Qt writes it, the looser one, and CLDR's: "75" is never 1975, nor "76" 2076.
         for (const auto &[locale, earliest, latest] :
@@ -67,7 +65,6 @@ private slots:
             rows(locale, {earliest}, QDate(1976, 1, 1));
             rows(locale, {latest}, QDate(2075, 12, 31));
         }
-        rows("en_US", {"12/31/9999"}, QDate(9999, 12, 31));
         rows("en_US", {"2/29/2005", "13/1/2005", "Friday, December 24, 2026", "\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666"}, none); // not its digits
         rows("en_GB", {"1/13/2005"}, none);
         // Weekdays, ordinals and words between; names cut short; the locale's own digits,

@@ -44,7 +44,6 @@ private slots:
         row("a text too long", Kind::TooLong, Refusal::None, 0, "holds a text too long to be a date." + setup);
         row("no date", Kind::NotADate, Refusal::None, 0, "holds \"next\uFFFDsummer\", which is not a date." + setup);
         row("save: read-only", Kind::CannotWrite, Refusal::None, EACCES, "cannot be written: permission is denied" + kept + other);
-        row("save: a read-only file system", Kind::CannotWrite, Refusal::None, EROFS, "cannot be written: its file system is read-only" + kept + other);
         row("save: a full disk says what helps itself", Kind::CannotWrite, Refusal::None, ENOSPC, "cannot be written: there is no space left on the disk" + kept);
         row("save: an attribute it cannot keep", Kind::CannotWrite, Refusal::AttributeKept, 0, "cannot be written: it carries an extended attribute that the counter may not give a new copy of it" + kept + other);
         row("save: swapped as it was saved", Kind::CannotWrite, Refusal::Changed, 0, "cannot be written: it changed while it was being saved" + kept + setup);
