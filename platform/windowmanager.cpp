@@ -22,13 +22,51 @@
 
 namespace {
 
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+// The names the counter speaks to the window manager in. Each lookup of a name is a round trip
+// to the X server, and the window manager waits for the counter's window as it maps it: all of
+// them are asked at once, the first time one is needed, over the one connection the program has.
+enum class Atom
 {
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
+    NetWmState,
+    NetWmStateSkipTaskbar,
+    NetWmStateSkipPager,
+    NetWmWindowType,
+    NetWmWindowTypeUtility,
+    NetWmWindowTypeNormal,
+    NetSupported,
+    NetRequestFrameExtents,
+    NetFrameExtents,
+    NetMoveResizeWindow,
+    NetActiveWindow,
+    WmProtocols,
+    WmDeleteWindow,
+};
+constexpr const char *kAtomNames[] = {
+    "_NET_WM_STATE",          "_NET_WM_STATE_SKIP_TASKBAR",  "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_WM_WINDOW_TYPE",    "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_NET_SUPPORTED",         "_NET_REQUEST_FRAME_EXTENTS",  "_NET_FRAME_EXTENTS",
+    "_NET_MOVERESIZE_WINDOW", "_NET_ACTIVE_WINDOW",          "WM_PROTOCOLS",
+    "WM_DELETE_WINDOW",
+};
+constexpr size_t kAtomCount = std::size(kAtomNames);
+static_assert(kAtomCount == size_t(Atom::WmDeleteWindow) + 1);
+
+xcb_atom_t atom(xcb_connection_t *connection, Atom name)
+{
+    static const std::array<xcb_atom_t, kAtomCount> atoms = [connection] {
+        std::array<xcb_intern_atom_cookie_t, kAtomCount> asked{};
+        for (size_t i = 0; i < kAtomCount; ++i)
+            asked[i] =
+                xcb_intern_atom(connection, 0, uint16_t(std::strlen(kAtomNames[i])), kAtomNames[i]);
+        std::array<xcb_atom_t, kAtomCount> found{};
+        for (size_t i = 0; i < kAtomCount; ++i) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, asked[i], nullptr);
+            found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+        }
+        return found;
+    }();
+    return atoms[size_t(name)];
 }
 
 xcb_connection_t *x11Connection()
@@ -56,10 +94,10 @@ xcb_window_t nativeWindow(const QWidget *window)
 // adds states of its own.
 void skipTaskbar(xcb_connection_t *connection, xcb_window_t window)
 {
-    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                 atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, atom(connection, "_NET_WM_STATE"),
-                        XCB_ATOM_ATOM, 32, 2, states);
+    const xcb_atom_t states[] = {atom(connection, Atom::NetWmStateSkipTaskbar),
+                                 atom(connection, Atom::NetWmStateSkipPager)};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window,
+                        atom(connection, Atom::NetWmState), XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 
@@ -83,7 +121,7 @@ protected:
 };
 
 // Asks the window manager for something about the window, as EWMH's client messages do.
-void askWindowManager(xcb_connection_t *connection, xcb_window_t window, const char *message,
+void askWindowManager(xcb_connection_t *connection, xcb_window_t window, Atom message,
                       std::array<uint32_t, 5> data)
 {
     xcb_client_message_event_t event = {};
@@ -99,12 +137,12 @@ void askWindowManager(xcb_connection_t *connection, xcb_window_t window, const c
 }
 
 // Whether the window manager says it understands the message or state (_NET_SUPPORTED).
-bool supported(xcb_connection_t *connection, const char *name)
+bool supported(xcb_connection_t *connection, Atom name)
 {
     xcb_get_property_reply_t *reply = xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, rootWindow(connection), atom(connection, "_NET_SUPPORTED"),
-                         XCB_ATOM_ATOM, 0, 1024),
+        xcb_get_property(connection, 0, rootWindow(connection),
+                         atom(connection, Atom::NetSupported), XCB_ATOM_ATOM, 0, 1024),
         nullptr);
     bool found = false;
     if (reply && reply->format == 32) {
@@ -139,8 +177,8 @@ protected:
             // The frame's size, asked for before the window is mapped, where the window
             // manager offers that, so that it is known by the time the window is first drawn.
             xcb_connection_t *connection = x11Connection();
-            if (connection && supported(connection, "_NET_REQUEST_FRAME_EXTENTS"))
-                askWindowManager(connection, nativeWindow(m_window), "_NET_REQUEST_FRAME_EXTENTS",
+            if (connection && supported(connection, Atom::NetRequestFrameExtents))
+                askWindowManager(connection, nativeWindow(m_window), Atom::NetRequestFrameExtents,
                                  {0, 0, 0, 0, 0});
         }
         // The window manager frames and moves a window as it maps it, some before it is first
@@ -169,7 +207,7 @@ protected:
             return false;
         const auto *property = static_cast<const xcb_property_notify_event_t *>(message);
         if (property->window == nativeWindow(m_window)
-            && property->atom == atom(x11Connection(), "_NET_FRAME_EXTENTS"))
+            && property->atom == atom(x11Connection(), Atom::NetFrameExtents))
             QMetaObject::invokeMethod(this, &PlaceKeeper::look, Qt::QueuedConnection);
         return false;
     }
@@ -190,13 +228,13 @@ private:
     void askAgain(QPoint place)
     {
         xcb_connection_t *connection = x11Connection();
-        if (!connection || !supported(connection, "_NET_MOVERESIZE_WINDOW")) {
+        if (!connection || !supported(connection, Atom::NetMoveResizeWindow)) {
             m_window->setGeometry(QRect(place, m_window->size()));
             return;
         }
         constexpr uint32_t kStaticGravity = 10, kX = 1 << 8, kY = 1 << 9;
         const qreal ratio = m_window->devicePixelRatioF(); // X speaks in device pixels
-        askWindowManager(connection, nativeWindow(m_window), "_NET_MOVERESIZE_WINDOW",
+        askWindowManager(connection, nativeWindow(m_window), Atom::NetMoveResizeWindow,
                          {kStaticGravity | kX | kY | kSourceApplication << 12,
                           uint32_t(qRound(place.x() * ratio)), uint32_t(qRound(place.y() * ratio)),
                           0, 0});
@@ -230,8 +268,8 @@ public:
         const auto *client = static_cast<const xcb_client_message_event_t *>(message);
         xcb_connection_t *connection = x11Connection();
         if (client->format == 32 && client->window == nativeWindow(m_window)
-            && client->type == atom(connection, "WM_PROTOCOLS")
-            && client->data.data32[0] == atom(connection, "WM_DELETE_WINDOW"))
+            && client->type == atom(connection, Atom::WmProtocols)
+            && client->data.data32[0] == atom(connection, Atom::WmDeleteWindow))
             QMetaObject::invokeMethod(this, m_requested, Qt::QueuedConnection);
         return false;
     }
@@ -262,16 +300,16 @@ void showInTaskbar(QWidget *window, bool shown)
         return;
     // Some window managers (GNOME's metacity, MATE's marco) keep every utility window out of the
     // taskbar, whatever it asks: while it is in the taskbar it is a normal window.
-    const xcb_atom_t types[] = {atom(connection, "_NET_WM_WINDOW_TYPE_UTILITY"),
-                                atom(connection, "_NET_WM_WINDOW_TYPE_NORMAL")};
+    const xcb_atom_t types[] = {atom(connection, Atom::NetWmWindowTypeUtility),
+                                atom(connection, Atom::NetWmWindowTypeNormal)};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native,
-                        atom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, shown ? 1 : 2,
+                        atom(connection, Atom::NetWmWindowType), XCB_ATOM_ATOM, 32, shown ? 1 : 2,
                         shown ? types + 1 : types);
     // One state a message: fluxbox takes only the first.
     constexpr uint32_t kRemove = 0, kAdd = 1;
-    for (const char *state : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+    for (const Atom state : {Atom::NetWmStateSkipTaskbar, Atom::NetWmStateSkipPager})
         askWindowManager(
-            connection, native, "_NET_WM_STATE",
+            connection, native, Atom::NetWmState,
             {shown ? kRemove : kAdd, atom(connection, state), 0, kSourceApplication, 0});
 }
 
@@ -306,7 +344,7 @@ void bringToFront(QWidget *window, const QByteArray &startupId)
     constexpr uint32_t kSourcePager = 2;
     const qsizetype at = startupId.lastIndexOf("_TIME");
     const uint32_t launched = at < 0 ? 0 : startupId.mid(at + 5).toUInt();
-    askWindowManager(connection, native, "_NET_ACTIVE_WINDOW",
+    askWindowManager(connection, native, Atom::NetActiveWindow,
                      {launched ? kSourceApplication : kSourcePager,
                       launched ? launched : uint32_t(XCB_CURRENT_TIME), 0, 0, 0});
 }
@@ -383,7 +421,7 @@ WindowPlace placeOnScreen(const QWidget *window)
         nullptr);
     xcb_get_property_reply_t *extents = xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, id, atom(connection, "_NET_FRAME_EXTENTS"),
+        xcb_get_property(connection, 0, id, atom(connection, Atom::NetFrameExtents),
                          XCB_ATOM_CARDINAL, 0, 4),
         nullptr);
     const qreal ratio = window->devicePixelRatioF(); // X speaks in device pixels
