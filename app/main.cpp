@@ -104,7 +104,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("VelmorCounter"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmor-counter.svg")));
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icon/%1/" VELMOR_APP_ID ".png").arg(size),
+                     QSize(size, size));
+    QApplication::setWindowIcon(icon);
     OneCounterPerFile counter;
     switch (counter.claim(QDir::currentPath(), startupId)) {
     case OneCounterPerFile::Claim::HandedOver:
