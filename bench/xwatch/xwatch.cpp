@@ -1,6 +1,8 @@
 // xwatch: starts a program on the X server named by DISPLAY and measures what it costs a
 // user, from outside the program:
 //   startup_ms        exec to the first top-level window being mapped (MapNotify on the root)
+//   startup_cpu_ms    CPU time of all its threads until then, which a loaded machine's waits
+//                     for the CPU do not lengthen
 //   rss_kb, pss_kb    memory after the settle time
 //   cpu_ms            CPU time of all its threads over the measured window
 //   xserver_cpu_ms    CPU time of the X server over the same window (with --xserver-pid)
@@ -11,8 +13,10 @@
 //   seconds_missed, seconds_doubled
 //                     whole seconds in the window with no update, or with two or more
 //
-// usage: xwatch [--settle SECONDS] [--duration SECONDS] [--xserver-pid PID] -- PROGRAM [ARGS...]
-// It prints one line of key=value pairs and ends the program with SIGTERM.
+// usage: xwatch [--settle SECONDS] [--duration SECONDS] [--xserver-pid PID] [--startup]
+//               -- PROGRAM [ARGS...]
+// It prints one line of key=value pairs and ends the program with SIGTERM; with --startup, as
+// soon as its window is mapped, with the start-up's two figures alone.
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -124,6 +128,7 @@ struct Options
     double settleSeconds = 5;
     double durationSeconds = 60;
     pid_t xserver = 0;
+    bool startupOnly = false;
     char **command = nullptr;
 };
 
@@ -136,6 +141,10 @@ Options parse(int argc, char **argv)
             options.command = argv + i + 1;
             return options;
         }
+        if (arg == "--startup") {
+            options.startupOnly = true;
+            continue;
+        }
         if (i + 1 >= argc)
             break;
         if (arg == "--settle")
@@ -147,7 +156,8 @@ Options parse(int argc, char **argv)
         else
             break;
     }
-    die("usage: xwatch [--settle S] [--duration S] [--xserver-pid PID] -- PROGRAM [ARGS...]");
+    die("usage: xwatch [--settle S] [--duration S] [--xserver-pid PID] [--startup] -- PROGRAM "
+        "[ARGS...]");
 }
 
 class XWatch
@@ -271,6 +281,13 @@ int main(int argc, char **argv)
         die("the program mapped no window within 30 s");
     }
     const double startup = millisecondsSince(start);
+    const double startupCpu = cpuMilliseconds(child);
+    if (options.startupOnly) {
+        kill(child, SIGTERM);
+        waitpid(child, nullptr, 0);
+        std::printf("startup_ms=%.1f startup_cpu_ms=%.1f\n", startup, startupCpu);
+        return 0;
+    }
 
     const auto settled = start
                          + std::chrono::duration_cast<Clock::duration>(
@@ -320,11 +337,12 @@ int main(int argc, char **argv)
         doubled += count >= 2;
     }
 
-    std::printf("startup_ms=%.1f rss_kb=%lld pss_kb=%lld cpu_ms=%.1f xserver_cpu_ms=%.1f "
+    std::printf("startup_ms=%.1f startup_cpu_ms=%.1f rss_kb=%lld pss_kb=%lld cpu_ms=%.1f "
+                "xserver_cpu_ms=%.1f "
                 "wakeups_per_s=%.2f phase_median_ms=%.1f phase_p95_ms=%.1f updates=%zu "
                 "seconds_missed=%d seconds_doubled=%d windows_mapped=%d\n",
-                startup, rss, pss, cpu, xcpu, double(switches) / options.durationSeconds,
-                percentile(phases, 0.5), percentile(phases, 0.95), updates.size(), missed, doubled,
-                watch.windowsMapped());
+                startup, startupCpu, rss, pss, cpu, xcpu,
+                double(switches) / options.durationSeconds, percentile(phases, 0.5),
+                percentile(phases, 0.95), updates.size(), missed, doubled, watch.windowsMapped());
     return 0;
 }
