@@ -25,6 +25,7 @@ namespace {
 // The names the counter speaks to the window manager in. Each lookup of a name is a round trip
 // to the X server, and the window manager waits for the counter's window as it maps it: all of
 // them are asked at once, the first time one is needed, over the one connection the program has.
+// (Qt keeps such a table for its own connection, but not in its public interface.)
 enum class Atom
 {
     NetWmState,

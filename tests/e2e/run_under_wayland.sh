@@ -14,10 +14,11 @@ program=$(realpath "$1")
 compositor=$2
 fakekeys=${3:-}
 wlroots() { [ "$compositor" = sway ] || [ "$compositor" = labwc ]; }
-typed() { [ "$compositor" = sway ] || [ "$compositor" = kwin_wayland ]; } # every function by keys
+kwin() { [ "$compositor" = kwin_wayland ]; }
+typed() { [ "$compositor" = sway ] || kwin; } # every function by keys
 tools=("$compositor")
 ! wlroots || tools+=(wtype wlrctl grim convert)
-[ "$compositor" != kwin_wayland ] || tools+=(dbus-daemon dbus-send "$fakekeys")
+! kwin || tools+=(dbus-daemon dbus-send "$fakekeys")
 source "$(dirname "$(realpath "$0")")/session.sh"
 pid= server= keyboard=
 at_exit 'kill $pid $keyboard $server 2>/dev/null; wait $server 2>/dev/null'
@@ -29,7 +30,7 @@ mkdir -p "$XDG_CONFIG_HOME/sway"
 printf 'xwayland disable\noutput * resolution 1280x720\n' >"$XDG_CONFIG_HOME/sway/config"
 [ "$compositor" != labwc ] || export XDG_CURRENT_DESKTOP=labwc:wlroots # as labwc's session has it
 export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
-if [ "$compositor" = kwin_wayland ]; then
+if kwin; then
     # A session bus of the test's own, where KWin takes the script that tells which window it
     # makes active; and fake input for the test's keys without KWin's list of trusted programs.
     read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
@@ -69,12 +70,12 @@ centred() { # name x y width height middle-x middle-y
 key() { wtype "$@" || fail "wtype could not type $*"; }
 listed() { wlrctl toplevel find "title:$1" "${@:2}"; } # in the compositor's task list
 # Keys (F10, Right, Return, Escape) and text of digits and slashes, typed.
-press() { if [ -n "$fakekeys" ]; then "$fakekeys" "$@" || fail "could not type $*"; else key $(printf -- '-k %s ' "$@"); fi; }
-type_text() { if [ -n "$fakekeys" ]; then press "$1"; else key "$1"; fi; }
+press() { if kwin; then "$fakekeys" "$@" || fail "could not type $*"; else key $(printf -- '-k %s ' "$@"); fi; }
+type_text() { if kwin; then press "$1"; else key "$1"; fi; }
 # The window that has the keys: KWin tells it to the script below, by its title or its place.
 active() { grep -o 'active window: .*' "$work/wm.log" | tail -n 1 | cut -d' ' -f3-; }
-has_keys() { if [ -n "$fakekeys" ]; then [ "$(active)" = "$1" ]; else listed "$1" state:active; fi; }
-if [ "$compositor" = kwin_wayland ]; then
+has_keys() { if kwin; then [ "$(active)" = "$1" ]; else listed "$1" state:active; fi; }
+if kwin; then
     echo 'workspace.windowActivated.connect(w => print("active window: " + (!w ? "" : w.caption
         || "layer at " + w.frameGeometry.x + "," + w.frameGeometry.y)));' >"$work/active.js"
     wait_until eval 'script=$(dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
@@ -95,12 +96,12 @@ pid=$!
 if wlroots; then
     # The seconds figure in its slot over the banner at 3,41; About's first line at 0,105.
     centred "seconds figure" 435 50 41 20 455 61
-    key -k F10 -k Right -k Right -k Return
+    press F10 Right Right Return
     centred "About window's first line" 16 137 273 16 152 145
-    key -k Escape
+    press Escape
     wait_until eval '[ -z "$(purple 16 137 273 16)" ]' || fail "Escape did not close the About window"
 fi
-if [ "$compositor" = kwin_wayland ]; then
+if kwin; then
     # The strip (menu bar and banner) at its place has the keys from the start, and again once
     # About, right under it, has gone.
     wait_until has_keys "$strip" || fail "the strip at 3,22 does not have the keys at the start, but: $(active)"
