@@ -31,8 +31,10 @@ def fail(message):
 
 
 def wait_for(what, check):
-    # What `check` returns once it is true; fails after a minute, a safety net on a loaded machine.
-    for _ in range(600):
+    # What `check` returns once it is true; fails after two minutes, a bound for a machine that
+    # other jobs load ten times over, not a time anything should take.
+    until = time.monotonic() + 120
+    while time.monotonic() < until:
         try:
             found = check()
         except Exception:  # the accessible tree changes as windows come and go
@@ -40,7 +42,7 @@ def wait_for(what, check):
         if found:
             return found
         time.sleep(0.1)
-    fail(what)
+    fail(what + " (in two minutes)")
 
 
 def counter():

@@ -12,9 +12,7 @@ here=$(dirname "$(realpath "$0")")
 tools=(openbox dbus-daemon xdotool xprop /usr/bin/python3 /usr/libexec/at-spi-bus-launcher)
 source "$here/xvfb.sh"
 
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
-at_exit 'kill $bus_pid'
+session_bus
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 at_exit "kill $!"
 openbox >"$work/wm.log" 2>&1 &

@@ -33,16 +33,18 @@ export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
 if kwin; then
     # A session bus of the test's own, where KWin takes the script that tells which window it
     # makes active; and fake input for the test's keys without KWin's list of trusted programs.
-    read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
-    export DBUS_SESSION_BUS_ADDRESS KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 QT_LOGGING_RULES='kwin_scripting.debug=true'
-    at_exit "kill $bus"
+    session_bus
+    export KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 QT_LOGGING_RULES='kwin_scripting.debug=true'
     strip="layer at 3,22" # a layer surface has no title: the strip named by its place
 fi
+# Started as the script's own child, so that `server` is the compositor's id (not a subshell's),
+# which the exit hook ends, and its X lock with it.
 case $compositor in
-sway | labwc) "$compositor" ;;
-kwin_wayland) kwin_wayland --virtual --no-lockscreen --width 1280 --height 720 ;;
-weston) weston --backend=headless --width=1280 --height=720 ;;
-esac >"$work/wm.log" 2>&1 &
+sway | labwc) command=("$compositor") ;;
+kwin_wayland) command=(kwin_wayland --virtual --no-lockscreen --width 1280 --height 720) ;;
+weston) command=(weston --backend=headless --width=1280 --height=720) ;;
+esac
+"${command[@]}" >"$work/wm.log" 2>&1 &
 server=$!
 socket() { ls "$XDG_RUNTIME_DIR" | grep -E '^wayland-[0-9]+$' | head -n 1 | grep .; }
 wait_until socket || fail "$compositor did not start"

@@ -20,8 +20,7 @@ source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 pid=
 wm_pid=
-bus_pid=
-at_exit 'kill $pid $wm_pid $bus_pid 2>/dev/null'
+at_exit 'kill $pid $wm_pid 2>/dev/null'
 mkdir "$work/run"
 cd "$work/run"
 printf '"12/24/2030"\r\n' > vacation.txt
@@ -62,9 +61,7 @@ place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute 
 margins() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , | grep . || echo 0 0 0 0; }
 
 if [ -n "$wm" ]; then
-    # A session bus of its own, which it reads its settings from, ended with it.
-    { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-    export DBUS_SESSION_BUS_ADDRESS
+    session_bus # which the window manager reads its settings from
     case $wm in
     xfwm4) xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
     mutter) mutter --x11 --replace >"$work/wm.log" 2>&1 & ;; # by hand: GNOME's
