@@ -5,7 +5,7 @@
 #include "app/banner.h"
 #include "app/filemessages.h"
 #include "countdown/secondticker.h"
-#include "datereader/cldrforms.h"
+#include "datereader/datereader.h"
 #include "identity/layout.h"
 #include "identity/name.h"
 #include "identity/palette.h"
@@ -26,6 +26,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
+
+#include <clocale>
 
 namespace {
 
@@ -167,7 +169,11 @@ QString MainWindow::inWords(int count, Unit unit)
     return {};
 }
 
-DateContext MainWindow::dateContext() const { return {QLocale(), m_services.clock.now().date()}; }
+// The user's locale as Qt has it, and as the C library has it for the dates the desktop writes.
+DateContext MainWindow::dateContext() const
+{
+    return {QLocale(), m_services.clock.now().date(), setlocale(LC_TIME, nullptr)};
+}
 
 // The one place where the user hears of a trip date that could not be loaded or saved. The
 // keyboard comes back to the window afterwards, which some window managers (openbox) leave to

@@ -1,260 +1,610 @@
 #include "datereader.h"
 
-#include "datereader/cldrforms.h"
+#include "datereader/icubridge.h"
 #include "datereader/localecache.h"
-#include "datereader/loosedate.h"
-#include "datereader/othercalendars.h"
-#include "datereader/typedtext.h"
+#include "datereader/text.h"
+#include "datereader/words.h"
 
-#include <QHash>
+#include <unicode/datefmt.h>
+#include <unicode/timezone.h>
+#include <unicode/tzfmt.h>
 
 #include <algorithm>
 
+// The steps of reading, in order; each takes what the one before it leaves:
+//  1. typed forms    the text as typed, then the plain forms of what input methods type (text.h)
+//  2. split          numbers, words and marks (text.h)
+//  3. name           each word's meanings in the locale's sources: Qt's and the C library's words
+//                    first, then ICU's too; the phrases joined (words.h)
+//  4. company        what stands beside the day taken away: a time of day, a zone, a weekday,
+//                    an ordinal's ending, the words that join the parts (timeSpans, itemsOf)
+//  5. fields         the year, month and day, in the orders the locale's sources write (datesOf)
+//  6. agree          one day from every way of reading the text, or none (Agreement)
+//  7. calendar       the calendar the locale counts years in, and the century around today
+//                    (readInLocale); then the month named in another language (readDate)
+
 namespace {
 
-// The words of the locale's Gregorian forms in CLDR, and those that stand around a date, made once
-// for each of the last few locales.
-std::shared_ptr<const std::pair<QStringList, QStringList>> gregorianWords(const QLocale &locale)
+// Whether the day lies within a century of today: one further off is more likely a year counted
+// in another calendar (Thai 2569 is 2026), or a number, than a trip.
+bool withinACentury(QDate day, QDate today)
 {
-    static LocaleCache<std::pair<QStringList, QStringList>> kept(16);
-    return kept.get(locale, {}, [&] {
-        return std::make_shared<const std::pair<QStringList, QStringList>>(
-            patternWords(locale, "gregorian"), wordsAroundDates(locale));
-    });
+    return day >= today.addYears(-100) && day <= today.addYears(100);
 }
 
-// A Gregorian date as the locale writes it: first as Qt writes it and as people type it, which
-// is how the program has always read dates, then in CLDR's other common forms. The forms of
-// another language than the user's are read only as that language writes them, with the month
-// named.
-std::optional<QDate> readGregorian(QStringView text, const QLocale &locale, QDate today,
-                                   bool namedOnly)
-{
-    const NumericOrder order = numericOrder(locale);
-    if (const auto date = readQtForm(text, locale, today, namedOnly))
-        return date;
-    if (!namedOnly) {
-        const auto orderAroundNames = [&locale] { return namedOrder(locale, "gregorian"); };
-        DateTerms terms = gregorianTerms(locale, orderAroundNames, today);
-        terms.timeWords = [&locale] { return timeWords(locale); };
-        // A Gregorian year in the locale's native digits is a Gregorian year (Thai "๒๐๙๕"); they
-        // are looked up only where the text has digits other than ASCII ones, which a date in
-        // figures read at every start has not.
-        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c > u'9'; }))
-            terms.zeros = digitZeros(locale, "gregorian");
-        if (const auto date = readLooseDate(text, terms))
-            return date;
-        if (const auto date = readCldrForm(text, locale, "gregorian", order, today))
-            return date;
-        // Last, the words as people type them, case and accents aside, and with the words of
-        // CLDR's forms and those around a date, which take ICU's pattern generator. They join the
-        // parts only where they stand apart from the numbers (Latvian "2080. g. 29."); a word that
-        // labels a number ("年") is read in CLDR's forms, in its place.
-        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
-            return std::nullopt;
-        const auto words = gregorianWords(locale);
-        const auto &[literals, around] = *words;
-        terms.around = literals + around;
-        terms.foldLetters = true;
-        return readLooseDate(text, terms);
-    }
-    return readCldrForm(text, locale, "gregorian", order, today, namedOnly);
-}
+// ---- 6. Agree: the one rule for every choice the reader makes
+// ------------------------------------
 
-// The day the text names in the calendars the locale's people count years in, if they agree:
-// in CLDR's forms, or typed as loosely as Gregorian dates.
-std::optional<QDate> readCountedYears(QStringView text, const QLocale &locale, QDate today,
-                                      bool namedOnly)
-{
-    AgreedDay found;
-    for (const QByteArray &calendar : yearCalendars(locale)) {
-        auto day = readCldrForm(text, locale, calendar.constData(), numericOrder(locale), today,
-                                namedOnly);
-        if (!day && !namedOnly)
-            day = readInCalendar(text, locale, calendar.constData());
-        found.add(day);
-    }
-    return found.day();
-}
-
-// The day the text names in the locale: the Gregorian reading where it lies within a century of
-// today; else the reading in the calendars the locale's people count years in, where it lies
-// within a century of today. A reading in those calendars far from today is none: an impossible
-// Gregorian day does not become a day centuries off by reading its year in another calendar
-// (Persian "2026/4/31" is no day of the year 2647). Neither is a Gregorian year far from today
-// where those calendars write a year in figures alone (Thai 2569, Persian 1405, the Republic of
-// China's 115): never 400 years off. Where the Gregorian calendar is the only one, a year written
-// in full is the year meant, however far ("12/31/9999").
-std::optional<QDate> readInLocale(QStringView text, const QLocale &locale, QDate today,
-                                  bool namedOnly = false)
-{
-    const std::optional<QDate> gregorian = readGregorian(text, locale, today, namedOnly);
-    if (gregorian && withinACentury(*gregorian, today))
-        return gregorian;
-    const std::optional<QDate> counted = readCountedYears(text, locale, today, namedOnly);
-    if (counted && withinACentury(*counted, today))
-        return counted;
-    if (!gregorian || writesYearsAlone(locale))
-        return std::nullopt;
-    return gregorian;
-}
-
-// Which languages each word of a month's name belongs to: one locale for each language and
-// script Qt knows that has the word among its names. A date names its month; a weekday alone, or
-// a word of one or two letters ("de", "Ma"), says too little of the language to try it.
-class NameIndex
+// The one day that the readings which found one name, none where two differ; a weekday that does
+// not fit counts only where no reading found a day.
+class Agreement
 {
 public:
-    static const NameIndex &instance()
+    void add(const DateReading &reading)
     {
-        static const NameIndex index;
-        return index;
-    }
-
-    // The locales of other languages than the user's, one for each language and script, whose
-    // month names hold a word of the text that is no month's or weekday's name in the user's
-    // language or in English, which the user's reading knows already.
-    QList<QLocale> localesNamedIn(QStringView text, const QLocale &user) const
-    {
-        const QStringList known = wordsOf(namesOf(user, true) + u' ' + namesOf(QLocale::c(), true));
-        QList<QLocale> found;
-        for (const QString &word : wordsOf(text)) {
-            if (known.contains(word))
-                continue;
-            for (const QLocale &locale : m_locales.value(word)) {
-                const auto same = [&](const QLocale &other) {
-                    return languageKey(other) == languageKey(locale);
-                };
-                if (!same(user) && std::none_of(found.begin(), found.end(), same))
-                    found.append(locale);
-            }
+        if (reading.outcome == DateReading::Read) {
+            m_split = m_split || (m_day && *m_day != reading.day);
+            m_day = reading.day;
+        } else if (reading.outcome == DateReading::WrongWeekday && !m_wrong) {
+            m_wrong = reading.day;
         }
-        return found;
     }
-
-    static int languageKey(const QLocale &locale)
+    DateReading reading() const
     {
-        return int(locale.language()) * 1000 + int(locale.script());
+        if (m_day)
+            return m_split ? DateReading{} : DateReading{DateReading::Read, *m_day};
+        return m_wrong ? DateReading{DateReading::WrongWeekday, *m_wrong} : DateReading{};
     }
 
 private:
-    NameIndex()
-    {
-        const QList<QLocale> all = QLocale::matchingLocales(
-            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
-        for (const QLocale &locale : all) {
-            for (const QString &word : wordsOf(namesOf(locale, false))) {
-                QList<QLocale> &locales = m_locales[word];
-                if (std::none_of(locales.begin(), locales.end(), [&](const QLocale &known) {
-                        return languageKey(known) == languageKey(locale);
-                    }))
-                    locales.append(locale);
-            }
-        }
-    }
-
-    // The locale's month names, and with `weekdays` its weekday names, parted by blanks.
-    static QString namesOf(const QLocale &locale, bool weekdays)
-    {
-        const DateTerms::Names names = namesIn(locale);
-        QStringList all;
-        for (const QStringList &forms : names.months)
-            all << forms;
-        for (const QStringList &forms : weekdays ? names.weekdays : QList<QStringList>())
-            all << forms;
-        return all.join(u' ');
-    }
-
-    // The words of a text, folded: runs of three or more letters, with their marks.
-    static QStringList wordsOf(QStringView text)
-    {
-        QStringList words;
-        QString word;
-        const auto end = [&] {
-            if (word.size() >= 3)
-                words.append(word.toCaseFolded());
-            word.clear();
-        };
-        for (const QChar c : text) {
-            if (c.isLetter() || (c.isMark() && !word.isEmpty()))
-                word += c;
-            else
-                end();
-        }
-        end();
-        return words;
-    }
-
-    QHash<QString, QList<QLocale>> m_locales;
+    std::optional<QDate> m_day, m_wrong;
+    bool m_split = false;
 };
 
-// A date whose month is named in another language than the user's, in one of that language's
-// own forms that name the month (as Qt and CLDR write them, in the Gregorian calendar or in the
-// one its people count years in; the looser reading is for the user's own language): a date
-// saved under one language still counts under another. Where the text names the month in
-// several languages, they must agree.
-std::optional<QDate> readInOtherLanguages(QStringView text, const QLocale &locale, QDate today)
-{
-    AgreedDay found;
-    for (const QLocale &other : NameIndex::instance().localesNamedIn(text, locale))
-        found.add(readInLocale(text, other, today, true));
-    return found.day();
-}
+// ---- 4. Company: what stands beside the day ----------------------------------------------------
 
-// The text as the locale's forms would write it, where people type it otherwise: each run of
-// blanks one blank ("Th  7"), without a final dot after the date ("1992年6月7日."; not the second
-// of two), and with the numbers that Chinese and Japanese write in Han numerals as figures.
-QString typedLoosely(const QString &text, const QLocale &locale)
+// A reading of one text in one calendar.
+class Reading
 {
-    QString looser;
-    for (const QChar c : text) {
-        const bool blank = c.isSpace() && c != u'\n' && c != u'\r';
-        if (!blank || looser.isEmpty() || looser.back() != u' ')
-            looser += blank ? QChar(u' ') : c;
+public:
+    Reading(QStringView text, const QList<Token> &tokens, const CalendarTerms &terms,
+            const QLocale &locale, bool allSources)
+        : m_text(text), m_tokens(terms.words.joined(tokens)), m_terms(terms), m_locale(locale),
+          m_allSources(allSources), m_ordinal(m_tokens.size())
+    {
+        findOrdinals();
     }
-    looser = withHanNumeralsAsFigures(looser, locale);
-    if (looser.endsWith(u'.') && !looser.chopped(1).endsWith(u'.'))
-        looser = looser.chopped(1).trimmed();
-    return looser;
+
+    DateReading read() const
+    {
+        Agreement found;
+        found.add(readBeside({0, 0}));
+        for (const auto &span : timeSpans())
+            found.add(readBeside(span));
+        return found.reading();
+    }
+
+private:
+    using Span = std::pair<qsizetype, qsizetype>; // from, to (not included)
+
+    const Token *at(qsizetype i) const
+    {
+        return i >= 0 && i < m_tokens.size() ? &m_tokens[i] : nullptr;
+    }
+    bool number(qsizetype i, qsizetype most, int largest) const
+    {
+        const Token *token = at(i);
+        return token && token->kind == Token::Number && token->digits <= most
+               && token->value <= largest;
+    }
+    bool has(qsizetype i, Role role, int value = -1) const
+    {
+        const Token *token = at(i);
+        if (!token || token->kind != Token::Word)
+            return false;
+        const QList<Meaning> meanings = m_terms.words.meaningsOf(*token);
+        return std::any_of(meanings.begin(), meanings.end(), [&](const Meaning &meaning) {
+            return meaning.role == role && (value < 0 || meaning.value == value);
+        });
+    }
+    bool unknown(qsizetype i) const
+    {
+        const Token *token = at(i);
+        return token && token->kind == Token::Word && !m_terms.words.knows(*token)
+               && !m_terms.words.cutShort(*token);
+    }
+    bool attached(qsizetype i) const { return at(i) && !at(i)->blankBefore; }
+    bool punctuation(qsizetype i) const
+    {
+        const QChar::Category kind = at(i) && at(i)->kind == Token::Mark
+                                         ? at(i)->text.front().category()
+                                         : QChar::Other_NotAssigned;
+        return kind >= QChar::Punctuation_Connector && kind <= QChar::Punctuation_Other;
+    }
+
+    // A clock time from token `i` on, as people write one: "15:25", "15:25:50.125", "16.24",
+    // "18 Uhr", "18h00", "15時25分50秒", "6 pm". Where it ends, or none.
+    std::optional<qsizetype> clockAt(qsizetype i) const
+    {
+        // Not the end of another: "22:50" is part of "11:22:50".
+        if (!number(i, 2, 24)
+            || (at(i - 1) && at(i - 1)->kind == Token::Mark && number(i - 2, 2, 60) && attached(i)
+                && attached(i - 1)))
+            return std::nullopt;
+        for (const QChar mark : {u':', u'.'}) {
+            if (at(i + 1) && at(i + 1)->isMark(mark) && number(i + 2, 2, 59)
+                && at(i + 2)->digits == 2) {
+                qsizetype end = i + 3;
+                if (at(end) && at(end)->isMark(mark) && number(end + 1, 2, 60)
+                    && at(end + 1)->digits == 2)
+                    end += 2;
+                if (mark == u':' && at(end) && (at(end)->isMark(u'.') || at(end)->isMark(u','))
+                    && attached(end) && attached(end + 1) && number(end + 1, 9, 999999999))
+                    end += 2;
+                return end;
+            }
+        }
+        if (has(i + 1, Role::Marker, 'h')) {
+            qsizetype end = i + 2;
+            if (number(end, 2, 59) && has(end + 1, Role::Marker, 'm')) {
+                end += 2;
+                if (number(end, 2, 60))
+                    end += has(end + 1, Role::Marker, 's') ? 2 : 1;
+            } else if (number(end, 2, 59)) {
+                ++end;
+            }
+            return end;
+        }
+        if (has(i + 1, Role::Meridiem) && at(i)->value <= 12)
+            return i + 2;
+        return std::nullopt;
+    }
+
+    // Where a time zone that ICU knows ends, if one begins at token `i`: "UTC", "GMT+01:00",
+    // "+0100", "Z", "CET", "Mitteleuropäische Normalzeit".
+    std::optional<qsizetype> zoneAt(qsizetype i) const
+    {
+        if (!m_allSources || !at(i) || at(i)->kind == Token::Number)
+            return std::nullopt;
+        static LocaleCache<icu::TimeZoneFormat> formats(4);
+        const auto format = formats.get(m_locale, {}, [&] {
+            UErrorCode status = U_ZERO_ERROR;
+            return std::shared_ptr<const icu::TimeZoneFormat>(
+                icu::TimeZoneFormat::createInstance(icuLocale(m_locale), status));
+        });
+        if (!format)
+            return std::nullopt;
+        const icu::UnicodeString text = toIcu(m_text);
+        icu::ParsePosition position(int32_t(at(i)->begin));
+        UTimeZoneFormatTimeType type;
+        const std::unique_ptr<icu::TimeZone> zone(format->parse(
+            UTZFMT_STYLE_SPECIFIC_SHORT, text, position, UTZFMT_PARSE_OPTION_ALL_STYLES, &type));
+        if (!zone)
+            return std::nullopt;
+        qsizetype end = i;
+        while (at(end) && at(end)->end <= position.getIndex())
+            ++end;
+        return end > i && (!at(end) || at(end)->begin >= position.getIndex()) ? std::optional(end)
+                                                                              : std::nullopt;
+    }
+
+    // Where a time of day may stand, with its company: the words of the part of the day, before
+    // or after it ("下午3点25分", "오후 3:25", "3:25:50 pm"), a zone after it, and the words that
+    // join it to the date ("um", "kl.", "pukul", "T"). A word no source knows belongs to the time
+    // of day it stands beside, never to the date.
+    QList<Span> timeSpans() const
+    {
+        QList<Span> spans;
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            std::optional<qsizetype> end = clockAt(i);
+            qsizetype from = i;
+            // A part of the day, then an hour of 1 to 12 and whatever words count its minutes.
+            if (!end && has(i, Role::Meridiem) && number(i + 1, 2, 12)) {
+                end = i + 2;
+                while (number(*end, 2, 60) || unknown(*end) || has(*end, Role::Marker)
+                       || (at(*end) && (at(*end)->isMark(u':') || at(*end)->isMark(u'.'))))
+                    ++*end;
+            }
+            if (!end)
+                continue;
+            const int hour = at(i)->kind == Token::Number ? at(i)->value : at(i + 1)->value;
+            const auto company = [&](qsizetype j, bool) {
+                if (has(j, Role::Meridiem))
+                    return hour <= 12;
+                return (punctuation(j) && !at(j)->isMark(u':')) || unknown(j)
+                       || has(j, Role::AtTime) || has(j, Role::Joiner);
+            };
+            bool meridiem = has(i, Role::Meridiem);
+            while (from > 0 && company(from - 1, false))
+                meridiem = has(--from, Role::Meridiem) || meridiem;
+            for (;;) {
+                if (const auto zone = zoneAt(*end))
+                    end = zone;
+                else if (company(*end, true))
+                    meridiem = has((*end)++, Role::Meridiem) || meridiem;
+                else
+                    break;
+            }
+            if (!meridiem || hour <= 12)
+                spans.append({from, *end});
+        }
+        return spans;
+    }
+
+    // ---- 5. Fields: year, month and day -----------------------------------------------------
+
+    struct Item
+    {
+        const Token *token;
+        std::optional<int> month; // a month's name
+        QChar field;              // 'y', 'M' or 'd' where a word after the number says so
+        bool ordinal = false;     // a day
+        QString marksBefore;      // what parts it from the item before it
+    };
+
+    // What the tokens outside `time` say of the date, with one choice of meaning for each word.
+    DateReading readBeside(Span time) const
+    {
+        // The words whose meanings leave a choice, and the choices: each is tried.
+        QList<qsizetype> choices;
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            if ((i < time.first || i >= time.second) && !m_ordinal[i] && meaningsAt(i).size() > 1)
+                choices.append(i);
+        }
+        Agreement found;
+        QList<qsizetype> chosen(choices.size(), 0);
+        for (int tried = 0; tried < 64; ++tried) {
+            found.add(readWith(time, choices, chosen));
+            qsizetype next = 0;
+            while (next < choices.size() && ++chosen[next] == meaningsAt(choices[next]).size())
+                chosen[next++] = 0;
+            if (next == choices.size())
+                break;
+        }
+        return found.reading();
+    }
+
+    // A word's meanings that count for the date, one of each kind; a word that two sources name
+    // as different months (or weekdays) is neither. A word cut short may name a month or weekday.
+    QList<Meaning> meaningsAt(qsizetype i) const
+    {
+        const Token &token = m_tokens[i];
+        if (token.kind != Token::Word)
+            return {};
+        QList<Meaning> meanings;
+        for (const Meaning &meaning : m_terms.words.meaningsOf(token)) {
+            const auto same = [&](const Meaning &other) { return other.role == meaning.role; };
+            const auto known = std::find_if(meanings.begin(), meanings.end(), same);
+            if (known == meanings.end())
+                meanings.append(meaning);
+            else if (known->value != meaning.value && meaning.role != Role::Marker)
+                known->value = 0; // split: names no month or weekday
+        }
+        if (const auto named = meanings.isEmpty() ? m_terms.words.cutShort(token) : std::nullopt)
+            meanings.append(*named);
+        return meanings;
+    }
+
+    DateReading readWith(Span time, const QList<qsizetype> &choices,
+                         const QList<qsizetype> &chosen) const
+    {
+        QList<Item> items;
+        QList<int> weekdays;
+        std::optional<int> era;
+        QString marks; // since the last item
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            if (i >= time.first && i < time.second) {
+                marks += u' ';
+                continue;
+            }
+            const Token &token = m_tokens[i];
+            if (m_ordinal[i] && token.kind != Token::Number)
+                continue; // an ordinal's affix
+            if (token.kind == Token::Mark) {
+                const QChar::Category kind = token.text.front().category();
+                if (token.isMark(u':') || kind < QChar::Punctuation_Connector
+                    || kind > QChar::Punctuation_Other)
+                    return {}; // a sign that is no part of a date: "+", "%", a lone colon
+                marks += token.text;
+                continue;
+            }
+            if (token.kind == Token::Number) {
+                items.append({&token, {}, {}, m_ordinal[i], marks});
+                marks.clear();
+                continue;
+            }
+            const QList<Meaning> meanings = meaningsAt(i);
+            const qsizetype choice = choices.indexOf(i);
+            if (meanings.isEmpty())
+                return {}; // a word no source knows, beside the date
+            const Meaning meaning = meanings[choice < 0 ? 0 : chosen[choice]];
+            switch (meaning.role) {
+            case Role::Month:
+                if (meaning.value == 0)
+                    return {};
+                items.append({&token, meaning.value, {}, false, marks});
+                marks.clear();
+                break;
+            case Role::Weekday:
+                if (meaning.value != 0) // one the sources dispute cannot be checked
+                    weekdays.append(meaning.value);
+                break;
+            case Role::Era:
+                if (era && *era != meaning.value)
+                    return {};
+                era = meaning.value;
+                break;
+            case Role::Marker:
+                // Right after a number it says which field that is; elsewhere it joins.
+                if (!items.isEmpty() && !token.blankBefore && items.back().token == at(i - 1)
+                    && QStringView(u"yMd").contains(QChar(meaning.value))) {
+                    items.back().field = QChar(meaning.value);
+                    if (meaning.value == 'M' && items.back().token->value <= 12)
+                        items.back().month = items.back().token->value;
+                }
+                break;
+            case Role::Meridiem:
+                return {}; // a part of the day beside no time of day, or one it does not fit
+            default:       // words that join the parts
+                break;
+            }
+        }
+        const std::optional<QDate> day = dateOf(items, era);
+        if (!day)
+            return {};
+        const bool fits = std::all_of(weekdays.begin(), weekdays.end(),
+                                      [&](int weekday) { return weekday == day->dayOfWeek(); });
+        return {fits ? DateReading::Read : DateReading::WrongWeekday, *day};
+    }
+
+    // The day the items name: each way of taking them as a year, a month and a day that the
+    // words after the numbers allow, in an order some locale writes; where those ways name
+    // different days, the one in the order the locale's own forms all write.
+    std::optional<QDate> dateOf(const QList<Item> &items, std::optional<int> era) const
+    {
+        if (items.size() == 1 && items[0].token->digits == 8 && !items[0].month)
+            return basicForm(*items[0].token);
+        if (items.size() != 3)
+            return std::nullopt;
+        const bool named = std::any_of(items.begin(), items.end(), [](const Item &item) {
+            return item.month && item.token->kind == Token::Word;
+        });
+        const bool marked = std::count_if(items.begin(), items.end(),
+                                          [](const Item &item) { return !item.field.isNull(); })
+                            >= 2;
+        // Figures alone: parted alike ("24.12.2026", "24 12 2026") by such marks, or as one of
+        // the locale's own forms parts them (Faroese "21/12-2044"). Where several orders make a
+        // day, the locale's forms parted as the text is decide; where none is, all of them.
+        const std::pair<QString, QString> marks{QString(items[1].marksBefore).remove(u' '),
+                                                QString(items[2].marksBefore).remove(u' ')};
+        QSet<Order> own = m_terms.numericForms.value(marks);
+        const bool parted = !own.isEmpty(); // as a form of the locale's parts its fields
+        if (!named && !marked) {
+            const bool alike = marks.first == marks.second
+                               && (marks.first.isEmpty()
+                                   || (marks.first.size() == 1
+                                       && QStringView(u"/-.").contains(marks.first.front())));
+            if (!alike && !parted)
+                return std::nullopt;
+        }
+        if (named)
+            own = m_terms.namedOrders;
+        else if (!parted)
+            for (const QSet<Order> &orders : m_terms.numericForms)
+                own.unite(orders);
+        QList<std::pair<QDate, Order>> found;
+        QSet<QDate> possible; // in any order
+        QString roles = QStringLiteral("Mdy");
+        do {
+            std::optional<QDate> day = dayIn(items, roles, era);
+            const Order order = roles;
+            if (day)
+                possible.insert(*day);
+            // Any of the three common orders where the year is written in full; a year of two
+            // figures only in an order of the locale's own ("10-8-9" is no ninth of August 2010).
+            const bool common = order == u"yMd" || order == u"dMy" || order == u"Mdy";
+            const bool full = items[roles.indexOf(u'y')].token->digits > 2 || era;
+            const bool written = own.contains(order) || marked || (common && full);
+            if (day && written && std::none_of(found.begin(), found.end(), [&](const auto &known) {
+                    return known.first == *day && known.second == order;
+                }))
+                found.append({*day, order});
+        } while (std::next_permutation(roles.begin(), roles.end()));
+        // Figures parted otherwise than Qt's and the C library's forms part them, which more than
+        // one order reads as a day, wait for ICU's forms to have their say ("1977-05-03" is the
+        // fifth of March in Kyrgyz, which ICU alone writes so).
+        if (!named && !marked && !parted && !m_allSources && possible.size() > 1)
+            return std::nullopt;
+        if (found.isEmpty())
+            return std::nullopt;
+        if (std::all_of(found.begin(), found.end(),
+                        [&](const auto &one) { return one.first == found[0].first; }))
+            return found[0].first;
+        // Where the ways differ, the locale's own order decides, if its forms that could write
+        // this text all have the same one.
+        std::optional<QDate> chosen;
+        for (const auto &[day, order] : found) {
+            if (!own.contains(order))
+                continue;
+            if (chosen && *chosen != day)
+                return std::nullopt;
+            chosen = day;
+        }
+        return chosen;
+    }
+
+    // The day if the items are the year, month and day in the order of `roles` ("dMy").
+    std::optional<QDate> dayIn(const QList<Item> &items, const QString &roles,
+                               std::optional<int> era) const
+    {
+        const Item *year = nullptr;
+        int month = 0, day = 0;
+        for (qsizetype i = 0; i < 3; ++i) {
+            const Item &item = items[i];
+            const QChar role = roles[i];
+            const bool word = item.token->kind == Token::Word;
+            if ((!item.field.isNull() && item.field != role) || (word && role != u'M')
+                || (item.ordinal && role != u'd'))
+                return std::nullopt;
+            if (role == u'y')
+                year = &item;
+            else if (role == u'M' && (item.month || item.token->digits <= 2))
+                month = item.month.value_or(item.token->value);
+            else if (role == u'd' && item.token->digits <= 2)
+                day = item.token->value;
+            else
+                return std::nullopt;
+        }
+        if (month < 1 || month > 12 || day < 1 || day > 31)
+            return std::nullopt;
+        return m_terms.dayOf(era, *year->token, month, day);
+    }
+
+    // ISO 8601's basic form, "20351205", where no other order of the eight figures makes a day
+    // ("20121212" may as well be 20 December 1212), and within a century of today: eight figures
+    // far from it are more likely a number than a trip.
+    std::optional<QDate> basicForm(const Token &figures) const
+    {
+        const auto dayAt = [&](qsizetype year, qsizetype month, qsizetype day) {
+            Token written = figures;
+            written.text = figures.text.sliced(year, 4);
+            written.value = written.text.toInt();
+            written.digits = 4;
+            return m_terms.dayOf({}, written, figures.text.sliced(month, 2).toInt(),
+                                 figures.text.sliced(day, 2).toInt());
+        };
+        if (dayAt(4, 2, 0) || dayAt(4, 0, 2))
+            return std::nullopt;
+        return dayAt(0, 4, 6);
+    }
+
+    // The ordinals: a number with the ending (or the start) the locale writes an ordinal of it
+    // with, right beside it ("24th", "1er", "13:e", "第14"); then the number is a day, and its
+    // affix no word of the date. Languages write an ordinal's ending in more forms than the
+    // libraries know ("14º", "13η", "13eg", "14-ти", "1-го", "14-мӗшӗ"): a short word that means
+    // nothing else, right after a number that may be a day, or after it and a hyphen, says the
+    // same, and only that the number is the day.
+    void findOrdinals()
+    {
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            const Token &number = m_tokens[i];
+            if (number.kind != Token::Number)
+                continue;
+            const auto affixes = m_terms.ordinals.value(number.value);
+            const auto written = [&](const QString &affix, bool start) {
+                return std::any_of(affixes.begin(), affixes.end(), [&](const auto &known) {
+                    return !affix.isEmpty() && (start ? known.first : known.second) == affix;
+                });
+            };
+            const bool mark = punctuation(i + 1) && attached(i + 1);
+            const qsizetype word = i + 1 + mark;
+            if (at(word) && at(word)->kind == Token::Word && attached(word)) {
+                const QString ending = (mark ? at(i + 1)->text : QString()) + at(word)->loose;
+                const qsizetype letters =
+                    m_terms.words.knows(*at(word)) ? 0 : at(word)->loose.size();
+                const bool day = number.digits <= 2 && number.value >= 1 && number.value <= 31;
+                const bool unnamed = day && letters > 0 && letters <= (mark ? 4 : 3)
+                                     && (!mark || at(i + 1)->isMark(u'-'));
+                if (written(ending, false) || (!mark && written(at(word)->loose, false))
+                    || unnamed) {
+                    m_ordinal[i] = true;
+                    std::fill(m_ordinal.begin() + i + 1, m_ordinal.begin() + word + 1, true);
+                }
+            }
+            if (attached(i) && at(i - 1) && at(i - 1)->kind == Token::Word
+                && written(at(i - 1)->loose, true))
+                m_ordinal[i] = m_ordinal[i - 1] = true;
+        }
+    }
+
+    QStringView m_text;
+    QList<Token> m_tokens;
+    const CalendarTerms &m_terms;
+    QLocale m_locale;
+    bool m_allSources;     // ICU's words and forms too
+    QList<bool> m_ordinal; // a number that is an ordinal, and its affix
+};
+
+// ---- 7. Calendar and century -----------------------------------------------------------------
+
+// The day the text names in the locale: the Gregorian reading where it lies within a century of
+// today; else the reading in the calendars the locale's people count years in, where it lies
+// within a century of today (Thai 2569, Persian 1405, the Republic of China's 115 are never
+// Gregorian years centuries off). Only where the Gregorian calendar is the locale's one
+// calendar is a year written in full taken however far it lies ("12/31/9999"); that is known
+// only once all the sources are asked.
+DateReading readInLocale(QStringView text, const QList<Token> &tokens, const LocaleTerms &terms,
+                         const QLocale &locale, QDate today, bool allSources)
+{
+    const DateReading gregorian = Reading(text, tokens, terms.gregorian, locale, allSources).read();
+    if (gregorian.outcome != DateReading::NotADate && withinACentury(gregorian.day, today))
+        return gregorian;
+    Agreement counted;
+    for (const CalendarTerms &calendar : terms.yearCalendars) {
+        const DateReading reading = Reading(text, tokens, calendar, locale, allSources).read();
+        if (withinACentury(reading.day, today))
+            counted.add(reading);
+    }
+    if (const DateReading reading = counted.reading(); reading.outcome != DateReading::NotADate)
+        return reading;
+    return allSources && !terms.yearsInFiguresAlone ? gregorian : DateReading{};
 }
 
 } // namespace
 
-std::optional<QDate> readDate(QStringView text, const DateContext &context)
+DateReading readDate(QStringView text, const DateContext &context)
 {
-    const QString normal = text.trimmed().toString().normalized(QString::NormalizationForm_C);
-    if (normal.isEmpty())
-        return std::nullopt;
-    // What input methods type, full-width figures and brackets ("２０２６年１２月２４日（木）"),
-    // read as the plain forms they stand for; only where the text as typed is no date, since
-    // Unicode's compatibility forms also turn "1º" into "1o".
-    QStringList texts{normal};
-    if (const QString plain = normal.normalized(QString::NormalizationForm_KC); plain != normal)
-        texts << plain;
-    for (const QString &typed : std::as_const(texts)) {
-        if (const auto day = readInLocale(typed, context.locale, context.today))
-            return day;
-    }
-    for (const QString &typed : std::as_const(texts)) {
-        if (const auto day = readInOtherLanguages(typed, context.locale, context.today))
-            return day;
-    }
-    // Then as typed more loosely than any form writes it, only where the text as typed is no date.
-    // In small letters too, as the words of CLDR's forms are ("2064(E)KO UZTAILAREN 13(A)"), which
-    // ICU matches as written.
-    QStringList looser;
-    for (const QString &typed : std::as_const(texts)) {
-        const QString loosely = typedLoosely(typed, context.locale);
-        looser << loosely << context.locale.toLower(loosely);
-    }
-    looser.removeDuplicates();
-    for (const QString &typed : std::as_const(looser)) {
-        if (texts.contains(typed))
+    for (const QString &typed : typedForms(text, context.locale)) {
+        const QList<Token> tokens = tokenize(typed);
+        if (tokens.isEmpty())
             continue;
-        if (const auto day = readInLocale(typed, context.locale, context.today))
-            return day;
-        if (const auto day = readInOtherLanguages(typed, context.locale, context.today))
-            return day;
+        for (const Sources sources : {Sources::QtAndSystem, Sources::AllLibraries}) {
+            const auto terms =
+                termsOf(context.locale, context.systemLocale, sources, context.today);
+            const DateReading reading =
+                readInLocale(typed, tokens, *terms, context.locale, context.today,
+                             sources == Sources::AllLibraries);
+            if (reading.outcome != DateReading::NotADate)
+                return reading;
+        }
+        // A month named in another language, read in that language's forms: a date saved under
+        // one language still counts under another. Where several languages name it, they agree.
+        const auto own =
+            termsOf(context.locale, context.systemLocale, Sources::AllLibraries, context.today);
+        QList<QLocale> others;
+        for (const Token &word : tokens) {
+            if (word.kind == Token::Word && !own->gregorian.words.knows(word)) {
+                for (const QLocale &other : localesNaming(word, context.locale)) {
+                    if (!others.contains(other))
+                        others.append(other);
+                }
+            }
+        }
+        Agreement found;
+        for (const QLocale &other : std::as_const(others)) {
+            const auto terms = termsOf(other, {}, Sources::QtAndSystem, context.today);
+            found.add(readInLocale(typed, tokens, *terms, other, context.today, false));
+        }
+        if (const DateReading reading = found.reading(); reading.outcome != DateReading::NotADate)
+            return reading;
     }
-    return std::nullopt;
+    return {};
+}
+
+QString numericDateFormat(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.contains(QStringLiteral("MMM")) ? QStringLiteral("MM/dd/yyyy") : format;
+}
+
+QString writtenInFull(QDate day, const QLocale &locale)
+{
+    const std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kFull, icuLocale(locale)));
+    if (!format)
+        return locale.toString(day, QLocale::LongFormat);
+    format->setTimeZone(*icu::TimeZone::getGMT());
+    icu::UnicodeString text;
+    format->format(startOfDay(day), text);
+    return fromIcu(text);
 }

@@ -1,44 +1,65 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QLocale>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
 
-// What reading a date depends on besides the text: the user's locale, which orders day and
-// month and names them, and today, which places a two-digit year in the century around it.
+// What reading a date depends on besides the text: the user's locale, whose sources (Qt's,
+// ICU's and the C library's data) name the months and order the fields, and today, which places
+// a two-digit year in the century around it.
 struct DateContext
 {
     QLocale locale;
     QDate today;
+    // The C library's name of the same locale ("de_DE.UTF-8"), whose words are the ones the
+    // user's desktop and terminal write; empty: the one `locale` stands for.
+    QByteArray systemLocale = {};
 };
 
-// Reads a calendar date from text the way people write it, and returns it in the Gregorian
-// calendar. In this order:
-//  1. In the user's locale, Gregorian: the forms Qt writes ("2026年12月24日木曜日"), then the
-//     looser ones people type (datereader/loosedate.h: "12/12/2005", "12 12 2005", "Dec 12,
-//     2005", "12/12/2005 6:00 PM", "December 24th, 2026", with the locale's names and digits or
-//     English ones), then CLDR's other common forms ("2026年12月24日", "24 בדצמבר 2026", "2026년
-//     Dec 24일", datereader/cldrforms.h), then loosely with names compared case and accents aside
-//     ("24 ΔΕΚΕΜΒΡΙΟΥ 2026", datereader/typedtext.h) and the words people write around a date
-//     ("24 grudnia 2026 r.", "ngày 24 tháng 12 năm 2026"). A day within a century of today is
-//     the answer.
-//  2. In the calendars the locale's people count years in, in CLDR's forms and typed as
-//     loosely (datereader/othercalendars.h): Thai "24-12-2569", Persian "۱۴۰۵/۱۰/۳", "١٥ رجب ١٤٤٨
-//     هـ", "民國115年12月24日" or "115.12.24", "令和8年12月24日". Taken where the Gregorian reading
-//     is far from today, or there is none; and where such a calendar writes its years in figures
-//     alone, a Gregorian year far from today is none: Thai 2569 is never the year 2569.
-//  3. With the month and weekday names of another language, in that language's forms and
-//     calendar, where all the languages whose names the text holds read the same day:
-//     "jueves, 24 de diciembre de 2026" under German, "24 ธันวาคม 2569" anywhere.
-//  4. Where the text as typed is none of these, the same once more as the locale's forms would
-//     write it: one blank for a run of blanks, no final dot, Han numerals as figures
-//     ("二〇二六年十二月二十四日"), and in small letters.
-// What input methods type, full-width figures and brackets, is read as its plain forms, where
-// the text as typed is no date. A weekday must fit the date, a day must exist in its calendar,
-// and a two-digit year is the Gregorian year ending in those digits from 50 years before today
-// to 49 after. No reading in a calendar besides the Gregorian lies more than a century from
-// today, nor a Gregorian one where the locale counts years in such a calendar too. Anything else
-// is not a date: ambiguous, partial, contradictory or impossible text, and years after 9999.
-std::optional<QDate> readDate(QStringView text, const DateContext &context);
+// What a text says as a date.
+struct DateReading
+{
+    enum Outcome
+    {
+        NotADate,
+        Read,
+        WrongWeekday, // a date beside a weekday that is not its own
+    };
+
+    Outcome outcome = NotADate;
+    QDate day; // read: the day; a wrong weekday: the day the date names without it
+
+    std::optional<QDate> date() const
+    {
+        return outcome == Read ? std::optional(day) : std::nullopt;
+    }
+};
+
+// Reads a calendar date from text as people and programs write it in the user's locale, and
+// returns it in the Gregorian calendar: "12/24/2026", "24.12.2026", "Dec 24, 2026", "jeudi 24
+// décembre 2026 à 18h00", "2026年12月24日(木) 午後6時", "Thu Dec 24 18:00:00 UTC 2026",
+// "24/12/2569" in Thai or Lao. What stands beside the day is taken away and the day kept: a time
+// of day in any form the locale's sources write (and words no source knows beside it), a time
+// zone, a weekday (which must fit the day), an ordinal's ending, the words that join the parts.
+// Words are months, weekdays and eras where the locale's sources (or English, where those know
+// the word as nothing else) name them so, or where every language that names a word names the
+// same month and more than one unrelated language does, or the word is long enough to say which.
+// Figures are read in the only order of year, month and day that makes a day, or where several
+// do, in the one order the locale's own forms all write; a year has two figures or four (or the
+// era's). No day lies more than a century from today in a calendar besides the Gregorian, nor
+// in the Gregorian one where the locale's people count years in another calendar too. Anything
+// else is no date: ambiguous, partial, contradictory or impossible text.
+DateReading readDate(QStringView text, const DateContext &context);
+
+// The locale's numeric dates, as Qt's short format writes them. A locale whose short dates
+// name the month (the C locale's "d MMM yyyy") has no numeric form of its own: it gets month
+// first, "MM/dd/yyyy".
+QString numericDateFormat(const QLocale &locale);
+
+// The day as the locale writes a date in full, in the calendar its people count years in by
+// CLDR's choice: "Thursday, December 24, 2026", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569".
+QString writtenInFull(QDate day, const QLocale &locale);

@@ -1,4 +1,3 @@
-#include "datereader/cldrforms.h"
 #include "datereader/datereader.h"
 #include "datereader/icubridge.h"
 
@@ -14,6 +13,22 @@
 
 namespace {
 const QDate kToday(2026, 12, 6); // two-digit years lie from 1976 to 2075
+
+// The order of year, month and day in a pattern of Qt's or ICU's ("dMy"), outside its quotes.
+QString orderOf(const QString &pattern)
+{
+    QString order;
+    bool quoted = false;
+    for (const QChar c : pattern) {
+        quoted = c == u'\'' ? !quoted : quoted;
+        if (!quoted && QStringView(u"yMLd").contains(c) && !order.contains(c == u'L' ? u'M' : c))
+            order += c == u'L' ? QChar(u'M') : c;
+    }
+    return order;
+}
+const QDate kNone;
+// A date beside a weekday that is not its own.
+const QDate kWrongWeekday(1, 1, 1);
 } // namespace
 
 class TestDateReader : public QObject
@@ -21,200 +36,122 @@ class TestDateReader : public QObject
     Q_OBJECT
 
 private slots:
-    void readsDatesAsTheLocaleWritesThem_data()
+    // Each step of reading and each rule that keeps it from a wrong date, in the locales whose
+    // sources (Qt's, ICU's, the C library's) show it.
+    void readsDatesAsWritten_data()
     {
-        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("locale"); // the C library's name, which Qt's is made from
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("expected"); // invalid: not a date
+        QTest::addColumn<QDate>("expected");
 
-        const QDate dec12(2005, 12, 12), dec24(2026, 12, 24), jan1(2027, 1, 1), none;
-        const auto row = [](const char *locale, const char *text, QDate expected) {
-            QTest::addRow("%s: \"%s\"", locale, text)
-                << QString::fromLatin1(locale) << QString::fromUtf8(text) << expected;
+        const QDate dec24(2026, 12, 24), dec12(2005, 12, 12);
+        const auto rows = [](const char *locale, std::initializer_list<const char *> texts,
+                             QDate expected) {
+            for (const char *text : texts)
+                QTest::addRow("%s: \"%s\"", locale, text)
+                    << QString::fromLatin1(locale) << QString::fromUtf8(text) << expected;
         };
         // clang-format off
-        // The forms every locale takes, and what none takes.
-        for (const char *locale : {"en_US", "en_GB", "de_DE", "fr_FR", "es_ES", "C"}) {
-            for (const char *text : {"12/12/2005", "Dec 12, 2005", "12/12/2005 6:00 PM", "2005-12-12", "December 12, 2005",
-                                     "12 December 2005", " \t12/12/2005  ", "12/12/2005\n", "12/12/2005 18:30:15", "12/12/2005 6 pm",
-                                     "2005-Dec-12", "DEC 12 2005", "12.12.2005.", "Monday, December 12, 2005", "December 12th, 2005",
-                                     "2005-12-12T18:00", "2005-12-12T18:00:30.25Z", "2005-12-12T18:00-05:00", "12/12/2005, 6:00 PM",
-                                     "12 12 2005"})
-                row(locale, text, dec12);
-            for (const char *text : {"", "   ", "holiday", "2/30/2005", "30/2/2005", "12/12/2005 24:00", "12/12/2005 6:60 PM",
-                                     "12/12/2005 13:00 PM", "12/12/2005 soon", "12/12", "12/12/2005/1", "12/12-2005", "12 12/2005",
-                                     "12/12/10000", "12/12/0000", "Dec 32, 2005", "Decemberr 12, 2005", "12\n12\n2005",
-                                     "١٢/١٢/٢٠٠٥", "Tuesday, December 12, 2005", "December 12st, 2005", "12th/12/2005",
-                                     "2005-12-12T18Z", "2005-12-12T18:00+15:00", "12.12.2005..", "Dec 2005", "Monday", "Ju 12, 2005"})
-                row(locale, text, none);
+        // The forms every locale takes, and what no locale takes.
+        for (const char *locale : {"en_US.UTF-8", "en_GB.UTF-8", "de_DE.UTF-8", "ja_JP.UTF-8", "C.UTF-8"}) {
+            rows(locale, {"12/12/2005", "Dec 12, 2005", "12/12/2005 6:00 PM", "2005-12-12", "2005-12-12T18:00:30+01:00"}, dec12);
+            rows(locale, {"", "holiday", "Dec 2005", "12/12", "2/30/2005", "12/12/2005/1", "12/12-2005", "12/12/2005 24:61",
+                          "12/12/2005 13:00 PM", "12/12/10000", "12/12/2005 + 3"}, kNone);
         }
-        const auto rows = [&](const char *locale, std::initializer_list<const char *> texts, QDate expected) {
-            for (const char *text : texts)
-                row(locale, text, expected);
-        };
-        // Day and month in the locale's order, leap days, two-digit years around today.
-        rows("en_US", {"12/11/2005"}, QDate(2005, 12, 11));
-        rows("en_GB", {"12/11/2005"}, QDate(2005, 11, 12));
-        rows("de_DE", {"12.11.2005"}, QDate(2005, 11, 12));
-        rows("en_US", {"2/29/2004"}, QDate(2004, 2, 29));
-        // The edges of the window, in each way a two-digit year is read: the locale's own form
-        // as Qt writes it, the looser one, and CLDR's: "75" is never 1975, nor "76" 2076.
-        for (const auto &[locale, earliest, latest] :
-             {std::tuple("en_US", "1/1/76", "12/31/75"), std::tuple("de_DE", "01.01.76", "31.12.75"),
-              std::tuple("bg_BG", "1.01.76 г.", "31.12.75 г.")}) {
-            rows(locale, {earliest}, QDate(1976, 1, 1));
-            rows(locale, {latest}, QDate(2075, 12, 31));
-        }
-        rows("en_US", {"2/29/2005", "13/1/2005", "Friday, December 24, 2026", "\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666"}, none); // not its digits
-        rows("en_GB", {"1/13/2005"}, none);
-        // Weekdays, ordinals and words between; names cut short; the locale's own digits,
-        // literal words and weekday names with hyphens, a weekday after the date or after a
-        // joining word, typed looser than Qt writes them.
-        rows("en_US", {"Thu, Dec 24, 2026", "Thurs. Dec. 24 2026", "December 24th, 2026", "24th December 2026", "the 24th of December, 2026", "Thu 12/24/2026"}, dec24);
-        rows("en_US", {"Sept 24, 2026"}, QDate(2026, 9, 24));
-        rows("en_GB", {"1st January 2027"}, jan1);
-        // A time of day with the locale's words for it, checked and then ignored.
-        rows("de_DE", {"24.12.2026, 18:00 Uhr", "24.12.2026 um 18 Uhr"}, dec24);
-        rows("fr_FR", {"24 décembre 2026 à 18h00", "24/12/2026 à 18 h"}, dec24);
-        rows("en_US", {"Dec 24, 2026 at 6:00 PM"}, dec24);
-        rows("de_DE", {"24.12.2026 25:00 Uhr", "24.12.2026 Uhr"}, none);
-        rows("de_DE", {"Do., 24.12.2026", "Donnerstag, den 24. Dezember 2026", "24. 12. 2026", "24.12.2026.", "24. Dez. 2026", "24 Dez 2026", "24.12.2026 18:00", "am Donnerstag, 24. Dezember 2026"}, dec24);
-        rows("de_DE", {"24. März 2026"}, QDate(2026, 3, 24));
-        rows("de_DE", {"Freitag, 24. Dezember 2026", ".24.12.2026", "Do., 24.12.2026,"}, none);
-        rows("fr_FR", {"jeu. 24 déc. 2026", "le 24 décembre 2026", "24 DÉCEMBRE 2026", "le jeudi 24 décembre 2026"}, dec24);
-        rows("fr_FR", {"1er janvier 2027", "vendredi 1er janvier 2027"}, jan1);
-        rows("fr_FR", {"2er janvier 2027", "24 jui 2026" /* juin or juillet */, "mardi 24 décembre 2026", "le vendredi 24 décembre 2026"}, none);
-        // Spanish: "mar" is Tuesday or March, as it stands.
-        rows("es_ES", {"jue, 24 dic 2026", "24 de dic. de 2026", "24/12/2026 6:00 p. m."}, dec24);
-        rows("es_ES", {"1º de enero de 2027"}, jan1);
-        rows("es_ES", {"mar 24 2026", "mar., 24 de mar. de 2026"}, QDate(2026, 3, 24));
-        rows("es_ES", {"mar., 24 de dic. de 2026"}, none);
-        rows("pt_PT", {"quinta-feira 24 de dezembro de 2026"}, dec24);
-        rows("da_DK", {"torsdag den 24. dec. 2026"}, dec24);
-        rows("ru_RU", {"24 декабря 2026 г"}, dec24);
-        rows("bg_BG", {"24.12.26 г."}, dec24);
-        rows("tr_TR", {"24 Aralık 2026, Perşembe"}, dec24);
-        rows("hu_HU", {"2026. dec. 24., csütörtök"}, dec24);
-        rows("ar_EG", {"\u0662\u0664/\u0661\u0662/\u0662\u0660\u0662\u0666"}, dec24); // no direction marks
-        rows("fa_IR", {"\u06F2\u06F0\u06F2\u06F6-\u06F1\u06F2-\u06F2\u06F4"}, dec24);
-        // Where the year comes first, a year in full at the end leaves day and month open: the
-        // same number twice is the one date either way.
-        for (const char *locale : {"zh_CN", "zh_TW", "hu_HU", "sv_SE", "lt_LT", "fa_IR", "af_ZA", "eu_ES", "ja_JP"})
-            rows(locale, {"12/12/2005", "Dec 12, 2005", "12/12/2005 6:00 PM"}, dec12);
-        rows("zh_CN", {"12/13/2005", "13/12/2005"}, none);
-        // CLDR's common forms, without the weekday or with one that must fit.
-        rows("ja_JP", {"2026年12月24日", "2026年12月24日(木)"}, dec24);
-        rows("ko_KR", {"2026년 12월 24일"}, dec24);
-        rows("he_IL", {"24 בדצמבר 2026"}, dec24);
-        rows("hi_IN", {"24 दिस॰ 2026"}, dec24);
-        rows("lv_LV", {"2026. gada 24. decembris"}, dec24);
-        rows("kk_KZ", {"2026 ж. 24 желтоқсан"}, dec24);
-        rows("hy_AM", {"24 դեկտեմբերի, 2026 թ."}, dec24);
-        rows("eu_ES", {"2026(e)ko abenduaren 24(a)"}, dec24);
-        rows("ja_JP", {"2026年12月24日(金)"}, none);
-        // Years of the calendar the locale's people count in, where the Gregorian year would be
-        // far from today, typed as loosely as Gregorian ones, with the month named in the
-        // locale's language or in English; the Gregorian reading where it is near. Never a
-        // Gregorian year centuries off there, and only a day that exists in the calendar.
-        rows("th_TH", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026", "24-12-2569", "24.12.2569", "24 Dec 2569"}, dec24);
-        rows("th_TH", {"1/1/2513"}, QDate(1970, 1, 1));
-        rows("fa_IR", {"۱۴۰۵/۱۰/۳", "۱۴۰۵-۱۰-۰۳", "1405.10.03", "3 Dey 1405"}, dec24);
-        rows("ps_AF", {"۱۴۰۵/۱۰/۳"}, dec24);
-        rows("ckb_IR", {"١٣٦٢-٠٥-٠٥"}, QDate(1983, 7, 27));
-        rows("ar_SA", {"١٥ رجب ١٤٤٨ هـ", "الخميس، ١٥ رجب ١٤٤٨ هـ", "15/7/1448", "١٥/٧/١٤٤٨", "١٤٤٨/٠٧/١٥"}, dec24);
-        rows("ar_SA", {"الجمعة، ١٥ رجب ١٤٤٨ هـ"}, none);
-        rows("zh_TW", {"民國115年12月24日", "115/12/24", "115.12.24", "115-12-24", "民國115-12-24"}, dec24);
-        rows("ja_JP", {"令和8年12月24日", "R8/12/24", "R8-12-24"}, dec24);
-        rows("ja_JP", {"平成30年12月24日"}, QDate(2018, 12, 24));
-        rows("ja_JP", {"令和元年5月1日"}, QDate(2019, 5, 1)); // the first year of an era
-        rows("ja_JP", {"30/12/24"}, QDate(2030, 12, 24)); // no era: the Gregorian year
-        rows("ja_JP", {"1910/5/3"}, QDate(1910, 5, 3));   // Japan's eras are always written
-        rows("th_TH", {"29/2/2568", "24/12/2800"}, none); // no leap year; a Buddhist 2800 is far too
-        rows("fa_IR", {"۱۴۰۴/۱۲/۳۰"}, none);              // Esfand 1404 has 29 days
-        rows("ar_SA", {"30/8/1447"}, none);               // Sha'ban 1447 has 29 days
-        rows("zh_TW", {"民國0年12月24日"}, none);
-        for (const char *locale : {"en_US", "de_DE", "ja_JP", "zh_TW"})
-            rows(locale, {"24 ธันวาคม 2569"}, dec24); // a Thai month: a Buddhist year
-        // No reading more than a century from today in any calendar: an impossible Gregorian day
-        // is no day of the locale's other calendar, and a Gregorian year in the locale's digits or
-        // before a final dot stays Gregorian.
-        rows("fa_IR", {"2026/4/31", "۲۰۲۶/۴/۳۱"}, none);
-        rows("ckb_IR", {"29/2/2027"}, none);
-        rows("ar_SA", {"29/2/2027"}, none);
-        rows("zh_TW", {"2089/2/29", "3000/1/1"}, none);
-        rows("th_TH", {"29/2/2027", "1/1/3300"}, none);
-        rows("ja_JP", {"令和300年1月1日"}, none);
-        rows("zh_TW", {"1992年6月7日.", "1992年6月7日 星期日."}, QDate(1992, 6, 7));
-        rows("th_TH", {"๑๐.๐๓.๒๐๙๕", "๒๐๙๕/๐๓/๑๐"}, QDate(2095, 3, 10));
-        // Typed looser than the locale's forms: a final dot, doubled blanks, a weekday with marks in
-        // its name around a date in figures, capitals and no accents, the full forms with an era,
-        // the words around a date, Han numerals, the day's dot left out, ISO's basic form.
-        rows("th_TH", {"24 ธ.ค. 2569.", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569", "วันพฤหัสบดีที่ 24 ธันวาคม ค.ศ. 2026"}, dec24);
-        rows("ko_KR", {"2026년 12월 24일."}, dec24);
-        rows("vi_VN", {"Th  5, 24 thg 12, 2026", "ngày 24 tháng 12 năm 2026"}, dec24);
-        rows("he_IL", {"יום ה׳, 24.12.2026", "יום  ה׳, 24 בדצמבר 2026"}, dec24);
-        rows("fa_IR", {"پنجشنبه ۲۰۲۶/۱۲/۲۴", "۱۴۰۵/۱۰/۳ پنجشنبه"}, dec24);
-        rows("el_GR", {"24 ΔΕΚΕΜΒΡΙΟΥ 2026", "24 Δεκεμβριου 2026"}, dec24);
-        rows("tr_TR", {"24 ARALIK 2026"}, dec24);
-        rows("tr_TR", {"16 NİSAN 1998"}, QDate(1998, 4, 16));
-        rows("lv_LV", {"2026. G. 24. DEC.", "2026. g. 24 dec.", "2026. GADA 24. DECEMBRIS"}, dec24);
-        rows("pl_PL", {"24 grudnia 2026 r.", "24.12.2026 r."}, dec24);
-        rows("ru_RU", {"24 декабря 2026 года"}, dec24);
-        rows("zh_CN", {"二〇二六年十二月二十四日", "二〇二六年十二月二十四日星期四"}, dec24);
-        rows("ja_JP", {"二〇二六年十二月二十四日"}, dec24);
-        rows("en_US", {"20261224"}, dec24);
-        rows("my_MM", {"၂၀၂၇၊ ဖေ. ၂၄"}, QDate(2027, 2, 24)); // ၊ is Burmese's comma
-        rows("he_IL", {"יום ו׳, 24.12.2026"}, none);
-        rows("zh_CN", {"2026日12年24月", "二〇二六年十二月"}, none);
-        rows("ru_RU", {"2026 года"}, none);
-        rows("ja_JP", {"日, 2026-12-24"}, none); // Sunday, though 日 is also the word for a day
-        rows("sv_SE", {"mån, 2026-12-24"}, none); // Monday, and short for a month
-        rows("en_US", {"20121212" /* or 20 December 1212 */, "20261324", "14221102"}, none);
-        // The numbers around a month's name in the locale's order, or the other one where only
-        // that one reads them.
-        rows("hu_HU", {"26. dec. 24.", "26 dec 24"}, dec24);
-        rows("lt_LT", {"26 m. gruodžio 24 d."}, dec24);
-        rows("hu_HU", {"12 dec. 85"}, QDate(1985, 12, 12));
-        rows("en_GB", {"24 Dec 26"}, dec24);
-        // What input methods type, and what the month in English in a form of the locale's.
-        rows("ja_JP", {"２０２６/１２/２４", "２０２６年１２月２４日", "2026年12月24日（木）"}, dec24);
-        rows("ko_KR", {"2026년 Dec 24일"}, dec24);
-        // The Chinese of Hong Kong, Macao and Singapore in the forms of the Chinese of China and
-        // Taiwan, whose words say which number is the month.
-        for (const char *locale : {"zh_Hans_HK", "zh_Hans_MO", "zh_Hans_SG", "zh_Hant_HK", "zh_Hant_MO"})
-            rows(locale, {"2073年12月22日"}, QDate(2073, 12, 22));
-        // Month names of another language, with the user's order of day and month, where all
-        // the languages that know the name agree: "listopad" is November in Polish, October in
-        // Croatian.
-        rows("de_DE", {"jueves, 24 de diciembre de 2026"}, dec24);
-        rows("pl_PL", {"24. listopada 2026", "24 listopada 2026"}, QDate(2026, 11, 24));
-        rows("ja_JP", {"24 décembre 2026"}, dec24);
-        rows("de_DE", {"24. listopad 2026"}, none);
-        // A name that ends in a digit takes no digit after it.
-        rows("vi_VN", {"24 tháng 12, 2026"}, dec24);
-        rows("vi_VN", {"24 tháng 13, 2026", "2 tháng 2014 8"}, none);
+        // 1-2. As typed and as what input methods type stands for; figures of any one script.
+        rows("ja_JP.UTF-8", {"２０２６/１２/２４", "２０２６年１２月２４日（木）", "二〇二六年十二月二十四日"}, dec24);
+        rows("ar_EG.UTF-8", {"٢٤‏/١٢‏/٢٠٢٦"}, dec24);
+        rows("en_US.UTF-8", {"12/2٤/2026"}, kNone); // one number, two scripts
+        // 3. The words of each source: Qt's, the C library's (Somali, Xhosa, Afar: where Qt has
+        // others), ICU's; a word cut short; a phrase; words written without blanks between them.
+        rows("so_SO.UTF-8", {"09 Sad 1990"}, QDate(1990, 3, 9));
+        rows("xh_ZA.UTF-8", {"09 Kwi 1990", "Hla Kwi 9 00:00:00 UTC 1990"}, QDate(1990, 3, 9));
+        rows("fa_IR.UTF-8", {"یک‌شنبه ۲۰ دسامبر ۲۰۲۶", "یکشنبه ۲۰ دسامبر ۲۰۲۶"}, QDate(2026, 12, 20));
+        rows("en_US.UTF-8", {"Sept 24, 2026"}, QDate(2026, 9, 24));
+        rows("pt_PT.UTF-8", {"quinta-feira, 24 de dezembro de 2026"}, dec24);
+        rows("zh_CN.UTF-8", {"2026年12月24日星期四下午3点25分"}, dec24);
+        rows("el_GR.UTF-8", {"24 ΔΕΚΕΜΒΡΙΟΥ 2026"}, dec24);
+        // 4. Company taken away: a time of day in the forms languages write it, before the date,
+        // after it or between the day and the year; a zone; a weekday that fits; an ordinal.
+        rows("en_US.UTF-8", {"Thursday, December 24th, 2026 at 6:00:30 PM", "12/24/2026 18:00 UTC", "12/24/2026 6 pm",
+                             "Dec 24, 2026, 3:25:50 PM GMT+01:00", "Thu Dec 24 18:00:00 +0100 2026", "6:00 PM 12/24/2026"}, dec24);
+        rows("de_DE.UTF-8", {"24.12.2026, 18:00 Uhr", "Do., 24. Dez. 2026 um 18 Uhr", "Do 24. Dez 18:00:00 CET 2026"}, dec24);
+        rows("fr_FR.UTF-8", {"jeudi 24 décembre 2026 à 18h00"}, dec24);
+        rows("ms_MY.UTF-8", {"24 Disember 2026 pukul 12.13.14"}, dec24);
+        rows("ja_JP.UTF-8", {"2026年12月24日 午後6時", "2026年12月24日(木) 18:00"}, dec24);
+        rows("pl_PL.UTF-8", {"24 grudnia 2026 r. o 18:00", "24.12.2026 o 18:00"}, dec24);
+        rows("es_ES.UTF-8", {"diciembre 24º 2026"}, dec24);
+        rows("es_ES.UTF-8", {"1.º de enero de 2027"}, QDate(2027, 1, 1));
+        rows("bg_BG.UTF-8", {"четвъртък, декември 24-ти 2026"}, dec24);
+        rows("sv_SE.UTF-8", {"24:e december 2026"}, dec24);
+        rows("ha_NG.UTF-8", {"ranar Laraba, 05 ga Janairu cikin 11:22:50 PM"}, kNone); // no year: "11" is the clock's
+        rows("en_US.UTF-8", {"Friday, December 24, 2026", "Friday, 12/24/2026"}, kWrongWeekday);
+        rows("de_DE.UTF-8", {"Freitag, 24.12.2026"}, kWrongWeekday);
+        rows("ja_JP.UTF-8", {"2026年12月24日(金)"}, kWrongWeekday);
+        // 5. Fields: the only order that makes a day; where several do, the locale's, if its
+        // sources all write the same; a year of one figure, or of two in an order not the
+        // locale's own, is none; two-digit years lie around today.
+        rows("ka_GE.UTF-8", {"12/24/2026"}, dec24);
+        rows("sv_FI.UTF-8", {"31.12.1999"}, QDate(1999, 12, 31));
+        rows("en_US.UTF-8", {"12/11/2026"}, QDate(2026, 12, 11));
+        rows("en_GB.UTF-8", {"12/11/2026"}, QDate(2026, 11, 12));
+        rows("bem_ZM.UTF-8", {"05/04/1977"}, kNone); // Qt's day first, the C library's month first
+        rows("brx_IN.UTF-8", {"7/4/13"}, QDate(2013, 7, 4)); // where Qt's year comes first
+        rows("or_IN.UTF-8", {"୧୦-୮-୯"}, kNone); // the C library's year of one figure
+        rows("en_US.UTF-8", {"1/1/76"}, QDate(1976, 1, 1));
+        rows("en_US.UTF-8", {"12/31/75"}, QDate(2075, 12, 31));
+        rows("fo_FO.UTF-8", {"21/12-2044"}, QDate(2044, 12, 21)); // parted as the locale's form parts it
+        rows("en_US.UTF-8", {"20261224"}, dec24);
+        rows("en_US.UTF-8", {"20121212" /* or 20 December 1212 */}, kNone);
+        // 7. Calendars: the years a locale's people count in, as its sources have them (the
+        // C library's Lao Buddhist years), within a century of today; never a Gregorian year
+        // centuries off, nor a day that does not exist in its calendar.
+        rows("th_TH.UTF-8", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569"}, dec24);
+        rows("lo_LA.UTF-8", {"24/12/2569", "24 ທ.ວ. 2569"}, dec24);
+        rows("fa_IR.UTF-8", {"۱۴۰۵/۱۰/۰۳", "1405/10/03"}, dec24);
+        rows("ar_SA.UTF-8", {"١٥ رجب ١٤٤٨ هـ", "15/7/1448"}, dec24);
+        rows("zh_TW.UTF-8", {"民國115年12月24日", "115/12/24"}, dec24);
+        rows("ja_JP.UTF-8", {"令和8年12月24日", "R8/12/24"}, dec24);
+        rows("th_TH.UTF-8", {"24/12/2800", "29/2/2568"}, kNone);
+        rows("fa_IR.UTF-8", {"2026/4/31", "۱۴۰۴/۱۲/۳۰"}, kNone);
+        rows("en_US.UTF-8", {"12/31/9999"}, QDate(9999, 12, 31)); // the Gregorian calendar alone
+        // A month named in another language, where every language that names it agrees and one
+        // unrelated language does not decide a short word: "Kwi" is April only in Polish.
+        rows("de_DE.UTF-8", {"jueves, 24 de diciembre de 2026"}, dec24);
+        rows("en_US.UTF-8", {"09 Kwi 1990"}, kNone);
+        rows("de_DE.UTF-8", {"24. listopad 2026" /* November in Czech, October in Croatian */}, kNone);
         // clang-format on
     }
 
-    void readsDatesAsTheLocaleWritesThem()
+    void readsDatesAsWritten()
     {
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(QDate, expected);
-        QCOMPARE(readDate(text, {QLocale(locale), kToday}).value_or(QDate()), expected);
+        const QLocale qt(locale.section(u'.', 0, 0));
+        const DateReading reading = readDate(text, {qt, kToday, locale.toLatin1()});
+        if (expected == kWrongWeekday)
+            QCOMPARE(reading.outcome, DateReading::WrongWeekday);
+        else
+            QCOMPARE(reading.date().value_or(QDate()), expected);
     }
 
-    // In every locale Qt knows, what Qt writes for a date reads back as that date.
+    // In every locale Qt knows, what Qt writes for a date reads back as that date; a form in
+    // figures that other sources of the locale write in another order may read as none, never
+    // as another day.
     void readsEveryLocalesOwnForms()
     {
         const QList<QLocale> locales = QLocale::matchingLocales(
             QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
         for (const QLocale &locale : locales) {
-            for (const QDate date : {QDate(1977, 3, 5), QDate(2005, 12, 12), QDate(2026, 12, 24),
-                                     QDate(2075, 8, 31)}) {
+            for (const QDate date : {QDate(1977, 3, 5), QDate(2026, 12, 24), QDate(2075, 8, 31)}) {
                 for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat}) {
                     const QString text = locale.toString(date, format);
-                    QVERIFY2(readDate(text, {locale, kToday}) == date,
+                    const std::optional<QDate> read = readDate(text, {locale, kToday}).date();
+                    const QString form = locale.dateFormat(format);
+                    const bool ambiguous =
+                        !form.contains(u"MMM") && (date.day() <= 12 || !form.contains(u"yyyy"));
+                    QVERIFY2(read == date || (ambiguous && !read),
                              qPrintable(locale.name() + u' ' + text));
                 }
             }
@@ -222,9 +159,8 @@ private slots:
     }
 
     // In every locale ICU and Qt both know, CLDR's common forms of a date read back as that date,
-    // in the Gregorian calendar and in the locale's own: with the month in figures or named,
-    // short or long, with the weekday or without. Forms in figures whose order Qt disputes are
-    // left out, as the reader leaves them out.
+    // in the Gregorian calendar and in the locale's own, or (a form in figures whose order the
+    // locale's sources dispute) as none.
     void readsEveryLocalesCldrForms()
     {
         int32_t count = 0;
@@ -242,15 +178,24 @@ private slots:
                     icu::DateTimePatternGenerator::createInstance(in, status));
                 for (const char *skeleton : {"yMd", "yMMMd", "yMMMMEEEEd", "yMMMEd"}) {
                     const icu::UnicodeString pattern = patterns->getBestPattern(skeleton, status);
+                    // Where Qt's data writes figures in another order, the reader follows Qt's.
+                    if (qstrcmp(skeleton, "yMd") == 0
+                        && orderOf(fromIcu(pattern))
+                               != orderOf(locale.dateFormat(QLocale::ShortFormat)))
+                        continue;
                     icu::SimpleDateFormat format(pattern, in, status);
                     format.setTimeZone(*icu::TimeZone::getGMT());
-                    if (orderDisputed(fromIcu(pattern), numericOrder(locale)))
-                        continue;
                     for (const QDate date :
                          {QDate(1977, 3, 5), QDate(2026, 12, 24), QDate(2074, 8, 31)}) {
                         icu::UnicodeString written;
                         const QString text = fromIcu(format.format(startOfDay(date), written));
-                        QVERIFY2(readDate(text, {locale, kToday}) == date,
+                        const std::optional<QDate> read = readDate(text, {locale, kToday}).date();
+                        // In figures, a day of the month up to 12 may as well be the month.
+                        const std::unique_ptr<icu::Calendar> in(format.getCalendar()->clone());
+                        in->setTime(startOfDay(date), status);
+                        const bool ambiguous =
+                            qstrcmp(skeleton, "yMd") == 0 && in->get(UCAL_DATE, status) <= 12;
+                        QVERIFY2(read == date || (ambiguous && !read),
                                  qPrintable(locale.name() + u' ' + QLatin1String(calendar) + u' '
                                             + text));
                     }

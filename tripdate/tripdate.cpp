@@ -11,7 +11,7 @@ using Kind = TripDateFailure::Kind;
 
 std::optional<TripDate> TripDate::fromText(const QString &text, const DateContext &context)
 {
-    if (const auto day = readDate(text, context))
+    if (const auto day = readDate(text, context).date())
         return TripDate{text, *day};
     return std::nullopt;
 }

@@ -1,7 +1,6 @@
 #include "tripdateentry.h"
 
-#include "datereader/cldrforms.h"
-#include "datereader/loosedate.h"
+#include "datereader/datereader.h"
 #include "tripdate/tripdatefile.h"
 
 #include <QCoreApplication>
@@ -18,38 +17,14 @@ QString message(const char *text, int blanks, const QLocale &locale)
                           TripDatePrompt::exampleDate(locale));
 }
 
-// Where `name` stands in the text as a word of its own.
-qsizetype wordAt(const QString &text, const QString &name)
+// Why an answer is no date, where that can be said: a weekday beside a date that is another day
+// of the week ("Friday, December 24, 2026", "Freitag, 24.12.2026", "2026年12月24日(金)").
+QString whyNotADate(const DateReading &reading, const QLocale &locale)
 {
-    for (qsizetype at = text.indexOf(name, 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(name, at + 1, Qt::CaseInsensitive)) {
-        const qsizetype end = at + name.size();
-        if ((at == 0 || !text[at - 1].isLetter()) && (end == text.size() || !text[end].isLetter()))
-            return at;
-    }
-    return -1;
-}
-
-// Why an answer is no date, where that can be said: a weekday, in the user's language or in
-// English, beside a date that is another day of the week ("Friday, December 24, 2026").
-QString whyNotADate(const QString &answer, const DateContext &context)
-{
-    for (const QLocale &names : {context.locale, QLocale::c()}) {
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            for (int weekday = 1; weekday <= 7; ++weekday) {
-                const QString name = names.dayName(weekday, format);
-                const qsizetype at = name.isEmpty() ? -1 : wordAt(answer, name);
-                const std::optional<QDate> day =
-                    at < 0 ? std::nullopt
-                           : readDate(QString(answer).remove(at, name.size()), context);
-                if (day && day->dayOfWeek() != weekday)
-                    return QCoreApplication::translate("TripDatePrompt",
-                                                       "The date and the weekday do not fit: %1.")
-                        .arg(writtenInFull(*day, context.locale));
-            }
-        }
-    }
-    return {};
+    if (reading.outcome != DateReading::WrongWeekday)
+        return {};
+    return QCoreApplication::translate("TripDatePrompt", "The date and the weekday do not fit: %1.")
+        .arg(writtenInFull(reading.day, locale));
 }
 
 } // namespace
@@ -64,7 +39,8 @@ QString TripDatePrompt::exampleDate(const QLocale &locale)
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     const QString text = locale.toString(example, format);
-    return readDate(text, {locale, example}) == example ? text : example.toString(Qt::ISODate);
+    return readDate(text, {locale, example}).date() == example ? text
+                                                               : example.toString(Qt::ISODate);
 }
 
 QString TripDatePrompt::title()
@@ -101,13 +77,13 @@ std::optional<TripDate> askForTripDate(Prompt &prompt, const DateContext &contex
         if (!answer)
             return std::nullopt;
         offered = *answer;
-        const std::optional<TripDate> tripDate = TripDate::fromText(*answer, context);
-        if (!tripDate || !readsBackAsWritten(*answer)) {
-            message = TripDatePrompt::correctMessage(context.locale, whyNotADate(*answer, context));
-        } else if (tripDate->day.year() < TripDatePrompt::kEarliestYear) {
+        const DateReading reading = readDate(*answer, context);
+        if (!reading.date() || !readsBackAsWritten(*answer))
+            message = TripDatePrompt::correctMessage(context.locale,
+                                                     whyNotADate(reading, context.locale));
+        else if (reading.day.year() < TripDatePrompt::kEarliestYear)
             message = TripDatePrompt::yearMessage(context.locale);
-        } else {
-            return tripDate;
-        }
+        else
+            return TripDate{*answer, reading.day};
     }
 }

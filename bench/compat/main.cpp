@@ -10,6 +10,13 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+// The day a reader of any revision found: those that return it, and those that return a reading.
+std::optional<QDate> dayOf(const std::optional<QDate> &day) { return day; }
+template <typename Reading> std::optional<QDate> dayOf(const Reading &reading)
+{
+    return reading.date();
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -56,7 +63,7 @@ int main(int argc, char **argv)
                     + QStringLiteral(", "));
             }
         }
-        const std::optional<QDate> read = readDate(text, {locale, today});
+        const std::optional<QDate> read = dayOf(readDate(text, {locale, today}));
         // One line per text: a line end inside the text would part it.
         out << locale.name() << '\t' << QString(text).replace(u'\n', u'\u2424') << '\t'
             << (read ? read->toString(Qt::ISODate) : QStringLiteral("-")) << '\n';

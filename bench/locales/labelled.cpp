@@ -1,9 +1,7 @@
 #include "labelled.h"
 
-#include "datereader/cldrforms.h"
 #include "datereader/datereader.h"
-#include "datereader/loosedate.h"
-#include "datereader/othercalendars.h"
+#include "datereader/words.h"
 #include "typing.h"
 
 #include <QFile>
@@ -158,7 +156,7 @@ public:
         const icu::Locale where(name);
         m_locale = QLocale(QString::fromLatin1(name));
         m_order = numericOrder(m_locale);
-        const QList<QByteArray> own = yearCalendars(m_locale);
+        const QList<QByteArray> own = icuYearCalendars(m_locale);
         m_ownCalendar = own.value(0, "gregorian");
         for (const QByteArray &calendar : QList<QByteArray>{"gregorian"} + own) {
             m_calendar = calendar;
@@ -169,7 +167,9 @@ public:
             writeTyped(calendar == "gregorian" ? kGregorian : kOwnCalendar);
             writeLooserForms(calendar == "gregorian");
         }
-        writeWrongDates(!own.isEmpty() && writesYearsAlone(m_locale));
+        writeWrongDates(std::any_of(own.begin(), own.end(), [](const QByteArray &calendar) {
+            return calendar != "japanese";
+        }));
         writeNonDates();
     }
 
@@ -476,7 +476,9 @@ bool readLabelledSet(const QString &path, QTextStream &out)
         const QStringList fields = QString::fromUtf8(file.readLine()).chopped(1).split(u'\t');
         if (fields.size() < 6)
             continue;
-        const std::optional<QDate> read = readDate(fields[4], {QLocale(fields[1]), kToday});
+        const QByteArray system = systemLocaleName(QLocale(fields[1]));
+        const std::optional<QDate> read =
+            readDate(fields[4], {QLocale(fields[1]), kToday, system}).date();
         out << (read ? read->toString(Qt::ISODate) : QStringLiteral("-")) << '\n';
     }
     return true;

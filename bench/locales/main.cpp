@@ -13,18 +13,27 @@
 //    (other separators, no leading zeros, ASCII or native digits, the month in English, ...).
 // Prints the shares read back, the wrong dates, and every listed locale that does not read all
 // of its forms; with -v, every form not read back. With --typed-only, only the typed forms.
+// --system reads instead what the C library writes (no rule of the reader's made those texts):
+// strftime's %x, %c, "%A %e %B %Y", "%d %b %Y" and the locale's date_fmt, of a spread of days,
+// in every UTF-8 locale installed (Debian's locales-all) whose language Qt knows, and prints
+// what it read as meant, wrong and refused, by the script of the locale's language.
 // --labelled [DRAW] writes the labelled set of bench/locales/labelled.h instead (draw 41 unless
 // given), and --read FILE reads one with the program's reader.
 
-#include "datereader/cldrforms.h"
 #include "datereader/datereader.h"
-#include "datereader/loosedate.h"
+#include "datereader/words.h"
 #include "labelled.h"
 #include "tripdate/tripdateentry.h"
 #include "typing.h"
 
 #include <QCoreApplication>
+#include <QMap>
+#include <QProcess>
 #include <QTextStream>
+
+#include <langinfo.h>
+#include <locale.h>
+#include <time.h>
 
 #include <unicode/calendar.h>
 #include <unicode/dtfmtsym.h>
@@ -51,7 +60,7 @@ struct Tally
     bool count(const QString &text, const QLocale &locale, QDate date, const char *what,
                const char *calendar = nullptr)
     {
-        const std::optional<QDate> found = readDate(text, {locale, kToday});
+        const std::optional<QDate> found = readDate(text, {locale, kToday}).date();
         ++forms;
         read += found == date;
         wrong += found && *found != date;
@@ -192,7 +201,7 @@ void measureTypedForms()
         Typing typing;
         typing.nativeDigits = nativeDigits(where);
         typing.fullWidth = QByteArrayList{"ja", "zh", "ko"}.contains(where.getLanguage());
-        const QList<QByteArray> own = yearCalendars(locale);
+        const QList<QByteArray> own = icuYearCalendars(locale);
         calendars += own.size();
         for (const QByteArray &calendar : QList<QByteArray>{"gregorian"} + own) {
             UErrorCode status = U_ZERO_ERROR;
@@ -259,6 +268,93 @@ void measureTypedForms()
     ownCalendars.print("typed forms in the calendars the locales count years in");
 }
 
+// What the C library writes, read back.
+void measureSystemForms()
+{
+    QProcess installed;
+    installed.start(QStringLiteral("locale"), {QStringLiteral("-a")});
+    installed.waitForFinished();
+    const QStringList names =
+        QString::fromLocal8Bit(installed.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QList<QDate> days{QDate(2010, 2, 14), QDate(1987, 2, 11)};
+    for (int month = 1; month <= 12; ++month)
+        days << QDate(1977 + 7 * month, month, 1 + month % 12)
+             << QDate(2074 - 5 * month, month, 13 + month);
+    struct Counts
+    {
+        qint64 read = 0, wrong = 0, refused = 0;
+    };
+    QMap<QString, Counts> byScript, byForm;
+    QSet<QString> seen;
+    int locales = 0;
+    for (const QString &name : names) {
+        const QByteArray system = name.toLatin1();
+        const locale_t handle =
+            newlocale(LC_TIME_MASK | LC_CTYPE_MASK, system.constData(), locale_t(0));
+        if (!handle)
+            continue;
+        const bool utf8 = qstrcmp(nl_langinfo_l(CODESET, handle), "UTF-8") == 0;
+        QString plain = name.section(u'.', 0, 0);
+        if (name.contains(u'@'))
+            plain += u'@' + name.section(u'@', 1);
+        const QLocale locale(name.section(u'.', 0, 0).section(u'@', 0, 0));
+        if (!utf8 || locale.language() == QLocale::C || seen.contains(plain)) {
+            freelocale(handle);
+            continue;
+        }
+        seen.insert(plain);
+        ++locales;
+        const QByteArray dateFormat = nl_langinfo_l(_DATE_FMT, handle);
+        for (const QDate day : std::as_const(days)) {
+            struct tm when = {};
+            when.tm_year = day.year() - 1900;
+            when.tm_mon = day.month() - 1;
+            when.tm_mday = day.day();
+            when.tm_hour = day.day() % 24;
+            when.tm_min = 25;
+            when.tm_sec = 50;
+            when.tm_wday = day.dayOfWeek() % 7;
+            when.tm_yday = day.dayOfYear() - 1;
+            when.tm_zone = "UTC";
+            for (const QByteArray &format :
+                 {QByteArray("%x"), QByteArray("%c"), QByteArray("%A %e %B %Y"),
+                  QByteArray("%d %b %Y"), dateFormat}) {
+                char written[256] = {};
+                if (!strftime_l(written, sizeof written, format.constData(), &when, handle))
+                    continue;
+                const QString text = QString::fromUtf8(written);
+                const std::optional<QDate> found = readDate(text, {locale, kToday, system}).date();
+                for (Counts *counts : {&byScript[QLocale::scriptToString(locale.script())],
+                                       &byForm[format == dateFormat ? QStringLiteral("date_fmt")
+                                                                    : QString::fromLatin1(format)],
+                                       &byForm[QStringLiteral("all")]}) {
+                    counts->read += found == day;
+                    counts->wrong += found && *found != day;
+                    counts->refused += !found;
+                }
+                if (verbose && found != day)
+                    out << "system\t" << name << '\t' << text << '\t' << day.toString(Qt::ISODate)
+                        << '\t' << (found ? found->toString(Qt::ISODate) : QStringLiteral("-"))
+                        << '\n';
+            }
+        }
+        freelocale(handle);
+    }
+    out << "The C library's forms, " << locales << " locales whose language Qt knows, "
+        << days.size() << " days each\n";
+    for (const auto *table : {&byScript, &byForm}) {
+        out << (table == &byScript ? "script" : "form")
+            << "\ttexts\tread as meant\twrong\trefused\n";
+        for (auto it = table->begin(); it != table->end(); ++it) {
+            const Counts &c = it.value();
+            const qint64 texts = c.read + c.wrong + c.refused;
+            out << it.key() << '\t' << texts << '\t' << c.read << " ("
+                << QString::number(100.0 * double(c.read) / double(texts), 'f', 1) << " %)\t"
+                << c.wrong << '\t' << c.refused << '\n';
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -272,6 +368,10 @@ int main(int argc, char **argv)
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--read")); at > 0)
         return readLabelledSet(arguments.value(at + 1), out) ? 0 : 1;
     verbose = arguments.contains(QStringLiteral("-v"));
+    if (arguments.contains(QStringLiteral("--system"))) {
+        measureSystemForms();
+        return 0;
+    }
     if (!app.arguments().contains(QStringLiteral("--typed-only"))) {
         measureQtForms();
         measureCldrForms();

@@ -1,20 +1,12 @@
 #include "typing.h"
 
+#include "datereader/datereader.h"
+
 #include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
 #include <memory>
-
-icu::UnicodeString toIcu(const QString &text)
-{
-    return {reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size())};
-}
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
 
 QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDate date)
 {
@@ -194,4 +186,27 @@ Text nativeDigits(const icu::Locale &where)
         return {};
     const Text digits = codePoints(fromIcu(system->getDescription()));
     return digits.size() == 10 ? digits : Text();
+}
+
+NumericOrder numericOrder(const QLocale &locale)
+{
+    const QString format = numericDateFormat(locale);
+    const qsizetype day = format.indexOf(u'd'), month = format.indexOf(u'M'),
+                    year = format.indexOf(u'y');
+    if (year >= 0 && year < month && year < day)
+        return NumericOrder::YearMonthDay;
+    return day >= 0 && day < month ? NumericOrder::DayMonthYear : NumericOrder::MonthDayYear;
+}
+
+bool orderDisputed(const QString &pattern, NumericOrder order)
+{
+    if (fieldOf(pattern, u"ML").size() >= 3)
+        return false;
+    const qsizetype day = pattern.indexOf(fieldOf(pattern, u"d")),
+                    month = pattern.indexOf(fieldOf(pattern, u"ML")),
+                    year = pattern.indexOf(fieldOf(pattern, u"yYu"));
+    const NumericOrder written = year < month && year < day ? NumericOrder::YearMonthDay
+                                 : day < month              ? NumericOrder::DayMonthYear
+                                                            : NumericOrder::MonthDayYear;
+    return written != order;
 }

@@ -14,8 +14,7 @@
 #include <string>
 #include <utility>
 
-icu::UnicodeString toIcu(const QString &text);
-QString fromIcu(const icu::UnicodeString &text);
+#include "datereader/icubridge.h"
 
 // The day as ICU writes it with `pattern` in `where`, at noon in Greenwich.
 QString icuText(const icu::UnicodeString &pattern, const icu::Locale &where, QDate date);
@@ -72,3 +71,18 @@ QString fieldOf(const QString &pattern, QStringView letters);
 // The locale's native digits, zero to nine, where they are others than ASCII ones and written
 // one figure each: none for Japanese, whose native numbers are words.
 Text nativeDigits(const icu::Locale &where);
+
+// The order of year, month and day in figures, as Qt's short format for the locale has it: the
+// order the reader follows where several make a day. A locale whose short dates name the month
+// (the C locale) writes the month first.
+enum class NumericOrder
+{
+    MonthDayYear,
+    DayMonthYear,
+    YearMonthDay
+};
+NumericOrder numericOrder(const QLocale &locale);
+
+// Whether an ICU pattern writes the month in figures in another order than `order`: where the
+// locale's data in ICU and in Qt disagree, which the benchmark counts apart.
+bool orderDisputed(const QString &pattern, NumericOrder order);
