@@ -235,6 +235,14 @@ namespace {
 
 bool unsupported(int error) { return error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP; }
 
+// An attribute of the old file that the copy could not be given: one the user may not set
+// (security.capability, which only a privileged process may), or one the file system does not
+// take on the copy, though it keeps it on the old file.
+FileProblem attributeNotGiven(int error)
+{
+    return error == EPERM || unsupported(error) ? refused(Refusal::AttributeKept) : failed(error);
+}
+
 // Every byte accounted for: a short write (a full disk) must not commit a cut-off file, and
 // a file system that takes nothing must not keep the save waiting for ever.
 FileProblem writeAll(int fd, QByteArrayView bytes, const SystemCalls &calls)
@@ -263,8 +271,7 @@ struct OldFile
 // What libattr leaves out is left out here too (the ACL, copied with the mode, and what
 // /etc/xattr.conf skips). An attribute the user may not read refuses the save rather than be
 // dropped; without /proc (ENOENT) none can be reached, and the save is refused as well. One the
-// copy may not be given (security.capability, which only a privileged process may set) refuses
-// it too.
+// copy cannot be given refuses it too.
 FileProblem copyAttributesThrough(const QByteArray &path, int copy, const SystemCalls &calls)
 {
     QByteArray names(XATTR_LIST_MAX, Qt::Uninitialized), value(XATTR_SIZE_MAX, Qt::Uninitialized);
@@ -278,9 +285,8 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
         const ssize_t length = calls.getxattr(path, name, value.data(), size_t(value.size()));
         if (length < 0 && errno != ENODATA) // ENODATA: removed meanwhile
             return failed(errno);
-        if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
-            && !unsupported(errno))
-            return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
+        if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0)
+            return attributeNotGiven(errno);
     }
     return {};
 }
@@ -289,8 +295,10 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
 // allows; libattr copies the extended attributes and libacl the ACL, both knowing which
 // attributes belong to the permissions; the mode is set last, without the set-user-ID and
 // set-group-ID bits. A file system that keeps no modes, ACLs or attributes does not stop the
-// save: it had none to lose. Attributes that the user may not read (of a file they may write
-// but not read), or may not give the copy, stop it, rather than be dropped.
+// save: it had none to lose (libattr then copies nothing and fails nothing). Attributes that the
+// user may not read (of a file they may write but not read), or that the copy cannot be given,
+// stop it, rather than be dropped: libattr goes on past an attribute it could not set and fails
+// at the end with the errno of the last, ENOTSUP after an EPERM too.
 FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct stat &status,
                                    const SystemCalls &calls)
 {
@@ -300,8 +308,8 @@ FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct st
     if (!old.readable) {
         if (const FileProblem problem = copyAttributesThrough(from, copy, calls))
             return problem;
-    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0 && !unsupported(errno)) {
-        return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
+    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0) {
+        return attributeNotGiven(errno);
     }
     const int acl = calls.copyAcl(from, old.readable ? old.fd.get() : -1, to, copy);
     if (acl != 0 && !unsupported(errno))

@@ -131,19 +131,20 @@ const SystemCalls &install(const QString &faults)
             calls.listxattr = [](const char *, char *, size_t) -> ssize_t {
                 return errno = EIO, -1;
             };
-        if (fault == u"attributes refused") { // security.capability, which anyone may read and
-                                              // only a privileged process set
+        if (fault == u"attributes refused") { // readable; a capability, which only a privileged
+                                              // process may set, and a user attribute the file
+                                              // system refuses on the copy
             calls.getxattr = [](const char *, const char *, void *value, size_t) -> ssize_t {
                 std::memcpy(value, "winter", 6);
                 return 6;
             };
-            calls.fsetxattr = [](int, const char *, const void *, size_t, int) {
-                return errno = EPERM, -1;
+            calls.fsetxattr = [](int, const char *name, const void *, size_t, int) {
+                return errno = std::strncmp(name, "security.", 9) == 0 ? EPERM : ENOTSUP, -1;
             };
         }
-        if (fault == u"libattr refused")
+        if (fault == u"libattr refused") // those two: it says the last
             calls.copyAttributes = [](const char *, int, const char *, int) {
-                return errno = EPERM, -1;
+                return errno = ENOTSUP, -1;
             };
         if (fault == u"no /proc") { // every name under /proc is missing
             calls.linkat = [](int from, const char *name, int to, const char *as, int flags) {
@@ -324,8 +325,8 @@ private slots:
         QTest::newRow("an attribute that cannot be read is not dropped") << "write-only, an attribute" << "" << "EACCES" << "EACCES";
         QTest::newRow("attributes that cannot be listed are not dropped") << "write-only, an ACL" << "listxattr ENOENT" << "EACCES" << "EACCES";
         QTest::newRow("a disk that fails to list them is said so") << "write-only, an ACL" << "listxattr EIO" << "EACCES" << "EIO";
-        QTest::newRow("an attribute the copy may not be given is not dropped") << "write-only, an attribute" << "attributes refused" << "EACCES" << "AttributeKept";
-        QTest::newRow("nor where libattr copies them") << "carrying" << "libattr refused" << "" << "AttributeKept";
+        QTest::newRow("an attribute the copy cannot be given is not dropped") << "write-only, an attribute" << "attributes refused" << "EACCES" << "AttributeKept";
+        QTest::newRow("nor where libattr copies them and says the last failure") << "carrying" << "libattr refused" << "" << "AttributeKept";
         QTest::newRow("40 links in a row, as many as the kernel follows") << "chain 40" << "" << "" << "";
         QTest::newRow("41 links in a row") << "chain 41" << "" << "LinkLoop" << "LinkLoop";
         QTest::newRow("no /proc to reach a file that cannot be read") << "write-only, an ACL" << "no /proc" << "EACCES" << "EACCES";
