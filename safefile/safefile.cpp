@@ -73,8 +73,16 @@ struct FileLocation
     Descriptor directory;
     QByteArray name;
     bool sharedDirectory = false; // sticky and writable by others
-    FileProblem problem;          // why the path leads to no usable place
+    uid_t directoryOwner = 0;
+    FileProblem problem; // why the path leads to no usable place
 };
+
+// What another user may have put in a shared directory: neither the user's nor the directory
+// owner's, as the kernel's protected-links and protected-regular rules judge.
+bool ownedByAnother(uid_t owner, uid_t directoryOwner)
+{
+    return owner != ::geteuid() && owner != directoryOwner;
+}
 
 // The names of a path, in order; empty names (from doubled or trailing slashes) and "." say
 // nothing and are left out.
@@ -111,18 +119,23 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
             return failedAt(failed(errno));
         const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
         const QByteArray name = names.takeFirst();
+        const auto here = [&] {
+            return FileLocation{.directory = std::move(directory),
+                                .name = name,
+                                .sharedDirectory = shared,
+                                .directoryOwner = folder.st_uid};
+        };
         if (calls.fstatat(directory.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return failedAt(failed(errno));
             if (!names.isEmpty()) // a directory on the way is not there
                 return failedAt(refused(Refusal::LeadsNowhere));
-            // The file may not exist yet.
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+            return here(); // the file may not exist yet
         }
         if (S_ISLNK(entry.st_mode) && !followLast && names.isEmpty()) {
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+            return here();
         } else if (S_ISLNK(entry.st_mode)) {
-            if (shared && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid)
+            if (shared && ownedByAnother(entry.st_uid, folder.st_uid))
                 return failedAt(refused(Refusal::ForeignLink));
             if (++links > kMostLinks)
                 return failedAt(refused(Refusal::LinkLoop));
@@ -135,7 +148,7 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
                 directory = openDirectory(AT_FDCWD, "/", calls);
             names = namesOf(QByteArray(target, size)) + names;
         } else if (names.isEmpty()) {
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+            return here();
         } else {
             directory = openDirectory(directory.get(), name.constData(), calls);
         }
@@ -147,9 +160,10 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
 
 // Looks at what stands at the location without following it, into `status`. A problem when
 // there is nothing (`missing()`), or something the layer must not use: a directory, what is
-// not a regular file, or, in a shared directory, a file with other names (hard links), which
-// may be someone else's file linked in there (the kernel's fs.protected_hardlinks rule, which
-// may be off, stops only its making).
+// not a regular file, or, in a shared directory, another user's file, which is not the user's
+// trip date whatever it holds (the kernel's fs.protected_regular rule, which may be off, keeps
+// only an O_CREAT open from it), or a file with other names (hard links), which may be someone
+// else's file linked in there (fs.protected_hardlinks, likewise, stops only its making).
 FileProblem inspectFile(const FileLocation &location, struct stat &status, const SystemCalls &calls)
 {
     if (location.problem)
@@ -162,6 +176,8 @@ FileProblem inspectFile(const FileLocation &location, struct stat &status, const
         return failed(EISDIR);
     if (!S_ISREG(status.st_mode))
         return refused(Refusal::NotRegularFile);
+    if (location.sharedDirectory && ownedByAnother(status.st_uid, location.directoryOwner))
+        return refused(Refusal::ForeignFile);
     if (location.sharedDirectory && status.st_nlink > 1)
         return refused(Refusal::SharedHardLink);
     return {};

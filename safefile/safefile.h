@@ -5,8 +5,9 @@
 //
 // - Links are followed only as the kernel's protected-links rule would follow them, in every
 //   directory on the way, whether or not that rule is on: in a directory that is sticky and
-//   writable by others (/tmp), another user's link is not followed, and a file with other
-//   names there is neither read nor replaced. Nothing is opened in a way that blocks.
+//   writable by others (/tmp), another user's link is not followed, and another user's file
+//   (as the protected-regular rule judges it) or a file with other names there is neither read
+//   nor replaced. Nothing is opened in a way that blocks.
 // - A replacement is atomic: the old file stays whole until a complete new one, synced to disk,
 //   is renamed over it; a crash leaves the old file or the new one, and at most a copy beside.
 // - The new file keeps the old one's owner and group (where the system allows), mode (without
@@ -34,6 +35,7 @@ struct FileProblem
     {
         None,           // the system's `error` says why
         ForeignLink,    // another user's link in a shared directory
+        ForeignFile,    // another user's file in a shared directory
         SharedHardLink, // a file with other names, in a shared directory
         NotRegularFile, // a device, a pipe or a socket
         LinkLoop,       // links that lead round in a circle

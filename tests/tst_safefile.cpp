@@ -24,9 +24,11 @@ constexpr int kNobody = 65534;
 // directory it blames.
 QString describe(const FileProblem &problem)
 {
-    static const char *const refusals[] = {
-        "",        "ForeignLink", "SharedHardLink", "NotRegularFile", "LinkLoop", "LeadsNowhere",
-        "Changed", "TooLarge",    "NothingWritten", "AttributeKept"};
+    // clang-format off
+    static const char *const refusals[] = {"", "ForeignLink", "ForeignFile", "SharedHardLink",
+        "NotRegularFile", "LinkLoop", "LeadsNowhere", "Changed", "TooLarge", "NothingWritten",
+        "AttributeKept"};
+    // clang-format on
     static_assert(std::size(refusals) == int(FileProblem::Refusal::AttributeKept) + 1);
     QString said = problem.refusal != FileProblem::Refusal::None
                        ? QString::fromLatin1(refusals[int(problem.refusal)])
@@ -407,18 +409,18 @@ private slots:
     }
 
     // In a directory that is sticky and writable by others, a link on the way to vacation.txt
-    // is followed only when it belongs to the user or to the directory's owner, and a file
-    // with other names is neither read nor replaced; anywhere else links work as the user made
-    // them. The file behind a refused link is never touched.
+    // is followed only when it belongs to the user or to the directory's owner, and another
+    // user's file or a file with other names is neither read nor replaced; anywhere else links
+    // and files work as the user made them. The file behind a refused link is never touched.
     void links_followedOnlyWhenTrusted_data()
     {
         QTest::addColumn<QString>("shape"); // link: vacation.txt -> ../home/trip.txt;
-                                            // hard: a hard link to it;
+                                            // hard: a hard link to it; file: a file of its own;
                                             // via: vacation.txt -> sub/trip.txt, sub -> ../home
         QTest::addColumn<uint>("mode");     // of the directory holding vacation.txt
         QTest::addColumn<int>("directoryOwner");  // -1: the user
         QTest::addColumn<int>("linkOwner");       // of vacation.txt, or of sub
-        QTest::addColumn<QString>("refusal");     // empty: read and saved through the link
+        QTest::addColumn<QString>("refusal");     // empty: read and saved
         const int another = int(::geteuid()) + 1; // not the user
         // clang-format off
         QTest::newRow("another user's link in a shared directory") << "link" << 01777u << -1 << another << "ForeignLink";
@@ -430,6 +432,8 @@ private slots:
         QTest::newRow("a hard link in another user's shared directory") << "hard" << 01777u << another << -1 << "SharedHardLink";
         QTest::newRow("a hard link in the user's own shared directory") << "hard" << 01777u << -1 << -1 << "SharedHardLink";
         QTest::newRow("a hard link elsewhere: the other name keeps the old date") << "hard" << 0755u << -1 << -1 << "";
+        QTest::newRow("another user's file in a shared directory") << "file" << 01777u << -1 << another << "ForeignFile";
+        QTest::newRow("another user's file in a directory its group shares") << "file" << 0770u << -1 << another << "";
         // clang-format on
     }
 
@@ -447,9 +451,13 @@ private slots:
         writeFile(QFile::decodeName(target), kOld);
         QCOMPARE(::chmod(target, 0640), 0);
         const QByteArray owned = shape == u"via" ? directory + "/sub" : link;
-        QCOMPARE(shape == u"hard"  ? ::link(target, link)
-                 : shape == u"via" ? ::symlink("../home", owned) | ::symlink("sub/trip.txt", link)
-                                   : ::symlink("../home/trip.txt", link),
+        const bool linked = shape == u"link" || shape == u"via";
+        if (shape == u"file")
+            writeFile(QFile::decodeName(link), kOld);
+        QCOMPARE(shape == u"file"   ? 0
+                 : shape == u"hard" ? ::link(target, link)
+                 : shape == u"via"  ? ::symlink("../home", owned) | ::symlink("sub/trip.txt", link)
+                                    : ::symlink("../home/trip.txt", link),
                  0);
         QCOMPARE(::chmod(directory, mode), 0);
         // Another user's side, as the layer sees it: made by the user, owned as the row says.
@@ -460,7 +468,7 @@ private slots:
             Fakes::otherOwner[inode(directory)] = uid_t(directoryOwner);
         const SystemCalls &calls = Fakes::install(QString());
 
-        const bool throughLink = shape != u"hard" && refusal.isEmpty();
+        const bool throughLink = linked && refusal.isEmpty();
         const FileRead read = readSmallFile(QFile::decodeName(link), 4096, calls);
         QCOMPARE(describe(read.problem), refusal);
         QCOMPARE(read.bytes, refusal.isEmpty() ? kOld : QByteArray());
@@ -468,14 +476,15 @@ private slots:
         const WatchPoints watch = openToWatch(QFile::decodeName(link), calls);
         QCOMPARE(inode(watch.directory.get()), inode(directory));
         QCOMPARE(inode(watch.linkedDirectory.get()), throughLink ? inode(home) : 0);
-        QCOMPARE(inode(watch.file.get()), refusal.isEmpty() ? inode(target) : 0);
+        QCOMPARE(inode(watch.file.get()),
+                 refusal.isEmpty() ? inode(shape == u"file" ? link : target) : 0);
         QCOMPARE(describe(replaceFile(QFile::decodeName(link), kNew, calls)), refusal);
         QCOMPARE(contents(QFile::decodeName(target)), throughLink ? kNew : kOld);
         QCOMPARE(contents(QFile::decodeName(link)), refusal.isEmpty() ? kNew : kOld);
         struct stat status = {};
         QCOMPARE(::lstat(link, &status), 0);
         // A link stays a link, and its file keeps its permissions.
-        QCOMPARE(S_ISLNK(status.st_mode), shape != u"hard");
+        QCOMPARE(S_ISLNK(status.st_mode), linked);
         QCOMPARE(::stat(target, &status) == 0 ? status.st_mode & 07777 : 0, 0640u);
     }
 };

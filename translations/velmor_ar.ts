@@ -383,6 +383,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>يحمل سمة موسّعة لا يُسمح للعدّاد بنقلها إلى نسخة جديدة من الملف</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+شغّل العدّاد من مجلد خاص بك.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>إنه ملف يملكه مستخدم آخر، في مجلد يمكن للآخرين الكتابة فيه</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -372,6 +372,18 @@ Zajistěte, aby to byl běžný soubor, který můžete číst i měnit, nebo sp
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>má rozšířený atribut, který program nemá oprávnění přenést na novou kopii souboru</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Spusťte program ve vlastní složce.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>je to soubor, který patří jinému uživateli, a to ve složce, do které mohou zapisovat i ostatní</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

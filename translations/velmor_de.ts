@@ -368,6 +368,18 @@ Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte 
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>sie hat ein erweitertes Attribut, das der Zähler einer neuen Kopie nicht mitgeben darf</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Starten Sie den Zähler in einem eigenen Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>sie gehört einem anderen Benutzer und liegt in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -369,6 +369,18 @@ Conviértalo en un archivo normal que pueda leer y escribir, o inicie el contado
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>lleva un atributo extendido que el contador no tiene permiso para aplicar a una copia nueva</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Inicie el contador en una carpeta propia.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>es un archivo de otro usuario, en una carpeta en la que otros pueden escribir</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

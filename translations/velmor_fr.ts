@@ -369,6 +369,18 @@ Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d�
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>il possède un attribut étendu que le compteur n’a pas le droit de reporter sur une nouvelle copie</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Lancez le compteur dans un dossier qui vous appartient.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>c’est un fichier appartenant à un autre utilisateur, dans un dossier où d’autres peuvent écrire</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

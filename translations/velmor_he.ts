@@ -367,6 +367,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>יש לו מאפיין מורחב שהמונה אינו רשאי להעביר לעותק חדש של הקובץ</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+יש להפעיל את המונה מתיקייה משלך.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>זהו קובץ בבעלות משתמש אחר, בתיקייה שגם אחרים רשאים לכתוב אליה</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -364,6 +364,18 @@ Jadikan berkas itu berkas biasa yang dapat Anda baca dan tulis, atau jalankan pe
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>berkas itu memiliki atribut diperluas yang tidak boleh ditetapkan oleh penghitung pada salinan barunya</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Jalankan penghitung di folder milik Anda sendiri.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>berkas itu milik pengguna lain, di dalam folder yang juga dapat ditulisi orang lain</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

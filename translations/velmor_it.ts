@@ -368,6 +368,18 @@ Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il con
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>ha un attributo esteso che il contatore non è autorizzato a impostare su una nuova copia</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Avvia il contatore in una cartella di tua proprietà.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>è un file di proprietà di un altro utente, in una cartella in cui anche altri possono scrivere</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

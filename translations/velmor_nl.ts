@@ -368,6 +368,18 @@ Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of star
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>het heeft een uitgebreid attribuut dat de teller niet aan een nieuwe kopie ervan mag meegeven</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Start de teller in een eigen map.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>het is een bestand van een andere gebruiker, in een map waarin ook anderen mogen schrijven</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -372,6 +372,18 @@ Upewnij się, że jest to zwykły plik, który możesz odczytywać i zapisywać,
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>ma rozszerzony atrybut, którego program nie może nadać nowej kopii pliku</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Uruchom program we własnym katalogu.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>jest plikiem należącym do innego użytkownika, w katalogu, w którym prawo zapisu mają także inni</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -368,6 +368,18 @@ Transforme-o num ficheiro normal que possa ler e escrever, ou inicie o contador 
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>possui um atributo estendido que o contador não tem permissão para aplicar a uma nova cópia</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Inicie o contador numa pasta só sua.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>é um ficheiro de outro utilizador, numa pasta onde outros podem escrever</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

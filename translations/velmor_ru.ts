@@ -372,6 +372,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>у него есть расширенный атрибут, который счётчику не разрешено задать для новой копии файла</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Запустите счётчик в собственном каталоге.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>это файл, принадлежащий другому пользователю, в каталоге, доступном для записи не только вам</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -368,6 +368,18 @@ Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>den har ett utökat attribut som räknaren inte får föra över till en ny kopia av filen</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Starta räknaren i en egen mapp.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>den är en fil som ägs av en annan användare, i en mapp där även andra får skriva</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -364,6 +364,18 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>sayacın yeni kopyaya aktarma izni olmayan genişletilmiş bir özniteliği var</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Sayacı size ait bir dizinde başlatın.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>diğer kullanıcıların da yazabildiği bir dizinde, başka bir kullanıcıya ait bir dosya</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -372,6 +372,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>він має розширений атрибут, який лічильнику не дозволено встановити для нової копії файлу</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Запустіть лічильник у власній теці.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>це файл, що належить іншому користувачеві, у теці, доступній для запису не лише вам</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

@@ -363,6 +363,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>它带有扩展属性，而本程序无权为新副本设置该属性</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+请在您自己的目录中启动本程序。</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>它是属于其他用户的文件，且位于其他人可以写入的目录中</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>

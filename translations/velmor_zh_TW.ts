@@ -363,6 +363,18 @@ Make it a regular file that you may read and write, or start the counter in anot
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>它帶有延伸屬性，而本程式無權為新副本設定該屬性</translation>
     </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+請在您自己的目錄中啟動本程式。</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>它是屬於其他使用者的檔案，且位於其他人可以寫入的目錄中</translation>
+    </message>
 </context>
 <context>
     <name>TripDatePrompt</name>
