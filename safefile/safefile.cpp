@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <acl/libacl.h>
 #include <attr/libattr.h>
@@ -100,17 +101,25 @@ Descriptor openDirectory(int at, const char *name, const SystemCalls &calls)
 
 // By hand: openat2's RESOLVE_NO_SYMLINKS refuses every link, and the kernel's own link rule
 // checks only the last name of each link it follows; the rule wanted here, on every link,
-// needs each name looked at in turn. The kernel never follows a link here itself. Without
-// `followLast`, a link that is the last name is the location itself: the name a save renames
-// a new file over.
-FileLocation locateFile(const QString &path, const SystemCalls &calls, bool followLast = true)
+// needs each name looked at in turn. The kernel never follows a link here itself. `passed` gets
+// every directory a name was looked up in, but the location's own.
+FileLocation locateFile(const QString &path, const SystemCalls &calls,
+                        std::vector<Descriptor> *passed = nullptr)
 {
-    const auto failedAt = [](FileProblem problem) { return FileLocation{.problem = problem}; };
     const QByteArray encoded = QFile::encodeName(path);
     if (encoded.isEmpty())
-        return failedAt(failed(ENOENT));
+        return {.problem = failed(ENOENT)};
     QList<QByteArray> names = namesOf(encoded);
     Descriptor directory = openDirectory(AT_FDCWD, encoded.startsWith('/') ? "/" : ".", calls);
+    const auto leave = [&](Descriptor next = Descriptor()) {
+        if (passed && directory.get() >= 0)
+            passed->push_back(std::move(directory));
+        directory = std::move(next);
+    };
+    const auto failedAt = [&](FileProblem problem) {
+        leave();
+        return FileLocation{.problem = problem};
+    };
     if (directory.get() < 0)
         return failedAt(failed(errno));
     for (int links = 0; !names.isEmpty();) {
@@ -132,9 +141,7 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
                 return failedAt(refused(Refusal::LeadsNowhere));
             return here(); // the file may not exist yet
         }
-        if (S_ISLNK(entry.st_mode) && !followLast && names.isEmpty()) {
-            return here();
-        } else if (S_ISLNK(entry.st_mode)) {
+        if (S_ISLNK(entry.st_mode)) {
             if (shared && ownedByAnother(entry.st_uid, folder.st_uid))
                 return failedAt(refused(Refusal::ForeignLink));
             if (++links > kMostLinks)
@@ -145,12 +152,12 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
             if (size <= 0 || size == sizeof target)
                 return failedAt(failed(size < 0 ? errno : size == 0 ? ENOENT : ENAMETOOLONG));
             if (target[0] == '/')
-                directory = openDirectory(AT_FDCWD, "/", calls);
+                leave(openDirectory(AT_FDCWD, "/", calls));
             names = namesOf(QByteArray(target, size)) + names;
         } else if (names.isEmpty()) {
             return here();
         } else {
-            directory = openDirectory(directory.get(), name.constData(), calls);
+            leave(openDirectory(directory.get(), name.constData(), calls));
         }
         if (directory.get() < 0)
             return failedAt(failed(errno));
@@ -233,17 +240,23 @@ FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &c
 
 WatchPoints openToWatch(const QString &path, const SystemCalls &calls)
 {
+    std::vector<Descriptor> passed;
+    FileLocation location = locateFile(path, calls, &passed);
     WatchPoints points;
-    points.directory = std::move(locateFile(path, calls, false).directory);
-    FileLocation location = locateFile(path, calls);
     struct stat status = {};
     if (!inspectFile(location, status, calls))
         points.file = std::move(openInspected(location, O_PATH, status, calls).first);
-    struct stat own = {}, linked = {};
-    if (location.directory.get() >= 0 && calls.fstat(points.directory.get(), &own) == 0
-        && calls.fstat(location.directory.get(), &linked) == 0
-        && (own.st_dev != linked.st_dev || own.st_ino != linked.st_ino))
-        points.linkedDirectory = std::move(location.directory);
+    passed.push_back(std::move(location.directory));
+    QSet<std::pair<dev_t, ino_t>> seen; // a directory passed again is watched once
+    for (Descriptor &directory : passed) {
+        if (directory.get() < 0 || calls.fstat(directory.get(), &status) != 0)
+            continue;
+        const std::pair identity(status.st_dev, status.st_ino);
+        if (!seen.contains(identity)) {
+            seen.insert(identity);
+            points.directories.push_back(std::move(directory));
+        }
+    }
     return points;
 }
 

@@ -26,6 +26,7 @@
 
 #include <cerrno>
 #include <utility>
+#include <vector>
 
 // Why a file cannot be read or replaced: the system's error number, or the layer's own
 // reason for refusing the file. A default FileProblem is no problem at all.
@@ -93,16 +94,17 @@ FileRead readSmallFile(const QString &path, qint64 maxSize,
 FileProblem replaceFile(const QString &path, QByteArrayView bytes,
                         const SystemCalls &calls = SystemCalls::real());
 
-// What to watch to see the file at `path` change, opened without reading (O_PATH): the
-// directory that holds the path's own name, where a save renames a new file over it; where
-// links lead the name into another directory, that one too, where the file the link names may
-// be made again; and the file it leads to, which an editor may rewrite in place, where the
-// layer would read it. No file where nothing stands there or the layer refuses what does:
-// another user's link in a shared directory leads the watch nowhere, as it leads reading nowhere.
+// What to watch to see the file at `path` change, opened without reading (O_PATH): every
+// directory the layer looked a name up in on its way to the file, once each (the one that holds
+// the path's own name, where a save renames a new file over it; those of the links on the way
+// and of the directories they pass, any of which may be pointed elsewhere or renamed; and the
+// one the file is in, or would be made in), and the file, which an editor may rewrite in place,
+// where the layer would read it. The way stops where reading stops: another user's link in a
+// shared directory leads the watch no further, and no file is watched where nothing stands or
+// the layer refuses what does.
 struct WatchPoints
 {
-    Descriptor directory;
-    Descriptor linkedDirectory; // none where it is `directory` itself
+    std::vector<Descriptor> directories;
     Descriptor file;
 };
 WatchPoints openToWatch(const QString &path, const SystemCalls &calls = SystemCalls::real());

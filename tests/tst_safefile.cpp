@@ -474,8 +474,11 @@ private slots:
         QCOMPARE(read.bytes, refusal.isEmpty() ? kOld : QByteArray());
         // The watch goes where reading goes, and no further.
         const WatchPoints watch = openToWatch(QFile::decodeName(link), calls);
-        QCOMPARE(inode(watch.directory.get()), inode(directory));
-        QCOMPARE(inode(watch.linkedDirectory.get()), throughLink ? inode(home) : 0);
+        QList<ino_t> watched;
+        for (const Descriptor &fd : watch.directories)
+            watched << inode(fd.get());
+        QVERIFY(watched.contains(inode(directory)));
+        QCOMPARE(watched.contains(inode(home)), throughLink);
         QCOMPARE(inode(watch.file.get()),
                  refusal.isEmpty() ? inode(shape == u"file" ? link : target) : 0);
         QCOMPARE(describe(replaceFile(QFile::decodeName(link), kNew, calls)), refusal);
