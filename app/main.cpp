@@ -73,6 +73,12 @@ QString whyAlone(OneCounterPerFile::Alone why)
                                            "will not find this counter")
                    .arg(runtime);
         break;
+    case OneCounterPerFile::Alone::NoSocket:
+        said = QCoreApplication::translate("CommandLine",
+                                           "no socket can be made in %1, so a second start in this "
+                                           "directory will not find this counter")
+                   .arg(runtime);
+        break;
     case OneCounterPerFile::Alone::Unanswered:
         said = QCoreApplication::translate("CommandLine",
                                            "the counter already running in this directory does not "

@@ -177,7 +177,7 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &di
     m_lock = ::openat(m_runtime, m_name + ".lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (m_lock < 0 || !addressOf(reachable(m_name))
         || ::faccessat(AT_FDCWD, reachable({}).constData(), F_OK, 0) != 0) {
-        m_alone = Alone::NoLock;
+        m_alone = m_lock < 0 ? Alone::NoLock : Alone::NoSocket;
         return Claim::Alone;
     }
     const QByteArray token = activationToken.split('\n').constFirst().left(kLongestToken);
@@ -187,7 +187,7 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &di
         if (lock()) {
             if (listen())
                 return Claim::Counter;
-            m_alone = Alone::NoLock;
+            m_alone = Alone::NoSocket;
             return Claim::Alone;
         }
         if (errno != EWOULDBLOCK) {

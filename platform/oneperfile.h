@@ -28,7 +28,8 @@ public:
     {
         NoRuntimeDirectory, // XDG_RUNTIME_DIR is not set, or names nothing
         NoPrivateDirectory, // it is not a directory of the user's alone
-        NoLock,             // the runtime directory takes no lock or socket
+        NoLock,             // the runtime directory takes no lock
+        NoSocket,           // it takes the lock but no socket (read-only, or out of inodes)
         Unanswered,         // the counter that holds the lock does not answer
     };
 

@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("one that was killed: its lock is taken over") << "killed" << Claim::Counter;
         QTest::newRow("one that takes the request and never answers: beside it") << "silent" << Claim::Alone;
         QTest::newRow("one that connections held open and silent keep busy: still found") << "held" << Claim::HandedOver;
+        QTest::newRow("none, and no room for the socket once locked: said as such") << "no socket" << Claim::Alone;
         // clang-format on
     }
 
@@ -112,6 +113,9 @@ private slots:
         const int lock = ::open(QFile::encodeName(socket + ".lock"), O_RDWR | O_CLOEXEC);
         if (running != u"answering" && running != u"held")
             first.release();
+        // Read-only or out of inodes, as a directory in the socket's place makes it for root too.
+        if (running == u"no socket")
+            QCOMPARE(::mkdir(QFile::encodeName(socket), 0700), 0);
         if (running == u"killed") { // a lock its process held when it was killed
             const pid_t child = ::fork();
             if (child == 0) {
@@ -142,8 +146,9 @@ private slots:
         ::close(lock);
         if (silent >= 0)
             ::close(silent);
+        (void)::rmdir(QFile::encodeName(socket));
         if (claim == Claim::Alone)
-            QCOMPARE(why, Alone::Unanswered);
+            QCOMPARE(why, running == u"silent" ? Alone::Unanswered : Alone::NoSocket);
         QCOMPARE(asked.count(), claim == Claim::HandedOver ? 1 : 0);
         if (claim == Claim::HandedOver)
             QCOMPARE(asked.first().first().toByteArray(), QByteArray("the start's token"));

@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>المجلد %1 غير موجود، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>لا يمكن إنشاء مقبس في المجلد %1، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

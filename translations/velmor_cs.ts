@@ -109,6 +109,10 @@ národního prostředí.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>složka %1 neexistuje, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>ve složce %1 nelze vytvořit soket, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

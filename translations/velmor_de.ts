@@ -109,6 +109,10 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 existiert nicht, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 lässt sich kein Socket anlegen, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -110,6 +110,10 @@ configuración regional.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 no existe, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>no se puede crear un socket en %1, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

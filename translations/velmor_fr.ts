@@ -110,6 +110,10 @@ régionaux.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 n’existe pas, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>aucun socket ne peut être créé dans %1, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

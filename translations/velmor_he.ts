@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>התיקייה %1 אינה קיימת, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>לא ניתן ליצור שקע (socket) בתיקייה %1, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ format tanggal pada pengaturan wilayah Anda.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 tidak ada, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>soket tidak dapat dibuat di %1, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ avvia il contatore e letta nel formato di data delle tue impostazioni locali.</t
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 non esiste, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 non è possibile creare un socket, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 が存在しないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1 にソケットを作成できないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 디렉터리가 존재하지 않으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1에 소켓을 만들 수 없으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ en gelezen in de datumnotatie van je landinstellingen.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 bestaat niet, dus een tweede start in deze map vindt deze teller niet</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 kan geen socket worden aangemaakt, dus een tweede start in deze map vindt deze teller niet</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ z ustawieniami regionalnymi.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>katalog %1 nie istnieje, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>w katalogu %1 nie można utworzyć gniazda, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

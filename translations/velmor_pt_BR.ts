@@ -109,6 +109,10 @@ no formato de data das suas configurações regionais.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 não existe; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>não é possível criar um socket em %1; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ vacation.txt в каталоге, из которого запущен счёт�
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>каталога %1 не существует, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>в %1 не удаётся создать сокет, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ som dina språkinställningar använder.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 finns inte, så en andra start i den här mappen hittar inte den här räknaren</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>i %1 går det inte att skapa någon socket, så en andra start i den här mappen hittar inte den här räknaren</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

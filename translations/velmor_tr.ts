@@ -109,6 +109,10 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 dizini mevcut olmadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1 içinde soket oluşturulamadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -109,6 +109,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>теки %1 не існує, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>у %1 не вдається створити сокет, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

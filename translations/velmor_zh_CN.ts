@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 不存在，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>无法在 %1 中创建套接字，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 不存在，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>無法在 %1 中建立通訊端，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
