@@ -32,6 +32,7 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", chosen.platform);
     if (chosen.layerShell)
         useLayerShell();
+    useOnlyTheSessionsBus();
     // Each second repaints a few small labels. Handing those pixels to the X server through
     // shared memory makes the server answer every transfer, and the answer wakes the program
     // twice more; sent over the connection they cost nothing measurable.
