@@ -18,8 +18,9 @@ QString whatToDo() { return FileMessages::tr("\n\nChoose Setup Date to set the t
 
 // A file that is too large, or changed as it was opened or saved, a save replaces; one that
 // cannot be opened, or stands where no save may go, it cannot: the user has to see to the file
-// or the place first. Once the file holds a date, the running counter follows it. A disk that is
-// full or fails says what helps in its reason.
+// or the place first, and another user's file or link in a shared directory is not theirs to
+// see to. Once the file holds a date, the running counter follows it. A disk that is full or
+// fails says what helps in its reason.
 QString whatToDoAbout(const FileProblem &problem)
 {
     using Refusal = FileProblem::Refusal;
@@ -27,6 +28,9 @@ QString whatToDoAbout(const FileProblem &problem)
     case Refusal::TooLarge:
     case Refusal::Changed:
         return whatToDo();
+    case Refusal::ForeignLink:
+    case Refusal::ForeignFile:
+        return FileMessages::tr("\n\nStart the counter in a directory of your own.");
     case Refusal::None:
         if (problem.error == ENOSPC || problem.error == EDQUOT || problem.error == EIO
             || problem.error == EFBIG)
@@ -87,6 +91,9 @@ QString reason(const QString &path, const FileProblem &problem, bool saving, boo
     case Refusal::ForeignLink:
         return FileMessages::tr(
             "it is a link that another user made, in a directory that others may write to");
+    case Refusal::ForeignFile:
+        return FileMessages::tr(
+            "it is a file that another user owns, in a directory that others may write to");
     case Refusal::SharedHardLink:
         return FileMessages::tr(
             "it is a hard link to a file elsewhere, in a directory that others may write to");

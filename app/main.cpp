@@ -32,6 +32,7 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", chosen.platform);
     if (chosen.layerShell)
         useLayerShell();
+    useOnlyTheSessionsBus();
     // Each second repaints a few small labels. Handing those pixels to the X server through
     // shared memory makes the server answer every transfer, and the answer wakes the program
     // twice more; sent over the connection they cost nothing measurable.
@@ -71,6 +72,12 @@ QString whyAlone(OneCounterPerFile::Alone why)
         said = QCoreApplication::translate("CommandLine",
                                            "%1 takes no lock, so a second start in this directory "
                                            "will not find this counter")
+                   .arg(runtime);
+        break;
+    case OneCounterPerFile::Alone::NoSocket:
+        said = QCoreApplication::translate("CommandLine",
+                                           "no socket can be made in %1, so a second start in this "
+                                           "directory will not find this counter")
                    .arg(runtime);
         break;
     case OneCounterPerFile::Alone::Unanswered:

@@ -32,8 +32,6 @@ constexpr int kLongestToken = 1024;
 // longest, so that connections held open and silent never keep a start from the counter.
 constexpr int kMostAsking = 8;
 constexpr int kRetryMsecs = 20;
-// Starts that come together (a double click, or many more) bring the window forward once.
-constexpr qint64 kShownAgainMsecs = 250;
 
 QByteArray socketName(const QString &directory)
 {
@@ -124,8 +122,8 @@ private:
 
 } // namespace
 
-OneCounterPerFile::OneCounterPerFile(QObject *parent, int idleMsecs)
-    : QObject(parent), m_idleMsecs(idleMsecs)
+OneCounterPerFile::OneCounterPerFile(QObject *parent, int idleMsecs, int shownAgainMsecs)
+    : QObject(parent), m_idleMsecs(idleMsecs), m_shownAgainMsecs(shownAgainMsecs)
 {
 }
 
@@ -177,7 +175,7 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &di
     m_lock = ::openat(m_runtime, m_name + ".lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (m_lock < 0 || !addressOf(reachable(m_name))
         || ::faccessat(AT_FDCWD, reachable({}).constData(), F_OK, 0) != 0) {
-        m_alone = Alone::NoLock;
+        m_alone = m_lock < 0 ? Alone::NoLock : Alone::NoSocket;
         return Claim::Alone;
     }
     const QByteArray token = activationToken.split('\n').constFirst().left(kLongestToken);
@@ -187,7 +185,7 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &di
         if (lock()) {
             if (listen())
                 return Claim::Counter;
-            m_alone = Alone::NoLock;
+            m_alone = Alone::NoSocket;
             return Claim::Alone;
         }
         if (errno != EWOULDBLOCK) {
@@ -279,7 +277,7 @@ void OneCounterPerFile::answer()
             request->setEnabled(false);
             if (request->askedWhole()) {
                 const qint64 now = QDeadlineTimer::current().deadline();
-                if (m_lastShown < 0 || now - m_lastShown >= kShownAgainMsecs) {
+                if (m_lastShown < 0 || now - m_lastShown >= m_shownAgainMsecs) {
                     m_lastShown = now;
                     emit askedFor(request->token());
                 }

@@ -28,7 +28,8 @@ public:
     {
         NoRuntimeDirectory, // XDG_RUNTIME_DIR is not set, or names nothing
         NoPrivateDirectory, // it is not a directory of the user's alone
-        NoLock,             // the runtime directory takes no lock or socket
+        NoLock,             // the runtime directory takes no lock
+        NoSocket,           // it takes the lock but no socket (read-only, or out of inodes)
         Unanswered,         // the counter that holds the lock does not answer
     };
 
@@ -37,8 +38,12 @@ public:
     static constexpr int kAnswerMsecs = 10000;
     // How long the counter waits for a start that has connected to say what it wants.
     static constexpr int kIdleMsecs = 2000;
+    // Starts that come within this of each other (a double click, or many more) bring the window
+    // forward once.
+    static constexpr int kShownAgainMsecs = 250;
 
-    explicit OneCounterPerFile(QObject *parent = nullptr, int idleMsecs = kIdleMsecs);
+    explicit OneCounterPerFile(QObject *parent = nullptr, int idleMsecs = kIdleMsecs,
+                               int shownAgainMsecs = kShownAgainMsecs);
     ~OneCounterPerFile() override;
 
     // Opens the runtime directory that XDG_RUNTIME_DIR names, for claim(); -1 where there is
@@ -76,6 +81,7 @@ private:
     QByteArray reachable(const QByteArray &name) const;
 
     int m_idleMsecs;
+    int m_shownAgainMsecs;
     int m_runtime = -1; // the runtime directory, as opened
     QByteArray m_name;  // of the socket in it; the lock's is this and ".lock"
     int m_lock = -1;

@@ -56,8 +56,8 @@ void FileWatch::renew()
         return;
     }
     const WatchPoints points = openToWatch(m_path, m_calls);
-    for (const Descriptor *fd : {&points.directory, &points.linkedDirectory, &points.file}) {
-        if (fd->get() >= 0)
-            m_watcher.addPath(reachedThrough(*fd));
-    }
+    for (const Descriptor &directory : points.directories)
+        m_watcher.addPath(reachedThrough(directory));
+    if (points.file.get() >= 0)
+        m_watcher.addPath(reachedThrough(points.file));
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <acl/libacl.h>
 #include <attr/libattr.h>
@@ -73,8 +74,16 @@ struct FileLocation
     Descriptor directory;
     QByteArray name;
     bool sharedDirectory = false; // sticky and writable by others
-    FileProblem problem;          // why the path leads to no usable place
+    uid_t directoryOwner = 0;
+    FileProblem problem; // why the path leads to no usable place
 };
+
+// What another user may have put in a shared directory: neither the user's nor the directory
+// owner's, as the kernel's protected-links and protected-regular rules judge.
+bool ownedByAnother(uid_t owner, uid_t directoryOwner)
+{
+    return owner != ::geteuid() && owner != directoryOwner;
+}
 
 // The names of a path, in order; empty names (from doubled or trailing slashes) and "." say
 // nothing and are left out.
@@ -92,17 +101,25 @@ Descriptor openDirectory(int at, const char *name, const SystemCalls &calls)
 
 // By hand: openat2's RESOLVE_NO_SYMLINKS refuses every link, and the kernel's own link rule
 // checks only the last name of each link it follows; the rule wanted here, on every link,
-// needs each name looked at in turn. The kernel never follows a link here itself. Without
-// `followLast`, a link that is the last name is the location itself: the name a save renames
-// a new file over.
-FileLocation locateFile(const QString &path, const SystemCalls &calls, bool followLast = true)
+// needs each name looked at in turn. The kernel never follows a link here itself. `passed` gets
+// every directory a name was looked up in, but the location's own.
+FileLocation locateFile(const QString &path, const SystemCalls &calls,
+                        std::vector<Descriptor> *passed = nullptr)
 {
-    const auto failedAt = [](FileProblem problem) { return FileLocation{.problem = problem}; };
     const QByteArray encoded = QFile::encodeName(path);
     if (encoded.isEmpty())
-        return failedAt(failed(ENOENT));
+        return {.problem = failed(ENOENT)};
     QList<QByteArray> names = namesOf(encoded);
     Descriptor directory = openDirectory(AT_FDCWD, encoded.startsWith('/') ? "/" : ".", calls);
+    const auto leave = [&](Descriptor next = Descriptor()) {
+        if (passed && directory.get() >= 0)
+            passed->push_back(std::move(directory));
+        directory = std::move(next);
+    };
+    const auto failedAt = [&](FileProblem problem) {
+        leave();
+        return FileLocation{.problem = problem};
+    };
     if (directory.get() < 0)
         return failedAt(failed(errno));
     for (int links = 0; !names.isEmpty();) {
@@ -111,18 +128,21 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
             return failedAt(failed(errno));
         const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
         const QByteArray name = names.takeFirst();
+        const auto here = [&] {
+            return FileLocation{.directory = std::move(directory),
+                                .name = name,
+                                .sharedDirectory = shared,
+                                .directoryOwner = folder.st_uid};
+        };
         if (calls.fstatat(directory.get(), name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return failedAt(failed(errno));
             if (!names.isEmpty()) // a directory on the way is not there
                 return failedAt(refused(Refusal::LeadsNowhere));
-            // The file may not exist yet.
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+            return here(); // the file may not exist yet
         }
-        if (S_ISLNK(entry.st_mode) && !followLast && names.isEmpty()) {
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
-        } else if (S_ISLNK(entry.st_mode)) {
-            if (shared && entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid)
+        if (S_ISLNK(entry.st_mode)) {
+            if (shared && ownedByAnother(entry.st_uid, folder.st_uid))
                 return failedAt(refused(Refusal::ForeignLink));
             if (++links > kMostLinks)
                 return failedAt(refused(Refusal::LinkLoop));
@@ -132,12 +152,12 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
             if (size <= 0 || size == sizeof target)
                 return failedAt(failed(size < 0 ? errno : size == 0 ? ENOENT : ENAMETOOLONG));
             if (target[0] == '/')
-                directory = openDirectory(AT_FDCWD, "/", calls);
+                leave(openDirectory(AT_FDCWD, "/", calls));
             names = namesOf(QByteArray(target, size)) + names;
         } else if (names.isEmpty()) {
-            return {.directory = std::move(directory), .name = name, .sharedDirectory = shared};
+            return here();
         } else {
-            directory = openDirectory(directory.get(), name.constData(), calls);
+            leave(openDirectory(directory.get(), name.constData(), calls));
         }
         if (directory.get() < 0)
             return failedAt(failed(errno));
@@ -147,9 +167,10 @@ FileLocation locateFile(const QString &path, const SystemCalls &calls, bool foll
 
 // Looks at what stands at the location without following it, into `status`. A problem when
 // there is nothing (`missing()`), or something the layer must not use: a directory, what is
-// not a regular file, or, in a shared directory, a file with other names (hard links), which
-// may be someone else's file linked in there (the kernel's fs.protected_hardlinks rule, which
-// may be off, stops only its making).
+// not a regular file, or, in a shared directory, another user's file, which is not the user's
+// trip date whatever it holds (the kernel's fs.protected_regular rule, which may be off, keeps
+// only an O_CREAT open from it), or a file with other names (hard links), which may be someone
+// else's file linked in there (fs.protected_hardlinks, likewise, stops only its making).
 FileProblem inspectFile(const FileLocation &location, struct stat &status, const SystemCalls &calls)
 {
     if (location.problem)
@@ -162,6 +183,8 @@ FileProblem inspectFile(const FileLocation &location, struct stat &status, const
         return failed(EISDIR);
     if (!S_ISREG(status.st_mode))
         return refused(Refusal::NotRegularFile);
+    if (location.sharedDirectory && ownedByAnother(status.st_uid, location.directoryOwner))
+        return refused(Refusal::ForeignFile);
     if (location.sharedDirectory && status.st_nlink > 1)
         return refused(Refusal::SharedHardLink);
     return {};
@@ -217,23 +240,37 @@ FileRead readSmallFile(const QString &path, qint64 maxSize, const SystemCalls &c
 
 WatchPoints openToWatch(const QString &path, const SystemCalls &calls)
 {
+    std::vector<Descriptor> passed;
+    FileLocation location = locateFile(path, calls, &passed);
     WatchPoints points;
-    points.directory = std::move(locateFile(path, calls, false).directory);
-    FileLocation location = locateFile(path, calls);
     struct stat status = {};
     if (!inspectFile(location, status, calls))
         points.file = std::move(openInspected(location, O_PATH, status, calls).first);
-    struct stat own = {}, linked = {};
-    if (location.directory.get() >= 0 && calls.fstat(points.directory.get(), &own) == 0
-        && calls.fstat(location.directory.get(), &linked) == 0
-        && (own.st_dev != linked.st_dev || own.st_ino != linked.st_ino))
-        points.linkedDirectory = std::move(location.directory);
+    passed.push_back(std::move(location.directory));
+    QSet<std::pair<dev_t, ino_t>> seen; // a directory passed again is watched once
+    for (Descriptor &directory : passed) {
+        if (directory.get() < 0 || calls.fstat(directory.get(), &status) != 0)
+            continue;
+        const std::pair identity(status.st_dev, status.st_ino);
+        if (!seen.contains(identity)) {
+            seen.insert(identity);
+            points.directories.push_back(std::move(directory));
+        }
+    }
     return points;
 }
 
 namespace {
 
 bool unsupported(int error) { return error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP; }
+
+// An attribute of the old file that the copy could not be given: one the user may not set
+// (security.capability, which only a privileged process may), or one the file system does not
+// take on the copy, though it keeps it on the old file.
+FileProblem attributeNotGiven(int error)
+{
+    return error == EPERM || unsupported(error) ? refused(Refusal::AttributeKept) : failed(error);
+}
 
 // Every byte accounted for: a short write (a full disk) must not commit a cut-off file, and
 // a file system that takes nothing must not keep the save waiting for ever.
@@ -263,8 +300,7 @@ struct OldFile
 // What libattr leaves out is left out here too (the ACL, copied with the mode, and what
 // /etc/xattr.conf skips). An attribute the user may not read refuses the save rather than be
 // dropped; without /proc (ENOENT) none can be reached, and the save is refused as well. One the
-// copy may not be given (security.capability, which only a privileged process may set) refuses
-// it too.
+// copy cannot be given refuses it too.
 FileProblem copyAttributesThrough(const QByteArray &path, int copy, const SystemCalls &calls)
 {
     QByteArray names(XATTR_LIST_MAX, Qt::Uninitialized), value(XATTR_SIZE_MAX, Qt::Uninitialized);
@@ -278,9 +314,8 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
         const ssize_t length = calls.getxattr(path, name, value.data(), size_t(value.size()));
         if (length < 0 && errno != ENODATA) // ENODATA: removed meanwhile
             return failed(errno);
-        if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0
-            && !unsupported(errno))
-            return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
+        if (length >= 0 && calls.fsetxattr(copy, name, value.constData(), size_t(length), 0) != 0)
+            return attributeNotGiven(errno);
     }
     return {};
 }
@@ -289,8 +324,10 @@ FileProblem copyAttributesThrough(const QByteArray &path, int copy, const System
 // allows; libattr copies the extended attributes and libacl the ACL, both knowing which
 // attributes belong to the permissions; the mode is set last, without the set-user-ID and
 // set-group-ID bits. A file system that keeps no modes, ACLs or attributes does not stop the
-// save: it had none to lose. Attributes that the user may not read (of a file they may write
-// but not read), or may not give the copy, stop it, rather than be dropped.
+// save: it had none to lose (libattr then copies nothing and fails nothing). Attributes that the
+// user may not read (of a file they may write but not read), or that the copy cannot be given,
+// stop it, rather than be dropped: libattr goes on past an attribute it could not set and fails
+// at the end with the errno of the last, ENOTSUP after an EPERM too.
 FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct stat &status,
                                    const SystemCalls &calls)
 {
@@ -300,8 +337,8 @@ FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct st
     if (!old.readable) {
         if (const FileProblem problem = copyAttributesThrough(from, copy, calls))
             return problem;
-    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0 && !unsupported(errno)) {
-        return errno == EPERM ? refused(Refusal::AttributeKept) : failed(errno);
+    } else if (calls.copyAttributes(from, old.fd.get(), to, copy) != 0) {
+        return attributeNotGiven(errno);
     }
     const int acl = calls.copyAcl(from, old.readable ? old.fd.get() : -1, to, copy);
     if (acl != 0 && !unsupported(errno))

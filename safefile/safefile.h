@@ -5,8 +5,9 @@
 //
 // - Links are followed only as the kernel's protected-links rule would follow them, in every
 //   directory on the way, whether or not that rule is on: in a directory that is sticky and
-//   writable by others (/tmp), another user's link is not followed, and a file with other
-//   names there is neither read nor replaced. Nothing is opened in a way that blocks.
+//   writable by others (/tmp), another user's link is not followed, and another user's file
+//   (as the protected-regular rule judges it) or a file with other names there is neither read
+//   nor replaced. Nothing is opened in a way that blocks.
 // - A replacement is atomic: the old file stays whole until a complete new one, synced to disk,
 //   is renamed over it; a crash leaves the old file or the new one, and at most a copy beside.
 // - The new file keeps the old one's owner and group (where the system allows), mode (without
@@ -25,6 +26,7 @@
 
 #include <cerrno>
 #include <utility>
+#include <vector>
 
 // Why a file cannot be read or replaced: the system's error number, or the layer's own
 // reason for refusing the file. A default FileProblem is no problem at all.
@@ -34,6 +36,7 @@ struct FileProblem
     {
         None,           // the system's `error` says why
         ForeignLink,    // another user's link in a shared directory
+        ForeignFile,    // another user's file in a shared directory
         SharedHardLink, // a file with other names, in a shared directory
         NotRegularFile, // a device, a pipe or a socket
         LinkLoop,       // links that lead round in a circle
@@ -91,16 +94,17 @@ FileRead readSmallFile(const QString &path, qint64 maxSize,
 FileProblem replaceFile(const QString &path, QByteArrayView bytes,
                         const SystemCalls &calls = SystemCalls::real());
 
-// What to watch to see the file at `path` change, opened without reading (O_PATH): the
-// directory that holds the path's own name, where a save renames a new file over it; where
-// links lead the name into another directory, that one too, where the file the link names may
-// be made again; and the file it leads to, which an editor may rewrite in place, where the
-// layer would read it. No file where nothing stands there or the layer refuses what does:
-// another user's link in a shared directory leads the watch nowhere, as it leads reading nowhere.
+// What to watch to see the file at `path` change, opened without reading (O_PATH): every
+// directory the layer looked a name up in on its way to the file, once each (the one that holds
+// the path's own name, where a save renames a new file over it; those of the links on the way
+// and of the directories they pass, any of which may be pointed elsewhere or renamed; and the
+// one the file is in, or would be made in), and the file, which an editor may rewrite in place,
+// where the layer would read it. The way stops where reading stops: another user's link in a
+// shared directory leads the watch no further, and no file is watched where nothing stands or
+// the layer refuses what does.
 struct WatchPoints
 {
-    Descriptor directory;
-    Descriptor linkedDirectory; // none where it is `directory` itself
+    std::vector<Descriptor> directories;
     Descriptor file;
 };
 WatchPoints openToWatch(const QString &path, const SystemCalls &calls = SystemCalls::real());

@@ -62,5 +62,13 @@ inline QDateTime localTime(int y, int mo, int d, int h, int mi, int s, int ms = 
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 
-// Makes a timer go off now, as if its time had come.
-inline void fire(QTimer *timer) { QMetaObject::invokeMethod(timer, "timeout"); }
+// Makes a timer go off now, as if its time had come: a single-shot one stops, as Qt stops it.
+// False where it was not running, and would never have gone off by itself.
+inline bool fire(QTimer *timer)
+{
+    const bool running = timer->isActive();
+    if (timer->isSingleShot())
+        timer->stop();
+    QMetaObject::invokeMethod(timer, "timeout");
+    return running;
+}

@@ -30,13 +30,15 @@ private slots:
             "\n\nMake it a regular file that you may read and write, or start the counter in "
             "another directory.");
         const QString setup = QStringLiteral("\n\nChoose Setup Date to set the trip date.");
+        const QString own = QStringLiteral("\n\nStart the counter in a directory of your own.");
         const QString kept = QStringLiteral(".\n\nThe trip date stays as it was.");
         const auto row = [](const char *name, Kind kind, Refusal refusal, int error,
                             const QString &said) {
             QTest::newRow(name) << int(kind) << int(refusal) << error << said;
         };
         // clang-format off
-        row("read: another user's link", Kind::CannotRead, Refusal::ForeignLink, 0, "cannot be read: it is a link that another user made, in a directory that others may write to." + other);
+        row("read: another user's link", Kind::CannotRead, Refusal::ForeignLink, 0, "cannot be read: it is a link that another user made, in a directory that others may write to." + own);
+        row("read: another user's file", Kind::CannotRead, Refusal::ForeignFile, 0, "cannot be read: it is a file that another user owns, in a directory that others may write to." + own);
         row("read: a pipe", Kind::CannotRead, Refusal::NotRegularFile, 0, "cannot be read: it is not a regular file." + other);
         row("read: swapped as it was opened", Kind::CannotRead, Refusal::Changed, 0, "cannot be read: it changed while it was being opened." + setup);
         row("read: too large", Kind::CannotRead, Refusal::TooLarge, 0, "cannot be read: it is too large to be a trip date file." + setup);

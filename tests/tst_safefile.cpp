@@ -10,9 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/acl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -24,9 +22,11 @@ constexpr int kNobody = 65534;
 // directory it blames.
 QString describe(const FileProblem &problem)
 {
-    static const char *const refusals[] = {
-        "",        "ForeignLink", "SharedHardLink", "NotRegularFile", "LinkLoop", "LeadsNowhere",
-        "Changed", "TooLarge",    "NothingWritten", "AttributeKept"};
+    // clang-format off
+    static const char *const refusals[] = {"", "ForeignLink", "ForeignFile", "SharedHardLink",
+        "NotRegularFile", "LinkLoop", "LeadsNowhere", "Changed", "TooLarge", "NothingWritten",
+        "AttributeKept"};
+    // clang-format on
     static_assert(std::size(refusals) == int(FileProblem::Refusal::AttributeKept) + 1);
     QString said = problem.refusal != FileProblem::Refusal::None
                        ? QString::fromLatin1(refusals[int(problem.refusal)])
@@ -131,19 +131,27 @@ const SystemCalls &install(const QString &faults)
             calls.listxattr = [](const char *, char *, size_t) -> ssize_t {
                 return errno = EIO, -1;
             };
-        if (fault == u"attributes refused") { // security.capability, which anyone may read and
-                                              // only a privileged process set
+        if (fault == u"grows as it is read") // by 4 KiB, as the first read is made
+            calls.read = [](int fd, void *bytes, size_t size) {
+                const QByteArray file = "/proc/self/fd/" + QByteArray::number(fd);
+                const int grown = reads++ == 0 ? ::open(file, O_WRONLY | O_APPEND) : -1;
+                (void)(::write(grown, QByteArray(4096, ' '), 4096) + ::close(grown));
+                return ::read(fd, bytes, size);
+            };
+        if (fault == u"attributes refused") { // readable; a capability, which only a privileged
+                                              // process may set, and a user attribute the file
+                                              // system refuses on the copy
             calls.getxattr = [](const char *, const char *, void *value, size_t) -> ssize_t {
                 std::memcpy(value, "winter", 6);
                 return 6;
             };
-            calls.fsetxattr = [](int, const char *, const void *, size_t, int) {
-                return errno = EPERM, -1;
+            calls.fsetxattr = [](int, const char *name, const void *, size_t, int) {
+                return errno = std::strncmp(name, "security.", 9) == 0 ? EPERM : ENOTSUP, -1;
             };
         }
-        if (fault == u"libattr refused")
+        if (fault == u"libattr refused") // those two: it says the last
             calls.copyAttributes = [](const char *, int, const char *, int) {
-                return errno = EPERM, -1;
+                return errno = ENOTSUP, -1;
             };
         if (fault == u"no /proc") { // every name under /proc is missing
             calls.linkat = [](int from, const char *name, int to, const char *as, int flags) {
@@ -211,8 +219,8 @@ bool chain(const QByteArray &name, int links)
 
 // Makes what stands at vacation.txt: a regular file (0640), one carrying owner, set-ID bits,
 // ACL and attributes, one its owner may not write (0444), or may write but not read (with an
-// ACL, and with an attribute too), a named pipe behind the user's link, a sparse gigabyte, a
-// socket, links in a circle or into a directory that is not there, a link to a file anyone may
+// ACL, and with an attribute too), a named pipe behind the user's link, a sparse gigabyte,
+// links in a circle or into a directory that is not there, a link to a file anyone may
 // write in a directory its owner may not, a directory, or nothing.
 bool make(const QString &what, const QString &path)
 {
@@ -236,15 +244,10 @@ bool make(const QString &what, const QString &path)
                && (writeFile(QFile::decodeName(locked + "/trip.txt"), kOld), true)
                && ::chmod(locked + "/trip.txt", 0666) == 0 && ::chmod(locked, 0555) == 0
                && ::symlink("locked/trip.txt", name) == 0;
-    sockaddr_un address{.sun_family = AF_UNIX};
-    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
-    return what == u"file"        ? ::chmod(name, 0640) == 0
-           : what == u"read-only" ? ::chmod(name, 0444) == 0
-           : what == u"fifo"      ? ::mkfifo(pipe, 0600) == 0 && ::symlink(pipe, name) == 0
-           : what == u"sparse"    ? QFile::resize(path, 1 << 30) // takes no room on disk
-           : what == u"socket"    ? ::bind(::socket(AF_UNIX, SOCK_STREAM, 0),
-                                           reinterpret_cast<sockaddr *>(&address), sizeof address)
-                                     == 0
+    return what == u"file"             ? ::chmod(name, 0640) == 0
+           : what == u"read-only"      ? ::chmod(name, 0444) == 0
+           : what == u"fifo"           ? ::mkfifo(pipe, 0600) == 0 && ::symlink(pipe, name) == 0
+           : what == u"sparse"         ? QFile::resize(path, 1 << 30) // takes no room on disk
            : what == u"loop"           ? ::symlink("vacation.txt", name) == 0
            : what == u"nowhere"        ? ::symlink("nodir/trip.txt", name) == 0
            : what == u"directory"      ? ::mkdir(name, 0700) == 0
@@ -324,18 +327,18 @@ private slots:
         QTest::newRow("an attribute that cannot be read is not dropped") << "write-only, an attribute" << "" << "EACCES" << "EACCES";
         QTest::newRow("attributes that cannot be listed are not dropped") << "write-only, an ACL" << "listxattr ENOENT" << "EACCES" << "EACCES";
         QTest::newRow("a disk that fails to list them is said so") << "write-only, an ACL" << "listxattr EIO" << "EACCES" << "EIO";
-        QTest::newRow("an attribute the copy may not be given is not dropped") << "write-only, an attribute" << "attributes refused" << "EACCES" << "AttributeKept";
-        QTest::newRow("nor where libattr copies them") << "carrying" << "libattr refused" << "" << "AttributeKept";
+        QTest::newRow("an attribute the copy cannot be given is not dropped") << "write-only, an attribute" << "attributes refused" << "EACCES" << "AttributeKept";
+        QTest::newRow("nor where libattr copies them and says the last failure") << "carrying" << "libattr refused" << "" << "AttributeKept";
         QTest::newRow("40 links in a row, as many as the kernel follows") << "chain 40" << "" << "" << "";
         QTest::newRow("41 links in a row") << "chain 41" << "" << "LinkLoop" << "LinkLoop";
         QTest::newRow("no /proc to reach a file that cannot be read") << "write-only, an ACL" << "no /proc" << "EACCES" << "EACCES";
         QTest::newRow("the directory that refuses is named") << "locked" << "" << "" << "EACCES in locked";
         QTest::newRow("a directory") << "directory" << "" << "EISDIR" << "EISDIR";
         QTest::newRow("a named pipe behind the user's link, never waited on") << "fifo" << "" << "NotRegularFile" << "NotRegularFile";
-        QTest::newRow("a socket") << "socket" << "" << "NotRegularFile" << "NotRegularFile";
         QTest::newRow("links in a circle") << "loop" << "" << "LinkLoop" << "LinkLoop";
         QTest::newRow("a link into a directory that is not there") << "nowhere" << "" << "LeadsNowhere" << "LeadsNowhere";
         QTest::newRow("a sparse gigabyte") << "sparse" << "" << "TooLarge" << "";
+        QTest::newRow("a file that grows as it is read") << "file" << "grows as it is read" << "TooLarge" << "";
         // clang-format on
     }
 
@@ -372,7 +375,7 @@ private slots:
         const FileProblem saved = replaceFile(m_path, kNew, Fakes::install(faults));
         QVERIFY(!nobody || becomeOwner(m_dir->path(), false));
         QCOMPARE(describe(read.problem), reads);
-        if (reads == u"TooLarge") // never read at all
+        if (make == u"sparse") // never read at all
             QCOMPARE(readsMade, 0);
         QCOMPARE(read.bytes, reads.isEmpty() ? kOld : QByteArray());
         QCOMPARE(describe(saved), saves);
@@ -406,18 +409,18 @@ private slots:
     }
 
     // In a directory that is sticky and writable by others, a link on the way to vacation.txt
-    // is followed only when it belongs to the user or to the directory's owner, and a file
-    // with other names is neither read nor replaced; anywhere else links work as the user made
-    // them. The file behind a refused link is never touched.
+    // is followed only when it belongs to the user or to the directory's owner, and another
+    // user's file or a file with other names is neither read nor replaced; anywhere else links
+    // and files work as the user made them. The file behind a refused link is never touched.
     void links_followedOnlyWhenTrusted_data()
     {
         QTest::addColumn<QString>("shape"); // link: vacation.txt -> ../home/trip.txt;
-                                            // hard: a hard link to it;
+                                            // hard: a hard link to it; file: a file of its own;
                                             // via: vacation.txt -> sub/trip.txt, sub -> ../home
         QTest::addColumn<uint>("mode");     // of the directory holding vacation.txt
         QTest::addColumn<int>("directoryOwner");  // -1: the user
         QTest::addColumn<int>("linkOwner");       // of vacation.txt, or of sub
-        QTest::addColumn<QString>("refusal");     // empty: read and saved through the link
+        QTest::addColumn<QString>("refusal");     // empty: read and saved
         const int another = int(::geteuid()) + 1; // not the user
         // clang-format off
         QTest::newRow("another user's link in a shared directory") << "link" << 01777u << -1 << another << "ForeignLink";
@@ -429,6 +432,8 @@ private slots:
         QTest::newRow("a hard link in another user's shared directory") << "hard" << 01777u << another << -1 << "SharedHardLink";
         QTest::newRow("a hard link in the user's own shared directory") << "hard" << 01777u << -1 << -1 << "SharedHardLink";
         QTest::newRow("a hard link elsewhere: the other name keeps the old date") << "hard" << 0755u << -1 << -1 << "";
+        QTest::newRow("another user's file in a shared directory") << "file" << 01777u << -1 << another << "ForeignFile";
+        QTest::newRow("another user's file in a directory its group shares") << "file" << 0770u << -1 << another << "";
         // clang-format on
     }
 
@@ -446,9 +451,13 @@ private slots:
         writeFile(QFile::decodeName(target), kOld);
         QCOMPARE(::chmod(target, 0640), 0);
         const QByteArray owned = shape == u"via" ? directory + "/sub" : link;
-        QCOMPARE(shape == u"hard"  ? ::link(target, link)
-                 : shape == u"via" ? ::symlink("../home", owned) | ::symlink("sub/trip.txt", link)
-                                   : ::symlink("../home/trip.txt", link),
+        const bool linked = shape == u"link" || shape == u"via";
+        if (shape == u"file")
+            writeFile(QFile::decodeName(link), kOld);
+        QCOMPARE(shape == u"file"   ? 0
+                 : shape == u"hard" ? ::link(target, link)
+                 : shape == u"via"  ? ::symlink("../home", owned) | ::symlink("sub/trip.txt", link)
+                                    : ::symlink("../home/trip.txt", link),
                  0);
         QCOMPARE(::chmod(directory, mode), 0);
         // Another user's side, as the layer sees it: made by the user, owned as the row says.
@@ -459,22 +468,26 @@ private slots:
             Fakes::otherOwner[inode(directory)] = uid_t(directoryOwner);
         const SystemCalls &calls = Fakes::install(QString());
 
-        const bool throughLink = shape != u"hard" && refusal.isEmpty();
+        const bool throughLink = linked && refusal.isEmpty();
         const FileRead read = readSmallFile(QFile::decodeName(link), 4096, calls);
         QCOMPARE(describe(read.problem), refusal);
         QCOMPARE(read.bytes, refusal.isEmpty() ? kOld : QByteArray());
         // The watch goes where reading goes, and no further.
         const WatchPoints watch = openToWatch(QFile::decodeName(link), calls);
-        QCOMPARE(inode(watch.directory.get()), inode(directory));
-        QCOMPARE(inode(watch.linkedDirectory.get()), throughLink ? inode(home) : 0);
-        QCOMPARE(inode(watch.file.get()), refusal.isEmpty() ? inode(target) : 0);
+        QList<ino_t> watched;
+        for (const Descriptor &fd : watch.directories)
+            watched << inode(fd.get());
+        QVERIFY(watched.contains(inode(directory)));
+        QCOMPARE(watched.contains(inode(home)), throughLink);
+        QCOMPARE(inode(watch.file.get()),
+                 refusal.isEmpty() ? inode(shape == u"file" ? link : target) : 0);
         QCOMPARE(describe(replaceFile(QFile::decodeName(link), kNew, calls)), refusal);
         QCOMPARE(contents(QFile::decodeName(target)), throughLink ? kNew : kOld);
         QCOMPARE(contents(QFile::decodeName(link)), refusal.isEmpty() ? kNew : kOld);
         struct stat status = {};
         QCOMPARE(::lstat(link, &status), 0);
         // A link stays a link, and its file keeps its permissions.
-        QCOMPARE(S_ISLNK(status.st_mode), shape != u"hard");
+        QCOMPARE(S_ISLNK(status.st_mode), linked);
         QCOMPARE(::stat(target, &status) == 0 ? status.st_mode & 07777 : 0, 0640u);
     }
 };

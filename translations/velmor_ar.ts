@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>المجلد %1 غير موجود، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>لا يمكن إنشاء مقبس في المجلد %1، لذا لن يعثر تشغيل ثانٍ في هذا المجلد على هذا العدّاد</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -382,6 +386,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>يحمل سمة موسّعة لا يُسمح للعدّاد بنقلها إلى نسخة جديدة من الملف</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+شغّل العدّاد من مجلد خاص بك.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>إنه ملف يملكه مستخدم آخر، في مجلد يمكن للآخرين الكتابة فيه</translation>
     </message>
 </context>
 <context>

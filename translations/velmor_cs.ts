@@ -109,6 +109,10 @@ národního prostředí.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>složka %1 neexistuje, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>ve složce %1 nelze vytvořit soket, takže když program v této složce spustíte znovu, tuto běžící instanci nenajde</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -371,6 +375,18 @@ Zajistěte, aby to byl běžný soubor, který můžete číst i měnit, nebo sp
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>má rozšířený atribut, který program nemá oprávnění přenést na novou kopii souboru</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Spusťte program ve vlastní složce.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>je to soubor, který patří jinému uživateli, a to ve složce, do které mohou zapisovat i ostatní</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,10 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 existiert nicht, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 lässt sich kein Socket anlegen, daher findet ein zweiter Start in diesem Verzeichnis diesen Zähler nicht</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +371,18 @@ Machen Sie daraus eine gewöhnliche Datei, für die Sie Lese- und Schreibrechte 
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>sie hat ein erweitertes Attribut, das der Zähler einer neuen Kopie nicht mitgeben darf</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Starten Sie den Zähler in einem eigenen Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>sie gehört einem anderen Benutzer und liegt in einem Verzeichnis, in das auch andere schreiben dürfen</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,10 @@ configuración regional.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 no existe, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>no se puede crear un socket en %1, así que, si se vuelve a iniciar en esta carpeta, no se encontrará este contador</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -368,6 +372,18 @@ Conviértalo en un archivo normal que pueda leer y escribir, o inicie el contado
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>lleva un atributo extendido que el contador no tiene permiso para aplicar a una copia nueva</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Inicie el contador en una carpeta propia.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>es un archivo de otro usuario, en una carpeta en la que otros pueden escribir</translation>
     </message>
 </context>
 <context>

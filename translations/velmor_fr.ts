@@ -110,6 +110,10 @@ régionaux.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 n’existe pas, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>aucun socket ne peut être créé dans %1, si bien qu’un second lancement dans ce dossier ne trouvera pas ce compteur</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -368,6 +372,18 @@ Faites-en un fichier ordinaire sur lequel vous avez les droits de lecture et d�
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>il possède un attribut étendu que le compteur n’a pas le droit de reporter sur une nouvelle copie</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Lancez le compteur dans un dossier qui vous appartient.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>c’est un fichier appartenant à un autre utilisateur, dans un dossier où d’autres peuvent écrire</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>התיקייה %1 אינה קיימת, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>לא ניתן ליצור שקע (socket) בתיקייה %1, ולכן הפעלה נוספת בתיקייה הזו לא תמצא את המונה הזה</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -366,6 +370,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>יש לו מאפיין מורחב שהמונה אינו רשאי להעביר לעותק חדש של הקובץ</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+יש להפעיל את המונה מתיקייה משלך.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>זהו קובץ בבעלות משתמש אחר, בתיקייה שגם אחרים רשאים לכתוב אליה</translation>
     </message>
 </context>
 <context>

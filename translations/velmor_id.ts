@@ -109,6 +109,10 @@ format tanggal pada pengaturan wilayah Anda.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 tidak ada, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>soket tidak dapat dibuat di %1, sehingga penghitung kedua yang dijalankan di folder ini tidak akan menemukan penghitung ini</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -363,6 +367,18 @@ Jadikan berkas itu berkas biasa yang dapat Anda baca dan tulis, atau jalankan pe
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>berkas itu memiliki atribut diperluas yang tidak boleh ditetapkan oleh penghitung pada salinan barunya</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Jalankan penghitung di folder milik Anda sendiri.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>berkas itu milik pengguna lain, di dalam folder yang juga dapat ditulisi orang lain</translation>
     </message>
 </context>
 <context>

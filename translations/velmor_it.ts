@@ -109,6 +109,10 @@ avvia il contatore e letta nel formato di data delle tue impostazioni locali.</t
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 non esiste, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 non è possibile creare un socket, quindi un secondo avvio in questa cartella non rileverà questo contatore</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +371,18 @@ Trasformalo in un file regolare che puoi leggere e scrivere, oppure avvia il con
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>ha un attributo esteso che il contatore non è autorizzato a impostare su una nuova copia</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Avvia il contatore in una cartella di tua proprietà.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>è un file di proprietà di un altro utente, in una cartella in cui anche altri possono scrivere</translation>
     </message>
 </context>
 <context>

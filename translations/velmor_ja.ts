@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 が存在しないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1 にソケットを作成できないため、このディレクトリでもう一度起動しても、実行中のこのプログラムは見つかりません</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -362,6 +366,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>拡張属性が設定されていますが、このプログラムには新しいコピーにその拡張属性を設定する権限がありません</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+自分専用のディレクトリでプログラムを起動してください。</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>他のユーザーも書き込めるディレクトリにある、別のユーザーが所有するファイルです</translation>
     </message>
 </context>
 <context>

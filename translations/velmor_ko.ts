@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 디렉터리가 존재하지 않으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1에 소켓을 만들 수 없으므로, 이 디렉터리에서 다시 실행해도 지금 실행 중인 이 프로그램을 찾지 못합니다</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -362,6 +366,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>확장 속성이 설정되어 있지만, 이 프로그램에는 새 사본에 그 확장 속성을 설정할 권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+본인 소유의 디렉터리에서 프로그램을 실행하세요.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>다른 사람도 쓸 수 있는 디렉터리에 있는, 다른 사용자가 소유한 파일입니다</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,10 @@ en gelezen in de datumnotatie van je landinstellingen.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 bestaat niet, dus een tweede start in deze map vindt deze teller niet</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>in %1 kan geen socket worden aangemaakt, dus een tweede start in deze map vindt deze teller niet</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +371,18 @@ Maak er een gewoon bestand van waarvoor je lees- en schrijfrechten hebt, of star
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>het heeft een uitgebreid attribuut dat de teller niet aan een nieuwe kopie ervan mag meegeven</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Start de teller in een eigen map.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>het is een bestand van een andere gebruiker, in een map waarin ook anderen mogen schrijven</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,10 @@ z ustawieniami regionalnymi.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>katalog %1 nie istnieje, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>w katalogu %1 nie można utworzyć gniazda, więc program uruchomiony ponownie w tym katalogu nie odnajdzie tej działającej kopii</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -371,6 +375,18 @@ Upewnij się, że jest to zwykły plik, który możesz odczytywać i zapisywać,
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>ma rozszerzony atrybut, którego program nie może nadać nowej kopii pliku</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Uruchom program we własnym katalogu.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>jest plikiem należącym do innego użytkownika, w katalogu, w którym prawo zapisu mają także inni</translation>
     </message>
 </context>
 <context>

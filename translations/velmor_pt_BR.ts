@@ -109,6 +109,10 @@ no formato de data das suas configurações regionais.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 não existe; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>não é possível criar um socket em %1; por isso, um segundo contador iniciado nesta pasta não vai encontrar este</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +371,18 @@ Transforme-o em um arquivo comum que você possa ler e gravar, ou inicie o conta
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>possui um atributo estendido que o contador não tem permissão para aplicar a uma nova cópia</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Inicie o contador em uma pasta só sua.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>é um arquivo de outro usuário, em uma pasta onde outras pessoas podem gravar</translation>
     </message>
 </context>
 <context>

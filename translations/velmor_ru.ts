@@ -109,6 +109,10 @@ vacation.txt в каталоге, из которого запущен счёт�
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>каталога %1 не существует, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>в %1 не удаётся создать сокет, поэтому при повторном запуске в текущем каталоге этот счётчик не будет найден</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -371,6 +375,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>у него есть расширенный атрибут, который счётчику не разрешено задать для новой копии файла</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Запустите счётчик в собственном каталоге.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>это файл, принадлежащий другому пользователю, в каталоге, доступном для записи не только вам</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,10 @@ som dina språkinställningar använder.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 finns inte, så en andra start i den här mappen hittar inte den här räknaren</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>i %1 går det inte att skapa någon socket, så en andra start i den här mappen hittar inte den här räknaren</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +371,18 @@ Gör om den till en vanlig fil som du har läs- och skrivbehörighet till, eller
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>den har ett utökat attribut som räknaren inte får föra över till en ny kopia av filen</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Starta räknaren i en egen mapp.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>den är en fil som ägs av en annan användare, i en mapp där även andra får skriva</translation>
     </message>
 </context>
 <context>

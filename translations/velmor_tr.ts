@@ -109,6 +109,10 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 dizini mevcut olmadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>%1 içinde soket oluşturulamadığından, sayaç bu dizinde ikinci kez başlatılırsa çalışmakta olan bu sayacı bulamayacak</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -363,6 +367,18 @@ Dosyayı okuyup yazabileceğiniz normal bir dosyaya dönüştürün ya da sayac�
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>sayacın yeni kopyaya aktarma izni olmayan genişletilmiş bir özniteliği var</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Sayacı size ait bir dizinde başlatın.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>diğer kullanıcıların da yazabildiği bir dizinde, başka bir kullanıcıya ait bir dosya</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>теки %1 не існує, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>у %1 не вдається створити сокет, тому під час повторного запуску в поточній теці цей лічильник не буде знайдено</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -371,6 +375,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>він має розширений атрибут, який лічильнику не дозволено встановити для нової копії файлу</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+Запустіть лічильник у власній теці.</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>це файл, що належить іншому користувачеві, у теці, доступній для запису не лише вам</translation>
     </message>
 </context>
 <context>

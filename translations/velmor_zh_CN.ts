@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 不存在，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>无法在 %1 中创建套接字，因此在当前目录中再次启动时将找不到这个正在运行的程序</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -362,6 +366,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>它带有扩展属性，而本程序无权为新副本设置该属性</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+请在您自己的目录中启动本程序。</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>它是属于其他用户的文件，且位于其他人可以写入的目录中</translation>
     </message>
 </context>
 <context>

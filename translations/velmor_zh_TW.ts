@@ -108,6 +108,10 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1 does not exist, so a second start in this directory will not find this counter</source>
         <translation>%1 不存在，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
     </message>
+    <message>
+        <source>no socket can be made in %1, so a second start in this directory will not find this counter</source>
+        <translation>無法在 %1 中建立通訊端，因此在目前目錄中再次啟動時將找不到這個正在執行的程式</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -362,6 +366,18 @@ Make it a regular file that you may read and write, or start the counter in anot
     <message>
         <source>it carries an extended attribute that the counter may not give a new copy of it</source>
         <translation>它帶有延伸屬性，而本程式無權為新副本設定該屬性</translation>
+    </message>
+    <message>
+        <source>
+
+Start the counter in a directory of your own.</source>
+        <translation>
+
+請在您自己的目錄中啟動本程式。</translation>
+    </message>
+    <message>
+        <source>it is a file that another user owns, in a directory that others may write to</source>
+        <translation>它是屬於其他使用者的檔案，且位於其他人可以寫入的目錄中</translation>
     </message>
 </context>
 <context>

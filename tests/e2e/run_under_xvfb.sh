@@ -3,19 +3,21 @@
 # date file, and checks what a user sees on screenshots: the window's client area at its
 # place with the banner, the four figures purple on white and centred in their slots, and
 # the About window under it; neither window with a taskbar button; then "Close" ends the
-# program, leaving the date file as it was. With no window manager every place is exact, and
-# a second start in the same directory shows the first counter and ends. Under a window manager (xfwm4, openbox, one with a title
-# bar taller than the counter's place allows for, icewm, metacity), the frame starts on the
-# screen and the banner as near its place as that allows; the About window goes directly
-# under the main window's frame; a minimised counter shows in the taskbar until restored; the
-# prompt cannot be minimised, maximised or resized; a second start brings the counter to the
-# front also right after the user typed in another program; and a close through the window
-# manager while the prompt is open ends the program.
+# program, leaving the date file as it was and no process of the counter's making behind. With
+# no window manager every place is exact, a second start in the same directory shows the first
+# counter and ends, and the session has no bus, where the counter starts none (dbus-launch
+# would). Under a window manager (xfwm4, openbox, one with a title bar taller than the
+# counter's place allows for, icewm, metacity), the frame starts on the screen and the banner
+# as near its place as that allows; the About window goes directly under the main window's
+# frame; a minimised counter shows in the taskbar until restored; the prompt cannot be
+# minimised, maximised or resized; a second start brings the counter to the front also right
+# after the user typed in another program; and a close through the window manager while the
+# prompt is open ends the program.
 # usage: run_under_xvfb.sh PROGRAM [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
 wm=${2:-}
-tools=(xdotool import convert xprop xwininfo ${wm:+${wm%-*} dbus-daemon zenity wmctrl})
+tools=(xdotool import convert xprop xwininfo dbus-launch ${wm:+${wm%-*} dbus-daemon zenity wmctrl})
 source "$(dirname "$(realpath "$0")")/xvfb.sh" "$@"
 
 pid=
@@ -76,7 +78,9 @@ if [ -n "$wm" ]; then
     wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "$wm did not take the screen"
 fi
 unset QT_QPA_PLATFORM
-LANG=C.UTF-8 FAKETIME='@2030-12-20 10:00:00' LD_PRELOAD=$faketime_library "$program" 2>>"$log" &
+[ -n "$wm" ] || unset DBUS_SESSION_BUS_ADDRESS
+# Every start of the counter carries a mark in its environment, which what it starts inherits.
+LANG=C.UTF-8 FAKETIME='@2030-12-20 10:00:00' LD_PRELOAD=$faketime_library VELMOR_STARTED=$work "$program" 2>>"$log" &
 pid=$!
 shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
 wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"
@@ -170,7 +174,7 @@ if [ -n "$wm" ]; then
     active() { xdotool getactivewindow 2>/dev/null; }
     wait_until eval '[ "$(active)" = "$elsewhere" ]' || fail "the other program did not get the keyboard"
     xdotool type --delay 20 "typed elsewhere"
-    timeout 60 "$program" 2>>"$log" || fail "a second start exited with $?"
+    VELMOR_STARTED=$work timeout 60 "$program" 2>>"$log" || fail "a second start exited with $?"
     wait_until eval '[ "$(active)" = "$window" ]' \
         || fail "a second start left the counter behind: $(xdotool getactivewindow getwindowname 2>&1) is active"
     kill "$other"; wait "$other" 2>/dev/null || true
@@ -184,7 +188,7 @@ if [ -n "$wm" ]; then
 else
     # A second start in the same directory shows this counter and ends.
     counters() { xdotool search --onlyvisible --name '^Velmor Trip Counter$' | wc -l; }
-    timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
+    VELMOR_STARTED=$work timeout 60 "$program" 2>>"$log" || fail "a second start in the same directory exited with $?"
     [ "$(counters)" = 1 ] || fail "a second start in the same directory opened a window of its own"
 fi
 
@@ -194,6 +198,8 @@ if [ -z "$wm" ]; then
     timeout 60 tail --pid="$pid" -f /dev/null || fail "Close did not end the program"
 fi
 wait "$pid" || fail "the program exited with $?"
+left=$(grep -lsxz "VELMOR_STARTED=$work" /proc/[0-9]*/environ | cut -d/ -f3 | paste -sd, | xargs -r ps -o args= -p) || true
+[ -z "$left" ] || fail "the counter left processes behind: $left"
 [ "$(sha256sum vacation.txt)" = "$before" ] || fail "vacation.txt changed"
 [ "$(ls -A)" = vacation.txt ] || fail "the program left files behind: $(ls -A)"
 echo "e2e${wm:+ under $wm}: window and About window at their places, figures purple and centred, closed cleanly"
