@@ -100,10 +100,15 @@ int main(int argc, char *argv[])
     if (!verdict.start)
         return verdict.exitStatus;
     // The launcher's startup notification, or on Wayland its activation token, which Qt takes
-    // out of the environment as it starts.
-    const QByteArray startupId =
-        qgetenv(qgetenv("QT_QPA_PLATFORM").startsWith("wayland") ? "XDG_ACTIVATION_TOKEN"
-                                                                 : "DESKTOP_STARTUP_ID");
+    // out of the environment as it starts. GLib before 2.76 (Debian 12's) hands a Wayland
+    // launcher's token over as DESKTOP_STARTUP_ID alone: Qt is given it where it looks.
+    const bool wayland = qgetenv("QT_QPA_PLATFORM").startsWith("wayland");
+    QByteArray startupId = qgetenv(wayland ? "XDG_ACTIVATION_TOKEN" : "DESKTOP_STARTUP_ID");
+    if (wayland && startupId.isEmpty()) {
+        startupId = qgetenv("DESKTOP_STARTUP_ID");
+        if (!startupId.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", startupId);
+    }
     QApplication app(argc, argv);
     verdict.display.reset();
     translations.install();

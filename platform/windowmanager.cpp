@@ -39,14 +39,26 @@ enum class Atom
     NetFrameExtents,
     NetMoveResizeWindow,
     NetActiveWindow,
+    NetStartupInfoBegin,
+    NetStartupInfo,
     WmProtocols,
     WmDeleteWindow,
 };
 constexpr const char *kAtomNames[] = {
-    "_NET_WM_STATE",          "_NET_WM_STATE_SKIP_TASKBAR",  "_NET_WM_STATE_SKIP_PAGER",
-    "_NET_WM_WINDOW_TYPE",    "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_NORMAL",
-    "_NET_SUPPORTED",         "_NET_REQUEST_FRAME_EXTENTS",  "_NET_FRAME_EXTENTS",
-    "_NET_MOVERESIZE_WINDOW", "_NET_ACTIVE_WINDOW",          "WM_PROTOCOLS",
+    "_NET_WM_STATE",
+    "_NET_WM_STATE_SKIP_TASKBAR",
+    "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_WM_WINDOW_TYPE",
+    "_NET_WM_WINDOW_TYPE_UTILITY",
+    "_NET_WM_WINDOW_TYPE_NORMAL",
+    "_NET_SUPPORTED",
+    "_NET_REQUEST_FRAME_EXTENTS",
+    "_NET_FRAME_EXTENTS",
+    "_NET_MOVERESIZE_WINDOW",
+    "_NET_ACTIVE_WINDOW",
+    "_NET_STARTUP_INFO_BEGIN",
+    "_NET_STARTUP_INFO",
+    "WM_PROTOCOLS",
     "WM_DELETE_WINDOW",
 };
 constexpr size_t kAtomCount = std::size(kAtomNames);
@@ -314,7 +326,10 @@ void showInTaskbar(QWidget *window, bool shown)
             {shown ? kRemove : kAdd, atom(connection, state), 0, kSourceApplication, 0});
 }
 
-void bringToFront(QWidget *window, const QByteArray &startupId)
+namespace {
+
+// Asks for the window to come to the front, as bringToFront() does.
+void askForFront(QWidget *window, const QByteArray &startupId)
 {
     if (onLayerShell()) {
         giveKeyboard(window); // always in front already, on the top layer
@@ -350,6 +365,45 @@ void bringToFront(QWidget *window, const QByteArray &startupId)
                       launched ? launched : uint32_t(XCB_CURRENT_TIME), 0, 0, 0});
 }
 
+// Tells the launcher that the start it made (`startupId`) is over, so that its busy cursor ends:
+// startup notification's "remove" message, in pieces of 20 bytes, the first as
+// _NET_STARTUP_INFO_BEGIN. Qt sends it itself only for the first window a start shows, through
+// no public interface, and libstartup-notification would bring a library into the package for
+// this one message.
+void endLaunchFeedback(xcb_connection_t *connection, const QByteArray &startupId)
+{
+    QByteArray quoted = startupId;
+    quoted.replace('\\', "\\\\").replace('"', "\\\"");
+    const QByteArray message = "remove: ID=\"" + quoted + "\"";
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 8;
+    event.window = rootWindow(connection);
+    event.type = atom(connection, Atom::NetStartupInfoBegin);
+    constexpr qsizetype kPiece = sizeof event.data.data8;
+    // The message ends with its terminating zero byte, which a last piece of its own may carry.
+    for (qsizetype sent = 0; sent <= message.size(); sent += kPiece) {
+        std::memset(event.data.data8, 0, kPiece);
+        std::memcpy(event.data.data8, message.constData() + sent,
+                    size_t(std::min(kPiece, message.size() - sent)));
+        xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char *>(&event));
+        event.type = atom(connection, Atom::NetStartupInfo);
+    }
+    xcb_flush(connection);
+}
+
+} // namespace
+
+void bringToFront(QWidget *window, const QByteArray &startupId)
+{
+    askForFront(window, startupId);
+    // A start ends its launch feedback as it shows its first window (Qt does that); a second
+    // start shows none, and the counter it handed over to ends it.
+    if (xcb_connection_t *connection = x11Connection(); connection && !startupId.isEmpty())
+        endLaunchFeedback(connection, startupId);
+}
+
 namespace {
 
 // Brings a window to the front as soon as it is first on the screen: a request for a window
@@ -368,7 +422,7 @@ protected:
     {
         if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
             watched->removeEventFilter(this);
-            bringToFront(m_window, m_startupId);
+            askForFront(m_window, m_startupId); // Qt ended the launch feedback as it mapped it
             deleteLater();
         }
         return false;
