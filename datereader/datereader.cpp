@@ -373,42 +373,55 @@ private:
                                           [](const Item &item) { return !item.field.isNull(); })
                             >= 2;
         // Figures alone: parted alike ("24.12.2026", "24 12 2026") by such marks, or as one of
-        // the locale's own forms parts them (Faroese "21/12-2044"). Where several orders make a
-        // day, the locale's forms parted as the text is decide; where none is, all of them.
-        const std::pair<QString, QString> marks{QString(items[1].marksBefore).remove(u' '),
-                                                QString(items[2].marksBefore).remove(u' ')};
-        QSet<Order> own = m_terms.numericForms.value(marks);
-        const bool parted = !own.isEmpty(); // as a form of the locale's parts its fields
-        if (!named && !marked) {
-            const bool alike = marks.first == marks.second
-                               && (marks.first.isEmpty()
-                                   || (marks.first.size() == 1
-                                       && QStringView(u"/-.").contains(marks.first.front())));
-            if (!alike && !parted)
-                return std::nullopt;
-        }
-        if (named)
-            own = m_terms.namedOrders;
-        else if (!parted)
-            for (const QSet<Order> &orders : m_terms.numericForms)
-                own.unite(orders);
-        QList<std::pair<QDate, Order>> found;
+        // the locale's own forms parts them (Faroese "21/12-2044").
+        const QString first = QString(items[1].marksBefore).remove(u' ');
+        const QString second = QString(items[2].marksBefore).remove(u' ');
+        const auto formsOf = [&](int width) {
+            return m_terms.numericForms.value(formKey(first, second, width));
+        };
+        const bool parted = !formsOf(2).isEmpty() || !formsOf(4).isEmpty();
+        const bool alike =
+            first == second
+            && (first.isEmpty()
+                || (first.size() == 1 && QStringView(u"/-.").contains(first.front())));
+        if (!named && !marked && !alike && !parted)
+            return std::nullopt;
+        // The orders of the locale's forms that could have written the text with a year of so
+        // many figures: parted as it is, with as long a year; or parted as it is; or any.
+        const auto own = [&](int width) {
+            if (named)
+                return m_terms.namedOrders;
+            QSet<Order> orders = formsOf(width);
+            if (orders.isEmpty())
+                orders = formsOf(2) + formsOf(4);
+            if (orders.isEmpty()) {
+                for (const QSet<Order> &any : m_terms.numericForms)
+                    orders.unite(any);
+            }
+            return orders;
+        };
+        struct Way
+        {
+            QDate day;
+            Order order;
+            int width; // of the year
+        };
+        QList<Way> found;
         QSet<QDate> possible; // in any order
+        QSet<Order> making;   // the orders that make a day of the text
         QString roles = QStringLiteral("Mdy");
         do {
-            std::optional<QDate> day = dayIn(items, roles, era);
-            const Order order = roles;
-            if (day)
-                possible.insert(*day);
+            const std::optional<QDate> day = dayIn(items, roles, era);
+            if (!day)
+                continue;
+            possible.insert(*day);
+            making.insert(roles);
             // Any of the three common orders where the year is written in full; a year of two
             // figures only in an order of the locale's own ("10-8-9" is no ninth of August 2010).
-            const bool common = order == u"yMd" || order == u"dMy" || order == u"Mdy";
-            const bool full = items[roles.indexOf(u'y')].token->digits > 2 || era;
-            const bool written = own.contains(order) || marked || (common && full);
-            if (day && written && std::none_of(found.begin(), found.end(), [&](const auto &known) {
-                    return known.first == *day && known.second == order;
-                }))
-                found.append({*day, order});
+            const int width = items[roles.indexOf(u'y')].token->digits > 2 || era ? 4 : 2;
+            const bool common = roles == u"yMd" || roles == u"dMy" || roles == u"Mdy";
+            if (own(width).contains(roles) || marked || (common && width == 4))
+                found.append({*day, roles, width});
         } while (std::next_permutation(roles.begin(), roles.end()));
         // Figures parted otherwise than Qt's and the C library's forms part them, which more than
         // one order reads as a day, wait for ICU's forms to have their say ("1977-05-03" is the
@@ -418,17 +431,17 @@ private:
         if (found.isEmpty())
             return std::nullopt;
         if (std::all_of(found.begin(), found.end(),
-                        [&](const auto &one) { return one.first == found[0].first; }))
-            return found[0].first;
-        // Where the ways differ, the locale's own order decides, if its forms that could write
-        // this text all have the same one.
+                        [&](const Way &way) { return way.day == found[0].day; }))
+            return found[0].day;
+        // Where the ways differ, the locale decides where all its forms that could have written the
+        // text write it in one order.
         std::optional<QDate> chosen;
-        for (const auto &[day, order] : found) {
-            if (!own.contains(order))
+        for (const Way &way : found) {
+            if ((own(way.width) & making) != QSet<Order>{way.order})
                 continue;
-            if (chosen && *chosen != day)
+            if (chosen && *chosen != way.day)
                 return std::nullopt;
-            chosen = day;
+            chosen = way.day;
         }
         return chosen;
     }

@@ -34,7 +34,8 @@ qint64 hanNumber(const QList<uint> &run, const QLocale &locale)
     UErrorCode status = U_ZERO_ERROR;
     const icu::Locale spelt(locale.language() == QLocale::Japanese ? "ja" : "zh");
     const icu::RuleBasedNumberFormat numbers(icu::URBNF_SPELLOUT, spelt, status);
-    const icu::UnicodeString input = toIcu(QString::fromUcs4(reinterpret_cast<const char32_t *>(run.data()), run.size()));
+    const icu::UnicodeString input =
+        toIcu(QString::fromUcs4(reinterpret_cast<const char32_t *>(run.data()), run.size()));
     icu::Formattable value;
     icu::ParsePosition position(0);
     numbers.parse(input, value, position);
@@ -67,7 +68,8 @@ QString withHanNumeralsAsFigures(const QString &text, const QLocale &locale)
         if (value >= 0)
             result += QString::number(value);
         else
-            end = at + 1, result += QString::fromUcs4(reinterpret_cast<const char32_t *>(&points[at]), 1);
+            end = at + 1,
+            result += QString::fromUcs4(reinterpret_cast<const char32_t *>(&points[at]), 1);
         at = end;
     }
     return result;
@@ -109,7 +111,9 @@ QList<Token> tokenize(QStringView text)
     for (const uint point : c)
         at.append(at.back() + (QChar::requiresSurrogates(point) ? 2 : 1));
     c.append(0);
-    const auto digit = [&](qsizetype i) { return QChar::category(c[i]) == QChar::Number_DecimalDigit; };
+    const auto digit = [&](qsizetype i) {
+        return QChar::category(c[i]) == QChar::Number_DecimalDigit;
+    };
     QList<Token> tokens;
     bool blank = false;
     for (qsizetype i = 0; i + 1 < c.size();) {
@@ -163,7 +167,8 @@ QString looseKey(QStringView word)
     bool accented = false; // the letter before is one whose accents are set aside
     for (const QChar c : decomposed) {
         if ((c.isMark() && accented) || c == QChar(0x200C) || c == QChar(0x200D))
-            continue; // accents, and the joiners people type or leave out: "یک‌شنبه", "یکشنبه"
+            continue; // accents, and the joiners people type or leave out: "یک‌شنبه",
+                      // "یکشنبه"
         const QChar::Script script = c.script();
         accented = c.isLetter()
                    && (script == QChar::Script_Latin || script == QChar::Script_Greek

@@ -19,7 +19,7 @@ struct Token
     };
 
     Kind kind = Mark;
-    QString text; // numbers in ASCII digits, words with a final dot, marks as written
+    QString text;  // numbers in ASCII digits, words with a final dot, marks as written
     QString key;   // words in small letters without a final dot (wordKey); numbers, marks as `text`
     QString loose; // and without accents (looseKey)
     int value = 0;

@@ -27,7 +27,8 @@ QString phraseKey(const QList<Token> &tokens, QString Token::*key = &Token::key)
 {
     QString joined;
     for (const Token &token : tokens)
-        joined += (token.blankBefore && !joined.isEmpty() ? QStringLiteral(" ") : QString()) + token.*key;
+        joined +=
+            (token.blankBefore && !joined.isEmpty() ? QStringLiteral(" ") : QString()) + token.*key;
     return joined;
 }
 
@@ -42,11 +43,14 @@ void addMeaning(QList<Meaning> &meanings, Meaning meaning)
 void Words::add(QStringView word, Meaning meaning)
 {
     const QList<Token> tokens = tokenize(word);
-    if (std::none_of(tokens.begin(), tokens.end(), [](const Token &token) { return token.kind == Token::Word; }))
+    if (std::none_of(tokens.begin(), tokens.end(),
+                     [](const Token &token) { return token.kind == Token::Word; }))
         return;
     if (tokens.size() > 1 && !m_loose.contains(phraseKey(tokens, &Token::loose)))
         m_phrases.insert(std::upper_bound(m_phrases.begin(), m_phrases.end(), tokens.size(),
-                                          [](qsizetype size, const QList<Token> &phrase) { return size > phrase.size(); }),
+                                          [](qsizetype size, const QList<Token> &phrase) {
+                                              return size > phrase.size();
+                                          }),
                          tokens);
     addMeaning(m_words[phraseKey(tokens)], meaning);
     addMeaning(m_loose[phraseKey(tokens, &Token::loose)], meaning);
@@ -64,7 +68,8 @@ void Words::add(const Words &other, bool unknownOnly)
                 add(text, meaning);
         }
     }
-    for (const auto &[table, from] : {std::pair(&m_words, &other.m_words), std::pair(&m_loose, &other.m_loose)}) {
+    for (const auto &[table, from] :
+         {std::pair(&m_words, &other.m_words), std::pair(&m_loose, &other.m_loose)}) {
         for (auto it = from->begin(); it != from->end(); ++it) {
             if (unknownOnly && (m_words.contains(it.key()) || m_loose.contains(it.key())))
                 continue;
@@ -146,7 +151,8 @@ QList<Token> Words::joined(QList<Token> tokens) const
         QList<Token> parts;
         for (qsizetype from = 0; from < run.text.size();) {
             qsizetype to = run.text.size();
-            while (to > from && !m_loose.contains(looseKey(QStringView(run.text).sliced(from, to - from))))
+            while (to > from
+                   && !m_loose.contains(looseKey(QStringView(run.text).sliced(from, to - from))))
                 --to;
             if (to == from)
                 break;
@@ -240,12 +246,16 @@ void learn(CalendarTerms &terms, QStringView text, bool own)
         const QString literal = QString(pattern.literals[i]).remove(u' ');
         if (between)
             marks << literal;
-        parted = parted && (!between || std::none_of(literal.begin(), literal.end(), [](QChar c) { return c.isLetter(); }));
+        parted = parted && (!between || std::none_of(literal.begin(), literal.end(), [](QChar c) {
+                     return c.isLetter();
+                 }));
     }
     if (own && order.size() == 3 && named)
         terms.namedOrders.insert(order);
+    const auto year = std::find_if(pattern.fields.begin(), pattern.fields.end(),
+                                   [](const Field &field) { return field.letter == u'y'; });
     if (own && order.size() == 3 && !named && parted && marks.size() == 2)
-        terms.numericForms[{marks[0], marks[1]}].insert(order);
+        terms.numericForms[formKey(marks[0], marks[1], year->count == 2 ? 2 : 4)].insert(order);
     for (qsizetype i = 0; i < pattern.literals.size(); ++i) {
         const QList<Token> words = tokenize(pattern.literals[i]);
         const Field *before = i > 0 ? &pattern.fields[i - 1] : nullptr;
@@ -312,7 +322,8 @@ QString fromStrftime(const char *format, locale_t system, int depth = 0)
             while (c[1] && c[1] != '%')
                 ++c;
             pattern += QStringLiteral("'")
-                       + QString::fromUtf8(format + from, c - format - from + 1).replace(u'\'', QStringLiteral("''"))
+                       + QString::fromUtf8(format + from, c - format - from + 1)
+                             .replace(u'\'', QStringLiteral("''"))
                        + QStringLiteral("'");
             continue;
         }
@@ -322,33 +333,94 @@ QString fromStrftime(const char *format, locale_t system, int depth = 0)
         if (c[1] == 'E' || c[1] == 'O')
             ++c;
         switch (*++c) {
-        case '\0': return pattern;
-        case 'a': pattern += u"EEE"; break;
-        case 'A': pattern += u"EEEE"; break;
-        case 'b': case 'h': pattern += u"MMM"; break;
-        case 'B': pattern += u"MMMM"; break;
-        case 'd': pattern += u"dd"; break;
-        case 'e': pattern += u"d"; break;
-        case 'm': pattern += u"MM"; break;
-        case 'y': case 'Y': pattern += u"y"; break;
-        case 'C': pattern += era ? u"G" : u""; break;
-        case 'H': case 'k': pattern += u"H"; break;
-        case 'I': case 'l': pattern += u"h"; break;
-        case 'M': pattern += u"mm"; break;
-        case 'S': pattern += u"ss"; break;
-        case 'p': case 'P': pattern += u"a"; break;
-        case 'Z': case 'z': pattern += u"z"; break;
-        case 'x': pattern += expanded(era ? ERA_D_FMT : D_FMT); break;
-        case 'X': pattern += expanded(T_FMT); break;
-        case 'c': pattern += expanded(era ? ERA_D_T_FMT : D_T_FMT); break;
-        case 'r': pattern += expanded(T_FMT_AMPM); break;
-        case 'D': pattern += u"MM/dd/y"; break;
-        case 'F': pattern += u"y-MM-dd"; break;
-        case 'T': pattern += u"HH:mm:ss"; break;
-        case 'R': pattern += u"HH:mm"; break;
-        case 'n': case 't': pattern += u' '; break;
-        case '%': pattern += u"'%'"; break;
-        default: break; // numbers no date is read by: the day of the year, the week...
+        case '\0':
+            return pattern;
+        case 'a':
+            pattern += u"EEE";
+            break;
+        case 'A':
+            pattern += u"EEEE";
+            break;
+        case 'b':
+        case 'h':
+            pattern += u"MMM";
+            break;
+        case 'B':
+            pattern += u"MMMM";
+            break;
+        case 'd':
+            pattern += u"dd";
+            break;
+        case 'e':
+            pattern += u"d";
+            break;
+        case 'm':
+            pattern += u"MM";
+            break;
+        case 'y':
+            pattern += era ? u"y" : u"yy";
+            break;
+        case 'Y':
+            pattern += u"y";
+            break;
+        case 'C':
+            pattern += era ? u"G" : u"";
+            break;
+        case 'H':
+        case 'k':
+            pattern += u"H";
+            break;
+        case 'I':
+        case 'l':
+            pattern += u"h";
+            break;
+        case 'M':
+            pattern += u"mm";
+            break;
+        case 'S':
+            pattern += u"ss";
+            break;
+        case 'p':
+        case 'P':
+            pattern += u"a";
+            break;
+        case 'Z':
+        case 'z':
+            pattern += u"z";
+            break;
+        case 'x':
+            pattern += expanded(era ? ERA_D_FMT : D_FMT);
+            break;
+        case 'X':
+            pattern += expanded(T_FMT);
+            break;
+        case 'c':
+            pattern += expanded(era ? ERA_D_T_FMT : D_T_FMT);
+            break;
+        case 'r':
+            pattern += expanded(T_FMT_AMPM);
+            break;
+        case 'D':
+            pattern += u"MM/dd/yy";
+            break;
+        case 'F':
+            pattern += u"y-MM-dd";
+            break;
+        case 'T':
+            pattern += u"HH:mm:ss";
+            break;
+        case 'R':
+            pattern += u"HH:mm";
+            break;
+        case 'n':
+        case 't':
+            pattern += u' ';
+            break;
+        case '%':
+            pattern += u"'%'";
+            break;
+        default:
+            break; // numbers no date is read by: the day of the year, the week...
         }
     }
     return pattern;
@@ -402,8 +474,8 @@ void addSystem(CalendarTerms &terms, locale_t system)
         learn(terms, fromStrftime(nl_langinfo_l(item, system), system), true);
 }
 
-// Ordinals, as a language writes the days of a month with them: "1st", "1er", "第1", "1-ви", "13:e",
-// and the endings without the dot some write before them ("1.º" as "1º").
+// Ordinals, as a language writes the days of a month with them: "1st", "1er", "第1", "1-ви",
+// "13:e", and the endings without the dot some write before them ("1.º" as "1º").
 void addOrdinals(CalendarTerms &terms, const icu::Locale &where)
 {
     UErrorCode status = U_ZERO_ERROR;
@@ -436,17 +508,19 @@ QStringList icuPatterns(const icu::Locale &where)
             patterns << fromIcu(simple->toPattern(pattern));
     };
     using icu::DateFormat;
-    for (const auto style : {DateFormat::kFull, DateFormat::kLong, DateFormat::kMedium, DateFormat::kShort}) {
+    for (const auto style :
+         {DateFormat::kFull, DateFormat::kLong, DateFormat::kMedium, DateFormat::kShort}) {
         add(DateFormat::createDateInstance(style, where));
         add(DateFormat::createDateTimeInstance(style, DateFormat::kShort, where));
     }
     UErrorCode status = U_ZERO_ERROR;
     const std::unique_ptr<icu::DateTimePatternGenerator> generator(
         icu::DateTimePatternGenerator::createInstance(where, status));
-    for (const char *skeleton : {"yMd", "yMMdd", "yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd", "GyMMMd",
-                                 "Hm", "Hms", "hm", "hms", "H", "h", "Bhm"}) {
+    for (const char *skeleton : {"yMd", "yMMdd", "yMMMd", "yMMMMd", "yMMMEd", "yMMMMEEEEd",
+                                 "GyMMMd", "Hm", "Hms", "hm", "hms", "H", "h", "Bhm"}) {
         if (U_SUCCESS(status))
-            patterns << fromIcu(generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status));
+            patterns << fromIcu(
+                generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status));
     }
     return patterns;
 }
@@ -478,7 +552,8 @@ void addIcu(CalendarTerms &terms, const QLocale &locale, const char *calendar)
                     terms.words.add(fromIcu(names[n]), {Role::Weekday, n == 1 ? 7 : n - 1});
             }
         }
-        for (const auto eras : {&Symbols::getEras, &Symbols::getEraNames, &Symbols::getNarrowEras}) {
+        for (const auto eras :
+             {&Symbols::getEras, &Symbols::getEraNames, &Symbols::getNarrowEras}) {
             const icu::UnicodeString *names = (symbols->*eras)(count);
             // A Gregorian era of one letter says too little ("A"); Japan's says which ("R").
             for (int n = 0; n < count; ++n) {
@@ -505,13 +580,15 @@ void addIcu(CalendarTerms &terms, const QLocale &locale, const char *calendar)
     for (const auto field : {UDATPG_YEAR_FIELD, UDATPG_MONTH_FIELD, UDATPG_DAY_FIELD}) {
         for (const auto width : {UDATPG_WIDE, UDATPG_ABBREVIATED, UDATPG_NARROW}) {
             if (U_SUCCESS(status))
-                terms.words.add(fromIcu(generator->getFieldDisplayName(field, width)), {Role::Joiner});
+                terms.words.add(fromIcu(generator->getFieldDisplayName(field, width)),
+                                {Role::Joiner});
         }
     }
     for (const icu::MeasureUnit &unit :
          {icu::MeasureUnit::getYear(), icu::MeasureUnit::getMonth(), icu::MeasureUnit::getDay()}) {
         for (const auto width : {UNUM_UNIT_WIDTH_FULL_NAME, UNUM_UNIT_WIDTH_SHORT}) {
-            const auto format = icu::number::NumberFormatter::withLocale(where).unit(unit).unitWidth(width);
+            const auto format =
+                icu::number::NumberFormatter::withLocale(where).unit(unit).unitWidth(width);
             for (const double n : {1.0, 2.0, 5.0, 1.5}) {
                 UErrorCode formatted = U_ZERO_ERROR;
                 const QString said = fromIcu(format.formatDouble(n, formatted).toString(formatted));
@@ -557,15 +634,15 @@ CalendarTerms icuCalendarTerms(const QLocale &locale, const char *calendar)
     addIcu(terms, locale, calendar);
     terms.words.addEndings(terms.monthEndings);
     UErrorCode status = U_ZERO_ERROR;
-    std::shared_ptr<icu::Calendar> days(
-        icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), icuLocale(locale, calendar), status));
+    std::shared_ptr<icu::Calendar> days(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icuLocale(locale, calendar), status));
     if (U_FAILURE(status))
         return {};
     days->setLenient(false); // a day that does not exist in the calendar is none
     terms.eraWritten = days->getMaximum(UCAL_ERA) > 1;
     const int current = days->get(UCAL_ERA, status);
-    terms.dayOf = [days, current](std::optional<int> era, const Token &year, int month, int day)
-        -> std::optional<QDate> {
+    terms.dayOf = [days, current](std::optional<int> era, const Token &year, int month,
+                                  int day) -> std::optional<QDate> {
         if (year.digits < 3 && !era)
             return std::nullopt;
         const std::unique_ptr<icu::Calendar> in(days->clone());
@@ -584,7 +661,8 @@ CalendarTerms icuCalendarTerms(const QLocale &locale, const char *calendar)
 // The era the C library's locale counts years in beside the Gregorian ones, where it has one:
 // the Gregorian months, with years counted from another start (Thai and Lao Buddhist years, the
 // Republic of China's), as strftime writes this year in it.
-std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms &gregorian, QDate today)
+std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms &gregorian,
+                                            QDate today)
 {
     const QByteArray eras = nl_langinfo_l(ERA, system);
     if (eras.isEmpty() || eras.contains(';'))
@@ -594,7 +672,8 @@ std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms
     now.tm_mon = 5;
     now.tm_mday = 15;
     char year[32] = {}, name[64] = {};
-    if (!strftime_l(year, sizeof year, "%Ey", &now, system) || !strftime_l(name, sizeof name, "%EC", &now, system))
+    if (!strftime_l(year, sizeof year, "%Ey", &now, system)
+        || !strftime_l(name, sizeof name, "%EC", &now, system))
         return std::nullopt;
     const int offset = std::atoi(year) - today.year();
     if (offset == 0)
@@ -605,7 +684,8 @@ std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms
     terms.numericForms = gregorian.numericForms;
     terms.namedOrders = gregorian.namedOrders;
     terms.dayOf = [offset](std::optional<int> era, const Token &year, int month, int day) {
-        const QDate date = year.digits >= 3 || era ? QDate(year.value - offset, month, day) : QDate();
+        const QDate date =
+            year.digits >= 3 || era ? QDate(year.value - offset, month, day) : QDate();
         return date.isValid() ? std::optional(date) : std::nullopt;
     };
     return terms;
@@ -636,8 +716,15 @@ namespace {
 
 struct SystemLocale
 {
-    explicit SystemLocale(const QByteArray &name) : handle(newlocale(LC_TIME_MASK, name.constData(), locale_t(0))) {}
-    ~SystemLocale() { if (handle) freelocale(handle); }
+    explicit SystemLocale(const QByteArray &name)
+        : handle(newlocale(LC_TIME_MASK, name.constData(), locale_t(0)))
+    {
+    }
+    ~SystemLocale()
+    {
+        if (handle)
+            freelocale(handle);
+    }
     locale_t handle;
 };
 
@@ -656,9 +743,10 @@ LocaleTerms makeTerms(const QLocale &locale, const QByteArray &system, Sources s
     // otherwise (Basaa's "may" is November).
     CalendarTerms english;
     addMonthsAndWeekdays(english.words, QLocale::c());
-    english.words.add(QLocale::c().amText(), {Role::Meridiem});
-    english.words.add(QLocale::c().pmText(), {Role::Meridiem});
     gregorian.words.add(english.words, true);
+    // "AM" and "PM" too, which every locale reads (in Nheengatu "pm" is also July).
+    gregorian.words.add(QLocale::c().amText(), {Role::Meridiem});
+    gregorian.words.add(QLocale::c().pmText(), {Role::Meridiem});
     if (sources == Sources::AllLibraries)
         addOrdinals(gregorian, icu::Locale("en"));
     if (own.handle) {
@@ -670,7 +758,8 @@ LocaleTerms makeTerms(const QLocale &locale, const QByteArray &system, Sources s
     if (sources == Sources::AllLibraries) {
         for (const QByteArray &calendar : icuYearCalendars(locale)) {
             made.yearCalendars.append(icuCalendarTerms(locale, calendar.constData()));
-            made.yearsInFiguresAlone = made.yearsInFiguresAlone || !made.yearCalendars.back().eraWritten;
+            made.yearsInFiguresAlone =
+                made.yearsInFiguresAlone || !made.yearCalendars.back().eraWritten;
         }
     }
     return made;
@@ -695,12 +784,13 @@ QList<QLocale> localesNaming(const Token &word, const QLocale &user)
     static const QHash<QString, QList<std::pair<QLocale, int>>> index = [] {
         QHash<QString, QList<std::pair<QLocale, int>>> made;
         QSet<QString> seen;
-        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                                              QLocale::AnyTerritory)) {
+        for (const QLocale &locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
             Words names;
             for (int n = 1; n <= 12; ++n) {
                 for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                    for (const QString &name : {locale.monthName(n, format), locale.standaloneMonthName(n, format)}) {
+                    for (const QString &name :
+                         {locale.monthName(n, format), locale.standaloneMonthName(n, format)}) {
                         for (const Token &token : tokenize(name)) {
                             const QString key = token.loose + u' ' + locale.name();
                             if (token.kind == Token::Word && !seen.contains(key)) {
@@ -738,9 +828,13 @@ QByteArray systemLocaleName(const QLocale &locale)
     QByteArray name = QLocale::languageToCode(locale.language()).toLatin1() + '_'
                       + QLocale::territoryToCode(locale.territory()).toLatin1() + ".UTF-8";
     switch (locale.script()) {
-    case QLocale::LatinScript: return locale.language() == QLocale::Serbian ? name + "@latin" : name;
-    case QLocale::CyrillicScript: return locale.language() == QLocale::Uzbek ? name + "@cyrillic" : name;
-    case QLocale::DevanagariScript: return name + (locale.language() == QLocale::Kashmiri ? "@devanagari" : "");
-    default: return name;
+    case QLocale::LatinScript:
+        return locale.language() == QLocale::Serbian ? name + "@latin" : name;
+    case QLocale::CyrillicScript:
+        return locale.language() == QLocale::Uzbek ? name + "@cyrillic" : name;
+    case QLocale::DevanagariScript:
+        return name + (locale.language() == QLocale::Kashmiri ? "@devanagari" : "");
+    default:
+        return name;
     }
 }

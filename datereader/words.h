@@ -23,7 +23,8 @@ enum class Role : quint8
     Weekday,  // 1 (Monday) to 7
     Era,      // the era's index in its calendar
     Meridiem, // a part of the day ("PM", "下午", "in the afternoon"): the hour is 1 to 12
-    Marker,   // says which field the number right before it is ("年", "Uhr"): 'y', 'M', 'd', 'h', 'm', 's'
+    Marker,   // says which field the number right before it is ("年", "Uhr"): 'y', 'M', 'd', 'h',
+              // 'm', 's'
     Joiner,   // joins the parts of a date or stands around one: "de", "г.", "ngày", "ที่"
     AtTime,   // joins a time of day to a date: "um", "à", "at"
 };
@@ -64,20 +65,29 @@ private:
 // The order of year, month and day in a form, by their pattern letters: "dMy", "yMd", "Mdy".
 using Order = QString;
 
+// A form in figures by what parts its fields ("." and "." for "dd.MM.y", "/" and "-" for
+// "dd/MM-y") and by its year's figures: 2, or 4 for a year written in full.
+inline QString formKey(const QString &first, const QString &second, int yearFigures)
+{
+    return first + u'|' + second + u'|' + QString::number(yearFigures);
+}
+
 // What reading a date in one calendar with one locale's sources takes.
 struct CalendarTerms
 {
     Words words;
     // The orders of the locale's own forms with the month in figures, by what parts their fields
-    // ("." "." for "dd.MM.y", "/" "-" for "dd/MM-y"), and with the month named.
-    QHash<std::pair<QString, QString>, QSet<Order>> numericForms;
+    // and how many figures their year has (formKey), and with the month named.
+    QHash<QString, QSet<Order>> numericForms;
     QSet<Order> namedOrders;
-    QStringList monthEndings; // what the locale's forms write right after a month's name ("འི", "ren")
+    QStringList
+        monthEndings; // what the locale's forms write right after a month's name ("འི", "ren")
     QHash<int, QList<std::pair<QString, QString>>> ordinals; // folded prefix and suffix of 1 to 31
     bool eraWritten = false; // Japan's: a year is read only with its era
     // The day that an era (where one is written), a year as written, a month and a day name in
     // this calendar, in the Gregorian calendar; none where there is no such day.
-    std::function<std::optional<QDate>(std::optional<int> era, const Token &year, int month, int day)>
+    std::function<std::optional<QDate>(std::optional<int> era, const Token &year, int month,
+                                       int day)>
         dayOf;
 };
 

@@ -193,7 +193,7 @@ private:
     bool usable(const QString &pattern) const
     {
         return !pattern.isEmpty() && fieldOf(pattern, u"y").size() != 2
-               && !orderDisputed(pattern, m_order);
+               && !orderDisputed(pattern, m_locale);
     }
 
     QString inEnglish(const QString &pattern, QDate day) const
@@ -220,7 +220,7 @@ private:
             const QString &pattern = patterns[k % patterns.size()];
             // A year of two figures names one from 50 years before today to 49 after.
             const bool twoDigits = fieldOf(pattern, u"y").size() == 2;
-            if (twoDigits ? orderDisputed(pattern, m_order) : !usable(pattern))
+            if (twoDigits ? orderDisputed(pattern, m_locale) : !usable(pattern))
                 continue;
             const QDate day =
                 twoDigits ? QDate(kToday.year() - 49, 1, 1).addDays(m_random.bounded(98 * 365))

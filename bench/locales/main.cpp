@@ -101,9 +101,14 @@ void measureQtForms()
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     Tally qt, examples, required;
     for (const QLocale &locale : qtLocales) {
+        const bool disputed = orderDisputed(locale.dateFormat(QLocale::ShortFormat), locale);
         for (QDate date(1980, 1, 3); date.year() <= 2070; date = date.addDays(97)) {
-            for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat})
-                qt.count(locale.toString(date, format), locale, date, "qt");
+            for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+                if (format == QLocale::ShortFormat && disputed)
+                    ++qt.disputed;
+                else
+                    qt.count(locale.toString(date, format), locale, date, "qt");
+            }
         }
         const QDate dec12(2005, 12, 12);
         examples.count(TripDatePrompt::exampleDate(locale), locale, dec12, "example");
@@ -152,7 +157,7 @@ void measureCldrForms()
                 const icu::UnicodeString pattern =
                     generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status);
                 const QString shown = fromIcu(pattern);
-                const bool disputed = orderDisputed(shown, numericOrder(locale));
+                const bool disputed = orderDisputed(shown, locale);
                 for (const QDate date : dates) {
                     const QString text = icuText(pattern, in, date);
                     if (disputed) {
@@ -197,7 +202,6 @@ void measureTypedForms()
     std::array<std::array<Tally, 2>, kKinds> tallies; // by kind, then Gregorian or not
     int calendars = 0;
     for (const auto &[where, locale] : shared) {
-        const NumericOrder order = numericOrder(locale);
         Typing typing;
         typing.nativeDigits = nativeDigits(where);
         typing.fullWidth = QByteArrayList{"ja", "zh", "ko"}.contains(where.getLanguage());
@@ -233,7 +237,6 @@ void measureTypedForms()
                 // today; these forms are the dates written out in full.
                 if (fieldOf(pattern, u"yYu").size() == 2)
                     continue;
-                const bool disputed = orderDisputed(pattern, order);
                 const QString month = fieldOf(pattern, u"ML");
                 for (const QDate date : dates) {
                     const bool named = month.size() >= 3;
@@ -242,7 +245,7 @@ void measureTypedForms()
                     const QString exact = icuText(toIcu(pattern), in, date);
                     for (const auto &[kind, text] : typedForms(exact, typing)) {
                         Tally &tally = tallies[kind][calendar != "gregorian"];
-                        if (disputed)
+                        if (orderDisputed(pattern, locale, text))
                             ++tally.disputed;
                         else
                             tally.count(text, locale, date, kKindNames[kind], calendar.constData());

@@ -1,7 +1,14 @@
 #include "typing.h"
 
 #include "datereader/datereader.h"
+#include "datereader/words.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cstring>
+
+#include <unicode/datefmt.h>
 #include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
@@ -198,15 +205,85 @@ NumericOrder numericOrder(const QLocale &locale)
     return day >= 0 && day < month ? NumericOrder::DayMonthYear : NumericOrder::MonthDayYear;
 }
 
-bool orderDisputed(const QString &pattern, NumericOrder order)
+namespace {
+
+// The order of year, month and day of a pattern in ICU's letters or Qt's ("dMy"), and the marks
+// between its fields, outside quotes.
+std::pair<QString, QString> orderAndMarks(const QString &pattern)
+{
+    QString order, marks;
+    bool quoted = false;
+    for (const QChar c : pattern) {
+        quoted = c == u'\'' ? !quoted : quoted;
+        const QChar letter = c == u'L' ? QChar(u'M') : c == u'Y' || c == u'u' ? QChar(u'y') : c;
+        if (!quoted && QStringView(u"yMd").contains(letter)) {
+            if (!order.contains(letter))
+                order += letter;
+        } else if (order.size() > 0 && order.size() < 3 && !c.isSpace() && c != u'\'') {
+            marks += c;
+        }
+    }
+    return {order, marks};
+}
+
+// The same of a strftime format: "%d/%m-%Y" is "dMy" and "/-".
+std::pair<QString, QString> orderAndMarksOf(const char *format)
+{
+    QString pattern;
+    for (const char *c = format; *c; ++c) {
+        if (*c != '%') {
+            pattern += QLatin1Char(*c);
+            continue;
+        }
+        while (c[1] && std::strchr("-_0^#EO", c[1]))
+            ++c;
+        ++c;
+        pattern += *c == 'd' || *c == 'e'   ? u"d"
+                   : *c == 'm'              ? u"M"
+                   : *c == 'y' || *c == 'Y' ? u"y"
+                                            : u"'?'";
+    }
+    return orderAndMarks(pattern);
+}
+
+} // namespace
+
+bool orderDisputed(const QString &pattern, const QLocale &locale, const QString &typed)
 {
     if (fieldOf(pattern, u"ML").size() >= 3)
         return false;
-    const qsizetype day = pattern.indexOf(fieldOf(pattern, u"d")),
-                    month = pattern.indexOf(fieldOf(pattern, u"ML")),
-                    year = pattern.indexOf(fieldOf(pattern, u"yYu"));
-    const NumericOrder written = year < month && year < day ? NumericOrder::YearMonthDay
-                                 : day < month              ? NumericOrder::DayMonthYear
-                                                            : NumericOrder::MonthDayYear;
-    return written != order;
+    const auto [order, patternMarks] = orderAndMarks(pattern);
+    QString marks = patternMarks;
+    if (!typed.isEmpty()) { // the marks as typed, between the figures
+        marks.clear();
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            const bool between = i > 0 && typed[i - 1].isDigit() != typed[i].isDigit();
+            if (!typed[i].isDigit() && !typed[i].isSpace() && !typed[i].isMark()
+                && (between || !marks.isEmpty()))
+                marks += typed[i];
+        }
+    }
+    const auto qt = orderAndMarks(numericDateFormat(locale));
+    QList<std::pair<QString, QString>> own{qt};
+    if (const locale_t system =
+            newlocale(LC_TIME_MASK, systemLocaleName(locale).constData(), locale_t(0))) {
+        own << orderAndMarksOf(nl_langinfo_l(D_FMT, system));
+        freelocale(system);
+    }
+    for (const auto style : {icu::DateFormat::kShort, icu::DateFormat::kMedium}) {
+        const std::unique_ptr<icu::DateFormat> format(
+            icu::DateFormat::createDateInstance(style, icuLocale(locale)));
+        icu::UnicodeString written;
+        if (const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format.get()))
+            own << orderAndMarks(fromIcu(simple->toPattern(written)));
+    }
+    bool parted = false; // as one of the locale's own forms parts its figures
+    for (const auto &[ownOrder, ownMarks] : own) {
+        if (ownOrder.size() == 3 && ownMarks == marks) {
+            parted = true;
+            if (ownOrder != order)
+                return true;
+        }
+    }
+    return !parted && qt.first != order;
 }
