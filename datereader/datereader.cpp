@@ -10,6 +10,7 @@
 #include <unicode/tzfmt.h>
 
 #include <algorithm>
+#include <climits>
 
 // The steps of reading, in order; each takes what the one before it leaves:
 //  1. typed forms    the text as typed, then the plain forms of what input methods type (text.h)
@@ -162,9 +163,13 @@ private:
 
     // Where a time zone that ICU knows ends, if one begins at token `i`: "UTC", "GMT+01:00",
     // "+0100", "Z", "CET", "Mitteleuropäische Normalzeit".
-    std::optional<qsizetype> zoneAt(qsizetype i) const
+    std::optional<qsizetype> zoneAt(qsizetype i, bool afterTime) const
     {
-        if (!m_allSources || !at(i) || at(i)->kind == Token::Number)
+        // A zone begins with its name; with a sign ("+0100") only right after a time of day,
+        // where it cannot be the figures of a date ("-02" of "2010-02-14").
+        if (!m_allSources || !at(i)
+            || (at(i)->kind != Token::Word && !(afterTime && at(i)->kind == Token::Mark))
+            || has(i, Role::Month) || has(i, Role::Weekday))
             return std::nullopt;
         static LocaleCache<icu::TimeZoneFormat> formats(4);
         const auto format = formats.get(m_locale, {}, [&] {
@@ -208,17 +213,35 @@ private:
             if (!end)
                 continue;
             const int hour = at(i)->kind == Token::Number ? at(i)->value : at(i + 1)->value;
-            const auto company = [&](qsizetype j, bool) {
+            // A colon here parts no figures of the time ("बिहिबार: ००:०४"); a word marks its hour
+            // or minutes ("00:04 ч.").
+            const auto company = [&](qsizetype j, bool after) {
                 if (has(j, Role::Meridiem))
                     return hour <= 12;
-                return (punctuation(j) && !at(j)->isMark(u':')) || unknown(j)
-                       || has(j, Role::AtTime) || has(j, Role::Joiner);
+                const bool colon = at(j) && at(j)->isMark(u':');
+                return (punctuation(j) && !(colon && number(after ? j + 1 : j - 1, 99, INT_MAX)))
+                       || unknown(j) || has(j, Role::AtTime) || has(j, Role::Joiner)
+                       || (after && has(j, Role::Marker));
+            };
+            // A zone that ends right where the time of day begins ("GMT+00:00 上午 12:04").
+            const auto zoneBefore = [&](qsizetype to) -> std::optional<qsizetype> {
+                for (qsizetype j = std::max<qsizetype>(0, to - 6); j < to; ++j) {
+                    if (zoneAt(j, false) == to)
+                        return j;
+                }
+                return std::nullopt;
             };
             bool meridiem = has(i, Role::Meridiem);
-            while (from > 0 && company(from - 1, false))
-                meridiem = has(--from, Role::Meridiem) || meridiem;
             for (;;) {
-                if (const auto zone = zoneAt(*end))
+                if (const auto zone = from > 0 ? zoneBefore(from) : std::nullopt)
+                    from = *zone;
+                else if (from > 0 && company(from - 1, false))
+                    meridiem = has(--from, Role::Meridiem) || meridiem;
+                else
+                    break;
+            }
+            for (;;) {
+                if (const auto zone = zoneAt(*end, true))
                     end = zone;
                 else if (company(*end, true))
                     meridiem = has((*end)++, Role::Meridiem) || meridiem;
@@ -387,16 +410,20 @@ private:
         if (!named && !marked && !alike && !parted)
             return std::nullopt;
         // The orders of the locale's forms that could have written the text with a year of so
-        // many figures: parted as it is, with as long a year; or parted as it is; or any.
+        // many figures: parted as it is, with as long a year; or parted as it is; or any with as
+        // long a year. A year of two figures where the locale writes none says nothing of its
+        // place.
         const auto own = [&](int width) {
             if (named)
                 return m_terms.namedOrders;
             QSet<Order> orders = formsOf(width);
             if (orders.isEmpty())
                 orders = formsOf(2) + formsOf(4);
-            if (orders.isEmpty()) {
-                for (const QSet<Order> &any : m_terms.numericForms)
-                    orders.unite(any);
+            if (!orders.isEmpty())
+                return orders;
+            for (auto it = m_terms.numericForms.begin(); it != m_terms.numericForms.end(); ++it) {
+                if (it.key().endsWith(u'|' + QString::number(width)))
+                    orders.unite(it.value());
             }
             return orders;
         };
@@ -434,11 +461,20 @@ private:
                         [&](const Way &way) { return way.day == found[0].day; }))
             return found[0].day;
         // Where the ways differ, the locale decides where all its forms that could have written the
-        // text write it in one order.
+        // text write it in one order, and none of its forms with the year in the same place puts
+        // the day and the month the other way round (Qt's Georgian "dd.MM.yy" beside the C
+        // library's "%m/%d/%Y": "11/02/1987" is none).
         std::optional<QDate> chosen;
         for (const Way &way : found) {
             if ((own(way.width) & making) != QSet<Order>{way.order})
                 continue;
+            for (const QSet<Order> &orders : m_terms.numericForms) {
+                for (const Order &other : orders) {
+                    if (!named && other != way.order && making.contains(other)
+                        && other.indexOf(u'y') == way.order.indexOf(u'y'))
+                        return std::nullopt;
+                }
+            }
             if (chosen && *chosen != way.day)
                 return std::nullopt;
             chosen = way.day;

@@ -166,9 +166,10 @@ QString looseKey(QStringView word)
     QString folded;
     bool accented = false; // the letter before is one whose accents are set aside
     for (const QChar c : decomposed) {
-        if ((c.isMark() && accented) || c == QChar(0x200C) || c == QChar(0x200D))
-            continue; // accents, and the joiners people type or leave out: "یک‌شنبه",
-                      // "یکشنبه"
+        if ((c.isMark() && accented) || c == QChar(0x200C) || c == QChar(0x200D)
+            || c == QChar(0x0640))
+            continue; // accents, the joiners people type or leave out ("یک‌شنبه"), the Arabic
+                      // stretch
         const QChar::Script script = c.script();
         accented = c.isLetter()
                    && (script == QChar::Script_Latin || script == QChar::Script_Greek

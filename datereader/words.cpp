@@ -38,6 +38,24 @@ void addMeaning(QList<Meaning> &meanings, Meaning meaning)
         meanings.append(meaning);
 }
 
+bool writtenUnparted(QChar letter)
+{
+    switch (letter.script()) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Thai:
+    case QChar::Script_Lao:
+    case QChar::Script_Khmer:
+    case QChar::Script_Myanmar:
+    case QChar::Script_Tibetan:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 void Words::add(QStringView word, Meaning meaning)
@@ -79,13 +97,15 @@ void Words::add(const Words &other, bool unknownOnly)
     }
 }
 
-void Words::addEndings(const QStringList &endings)
+void Words::addAffixes(const QStringList &beginnings, const QStringList &endings)
 {
     const QHash<QString, QList<Meaning>> words = m_words;
     for (auto it = words.begin(); it != words.end(); ++it) {
         for (const Meaning &meaning : it.value()) {
             if (meaning.role != Role::Month)
                 continue;
+            for (const QString &beginning : beginnings)
+                add(beginning + it.key(), meaning);
             for (const QString &ending : endings)
                 add(it.key() + ending, meaning);
         }
@@ -126,35 +146,41 @@ QList<Token> Words::joined(QList<Token> tokens) const
 {
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         for (const QList<Token> &phrase : m_phrases) {
-            const bool here = i + phrase.size() <= tokens.size()
-                              && std::equal(phrase.begin(), phrase.end(), tokens.begin() + i,
-                                            [](const Token &a, const Token &b) {
-                                                return a.kind == b.kind && a.loose == b.loose;
-                                            });
+            // Numbers in a phrase by their value: "thg 8" is "Thg 08".
+            const bool here =
+                i + phrase.size() <= tokens.size()
+                && std::equal(phrase.begin(), phrase.end(), tokens.begin() + i,
+                              [](const Token &a, const Token &b) {
+                                  return a.kind == b.kind
+                                         && (a.kind == Token::Number ? a.value == b.value
+                                                                     : a.loose == b.loose);
+                              });
             if (!here)
                 continue;
-            const QList<Token> written = tokens.sliced(i, phrase.size());
             Token &first = tokens[i];
             first.kind = Token::Word;
-            first.key = phraseKey(written);
-            first.loose = phraseKey(written, &Token::loose);
-            first.end = written.back().end;
+            first.key = phraseKey(phrase);
+            first.loose = phraseKey(phrase, &Token::loose);
+            first.end = tokens[i + phrase.size() - 1].end;
             tokens.remove(i + 1, phrase.size() - 1);
             break;
         }
     }
-    // A run of letters that is several known words: scripts that write no blanks between them.
+    // A run of letters that is several known words: in the scripts that write no blanks between
+    // words ("星期日下午", "วันพฤหัสบดีที่"), and elsewhere where each has two letters or more
+    // ("сар" and "ын"; not the weekdays "K", "E", "L" of Estonian in "kell").
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const Token run = tokens[i];
         if (run.kind != Token::Word || knows(run) || cutShort(run))
             continue;
+        const qsizetype shortest = writtenUnparted(run.text.front()) ? 1 : 2;
         QList<Token> parts;
         for (qsizetype from = 0; from < run.text.size();) {
             qsizetype to = run.text.size();
-            while (to > from
+            while (to - from >= shortest
                    && !m_loose.contains(looseKey(QStringView(run.text).sliced(from, to - from))))
                 --to;
-            if (to == from)
+            if (to - from < shortest)
                 break;
             Token part = run;
             part.text = run.text.sliced(from, to - from);
@@ -269,9 +295,15 @@ void learn(CalendarTerms &terms, QStringView text, bool own)
             const bool marks = &word == &words.front() && before && (word.begin == 0 || time)
                                && (time || QStringView(u"yMd").contains(letter))
                                && !(letter == u'M' && before->count >= 3);
+            // What stands right against a month's name: "ב" in Hebrew's "d בMMMM y", "འི" after it.
+            const Field *after = i < pattern.fields.size() ? &pattern.fields[i] : nullptr;
             if (letter == u'M' && before->count >= 3 && word.begin == 0 && &word == &words.front()
                 && !terms.monthEndings.contains(word.text))
                 terms.monthEndings.append(word.text);
+            if (after && after->letter == u'M' && after->count >= 3 && &word == &words.back()
+                && word.end == pattern.literals[i].size()
+                && !terms.monthBeginnings.contains(word.text))
+                terms.monthBeginnings.append(word.text);
             if (marks)
                 terms.words.add(word.text, {Role::Marker, QStringView(u"HhKk").contains(letter)
                                                               ? 'h'
@@ -632,7 +664,7 @@ CalendarTerms icuCalendarTerms(const QLocale &locale, const char *calendar)
 {
     CalendarTerms terms;
     addIcu(terms, locale, calendar);
-    terms.words.addEndings(terms.monthEndings);
+    terms.words.addAffixes(terms.monthBeginnings, terms.monthEndings);
     UErrorCode status = U_ZERO_ERROR;
     std::shared_ptr<icu::Calendar> days(icu::Calendar::createInstance(
         icu::TimeZone::getGMT()->clone(), icuLocale(locale, calendar), status));
@@ -738,7 +770,7 @@ LocaleTerms makeTerms(const QLocale &locale, const QByteArray &system, Sources s
         addSystem(gregorian, own.handle);
     if (sources == Sources::AllLibraries)
         addIcu(gregorian, locale, "gregorian");
-    gregorian.words.addEndings(gregorian.monthEndings);
+    gregorian.words.addAffixes(gregorian.monthBeginnings, gregorian.monthEndings);
     // English, which everybody's dates use, where the user's language does not name a word
     // otherwise (Basaa's "may" is November).
     CalendarTerms english;

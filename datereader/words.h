@@ -48,8 +48,8 @@ public:
     void add(const Words &other, bool unknownOnly = false);
     QList<Meaning> meaningsOf(const Token &word) const;
     bool knows(const Token &word) const;
-    // Each month's names once more with each of these endings: "abenduaren", "ཟླ་བ་གསུམ་པའི".
-    void addEndings(const QStringList &endings);
+    // Each month's names once more with each of these beginnings and endings: "במאי", "abenduaren".
+    void addAffixes(const QStringList &beginnings, const QStringList &endings);
     // The month or weekday that a word cut short of its end names ("Sept", "ফেব্রু", "Din"): one
     // only, from three letters on.
     std::optional<Meaning> cutShort(const Token &word) const;
@@ -80,8 +80,8 @@ struct CalendarTerms
     // and how many figures their year has (formKey), and with the month named.
     QHash<QString, QSet<Order>> numericForms;
     QSet<Order> namedOrders;
-    QStringList
-        monthEndings; // what the locale's forms write right after a month's name ("འི", "ren")
+    // What the locale's forms write right against a month's name: "ב" before it, "འི" after it.
+    QStringList monthBeginnings, monthEndings;
     QHash<int, QList<std::pair<QString, QString>>> ordinals; // folded prefix and suffix of 1 to 31
     bool eraWritten = false; // Japan's: a year is read only with its era
     // The day that an era (where one is written), a year as written, a month and a day name in

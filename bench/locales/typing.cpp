@@ -279,11 +279,13 @@ bool orderDisputed(const QString &pattern, const QLocale &locale, const QString 
     }
     bool parted = false; // as one of the locale's own forms parts its figures
     for (const auto &[ownOrder, ownMarks] : own) {
-        if (ownOrder.size() == 3 && ownMarks == marks) {
-            parted = true;
-            if (ownOrder != order)
-                return true;
-        }
+        if (ownOrder.size() != 3)
+            continue;
+        parted = parted || ownMarks == marks;
+        // Another form with these marks, or with the year in the same place, in another order.
+        if (ownOrder != order
+            && (ownMarks == marks || ownOrder.indexOf(u'y') == order.indexOf(u'y')))
+            return true;
     }
     return !parted && qt.first != order;
 }

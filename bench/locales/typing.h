@@ -85,8 +85,9 @@ NumericOrder numericOrder(const QLocale &locale);
 
 // Whether a form in figures (a pattern of ICU's or Qt's, or a text typed from one with the
 // pattern's order) may read otherwise by the locale's own forms than as written: where one of
-// Qt's, ICU's or the C library's forms of the locale parts its figures with the same marks in
-// another order (the C library's Georgian "12/6/1976" is the sixth of December), or where none
-// does and Qt's short form has another order. Such forms are counted apart: the locale's data
-// sets disagree on them, and the reader reads them only where the day says which is which.
+// Qt's, ICU's or the C library's forms of the locale parts its figures with the same marks, or
+// has the year in the same place, in another order (the C library's Georgian "%m/%d/%Y" beside
+// CLDR's "dd.MM.y"), or where none has those marks and Qt's short form has another order. Such
+// forms are counted apart: the locale's data sets disagree on them, and the reader reads them only
+// where the day says which is which.
 bool orderDisputed(const QString &pattern, const QLocale &locale, const QString &typed = {});
