@@ -29,7 +29,7 @@ struct Session
 // as it gives a tooltip none. labwc gets XWayland where it has it, layer shell or not:
 // it takes the keyboard from a layer surface that asks for it on demand, so that after a dialog
 // the keys would not come back to the strip without the mouse, and it places an X11 window where
-// asked. The compositor is asked only where that decides, and only in a build with LayerShellQt.
+// asked. The compositor is asked only where its answer decides.
 struct Compositor
 {
     bool layerShell = false; // zwlr_layer_shell_v1
@@ -38,5 +38,5 @@ struct Compositor
 WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask);
 
 // What the compositor of WAYLAND_DISPLAY offers, from its registry: one round trip on a
-// connection of its own, before Qt connects.
+// connection of its own, before Qt connects. Nothing in a build without libwayland-client.
 Compositor askCompositor();
