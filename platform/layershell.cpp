@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -110,6 +111,9 @@ private:
 // The layer shell's role for one window, given to each native window Qt makes for it: Qt makes a
 // new one each time it shows the window after hiding it, with the default role of an ordinary
 // window, and LayerShellQt gives its role only to the native window it was first asked about.
+//
+// The compositor takes a layer surface away with its output: the surfaces are made anew as an
+// output goes, on one that is left, or, where none is, as the next one comes.
 class LayerRole final : public QObject
 {
 public:
@@ -117,6 +121,16 @@ public:
     {
         window->setProperty("velmorLayer", true);
         roles().append(this);
+        static const bool watching = [] {
+            QObject::connect(
+                qApp, &QGuiApplication::screenRemoved, qApp, [] { followOutputs(false); },
+                Qt::QueuedConnection);
+            QObject::connect(
+                qApp, &QGuiApplication::screenAdded, qApp, [] { followOutputs(true); },
+                Qt::QueuedConnection);
+            return true;
+        }();
+        Q_UNUSED(watching);
         KeyboardKeeper::instance();
     }
 
@@ -182,6 +196,43 @@ private:
         m_layer->setExclusiveZone(0);
         m_layer->setMargins(QMargins(m_place.x(), m_place.y(), 0, 0));
         m_layer->setKeyboardInteractivity(LayerShellQt::Window::KeyboardInteractivityOnDemand);
+        // Taken away with its output, the surface is made anew (followOutputs()), not the window
+        // closed.
+        m_layer->setCloseOnDismissed(false);
+        // The strip goes on the output the compositor names, the user's, as it is first shown,
+        // and stays there, or on the one Qt moves it to when its output goes; About goes where
+        // the strip is.
+        const QWidget *parent = m_window->parentWidget();
+        if (parent && parent->window()->windowHandle())
+            m_handle->setScreen(parent->window()->windowHandle()->screen());
+        m_layer->setScreenConfiguration(m_shown || parent
+                                            ? LayerShellQt::Window::ScreenFromQWindow
+                                            : LayerShellQt::Window::ScreenFromCompositor);
+        m_shown = true;
+        m_waiting = false;
+    }
+
+    // Whether an output is left: Qt keeps a placeholder screen, with no name, when none is.
+    static bool anOutput()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        return std::any_of(screens.begin(), screens.end(),
+                           [](const QScreen *screen) { return !screen->name().isEmpty(); });
+    }
+
+    // As an output goes, the shown surfaces are made anew, on the outputs that are left (which
+    // puts those that were on it on another), or, where none is, as the next one comes.
+    static void followOutputs(bool added)
+    {
+        const bool left = anOutput();
+        for (LayerRole *role : QList(roles())) {
+            if (!role->m_window->isVisible() || (added && !role->m_waiting))
+                continue;
+            if (left)
+                remake(role->m_window);
+            else
+                role->m_waiting = true;
+        }
     }
 
     QWidget *m_window;
@@ -189,6 +240,8 @@ private:
     QPointer<QWindow> m_handle;
     bool m_hasRole = false; // Qt's native window of the moment has the layer shell's role
     QPointer<LayerShellQt::Window> m_layer;
+    bool m_shown = false;
+    bool m_waiting = false; // taken away with the last output, for the next one to come
 };
 
 } // namespace

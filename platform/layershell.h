@@ -8,7 +8,8 @@ class QWidget;
 // strip and the About window anchored at the top-left corner on the top layer, above maximised
 // windows and out of the task list; the prompt and the message boxes stay ordinary windows.
 // A layer surface takes the keyboard as it is mapped, and the strip (or About, while it is open)
-// takes it back whenever one of the counter's other windows goes.
+// takes it back whenever one of the counter's other windows goes. The strip goes on the output
+// the compositor names as the user's, and on another one when its output goes.
 //
 // In a build without LayerShellQt (Debian 12, whose LayerShellQt is for Qt 5) these do nothing.
 
