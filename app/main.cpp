@@ -25,8 +25,7 @@ void choosePlatform()
     const WindowSystem chosen =
         chooseWindowSystem({.userPlatform = qgetenv("QT_QPA_PLATFORM"),
                             .x11 = qEnvironmentVariableIsSet("DISPLAY"),
-                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY"),
-                            .desktop = qgetenv("XDG_CURRENT_DESKTOP")},
+                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")},
                            askCompositor);
     if (!chosen.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", chosen.platform);

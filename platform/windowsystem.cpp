@@ -1,7 +1,5 @@
 #include "windowsystem.h"
 
-#include <QByteArrayList>
-
 #if VELMOR_WAYLAND_PROBE
 #include <wayland-client.h>
 
@@ -10,9 +8,8 @@
 
 WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask)
 {
-    const bool labwcWithX11 = session.x11 && session.desktop.split(':').contains("labwc");
     const bool onWayland = session.userPlatform.isEmpty()
-                               ? session.wayland && !labwcWithX11
+                               ? session.wayland
                                : session.userPlatform.startsWith("wayland");
     // Without the layer shell's windows, only weston's answer changes anything, and only where
     // the counter would otherwise take XWayland.
