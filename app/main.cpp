@@ -16,6 +16,8 @@
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
+#include <cstdlib>
+
 namespace {
 
 // Platform choices the user has not made in the environment themselves.
@@ -121,6 +123,13 @@ int main(int argc, char *argv[])
                          &OneCounterPerFile::release);
         break;
     }
+
+    // The compositor gone with the session: the counter ends as on Close, answering other starts
+    // no more, before Qt ends it where it stands.
+    whenCompositorGone([&counter] {
+        counter.release();
+        std::_Exit(0);
+    });
 
     SystemClock clock;
     MessageBoxErrorReport errorReport;

@@ -1,5 +1,7 @@
 #include "windowsystem.h"
 
+#include <QString>
+
 #if VELMOR_WAYLAND_PROBE
 #include <wayland-client.h>
 
@@ -55,4 +57,28 @@ Compositor askCompositor()
     wl_display_disconnect(display);
 #endif
     return offered;
+}
+
+namespace {
+
+std::function<void()> compositorGone;
+QtMessageHandler qtsHandler = nullptr;
+
+// Qt's Wayland platform ends the process itself (_exit) as soon as it finds its connection
+// broken, with no signal before: its warning that it is about to is the one moment left.
+void watchForBrokenConnection(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"The Wayland connection") && compositorGone)
+        compositorGone();
+    qtsHandler(type, context, message);
+}
+
+} // namespace
+
+void whenCompositorGone(std::function<void()> gone)
+{
+    compositorGone = std::move(gone);
+    if (!qtsHandler)
+        qtsHandler = qInstallMessageHandler(watchForBrokenConnection);
 }

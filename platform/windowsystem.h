@@ -36,3 +36,7 @@ WindowSystem chooseWindowSystem(const Session &session, const std::function<Comp
 // What the compositor of WAYLAND_DISPLAY offers, from its registry: one round trip on a
 // connection of its own, before Qt connects. Nothing in a build without libwayland-client.
 Compositor askCompositor();
+
+// Calls `gone` when the connection to the Wayland compositor breaks (the session ended, the
+// compositor crashed), on the thread that runs the application, just before Qt ends the process.
+void whenCompositorGone(std::function<void()> gone);
