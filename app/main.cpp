@@ -16,6 +16,8 @@
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
+#include <cstdlib>
+
 namespace {
 
 // Platform choices the user has not made in the environment themselves.
@@ -25,8 +27,7 @@ void choosePlatform()
     const WindowSystem chosen =
         chooseWindowSystem({.userPlatform = qgetenv("QT_QPA_PLATFORM"),
                             .x11 = qEnvironmentVariableIsSet("DISPLAY"),
-                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY"),
-                            .desktop = qgetenv("XDG_CURRENT_DESKTOP")},
+                            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")},
                            askCompositor);
     if (!chosen.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", chosen.platform);
@@ -134,6 +135,13 @@ int main(int argc, char *argv[])
                          &OneCounterPerFile::release);
         break;
     }
+
+    // The compositor gone with the session: the counter ends as on Close, answering other starts
+    // no more, before Qt ends it where it stands.
+    whenCompositorGone([&counter] {
+        counter.release();
+        std::_Exit(0);
+    });
 
     SystemClock clock;
     MessageBoxErrorReport errorReport;

@@ -245,12 +245,16 @@ private:
             m_window->setGeometry(QRect(place, m_window->size()));
             return;
         }
-        constexpr uint32_t kStaticGravity = 10, kX = 1 << 8, kY = 1 << 9;
+        constexpr uint32_t kStaticGravity = 10, kX = 1 << 8, kY = 1 << 9, kWidth = 1 << 10,
+                           kHeight = 1 << 11;
         const qreal ratio = m_window->devicePixelRatioF(); // X speaks in device pixels
+        // The window's own size goes with its place: fluxbox takes the size from the message
+        // whatever its flags say, and would otherwise make the window larger by its title bar.
+        const QSize size = m_window->size() * ratio;
         askWindowManager(connection, nativeWindow(m_window), Atom::NetMoveResizeWindow,
-                         {kStaticGravity | kX | kY | kSourceApplication << 12,
+                         {kStaticGravity | kX | kY | kWidth | kHeight | kSourceApplication << 12,
                           uint32_t(qRound(place.x() * ratio)), uint32_t(qRound(place.y() * ratio)),
-                          0, 0});
+                          uint32_t(size.width()), uint32_t(size.height())});
     }
 
     static constexpr qint64 kWhileMapping = 1000; // milliseconds

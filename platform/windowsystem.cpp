@@ -1,8 +1,8 @@
 #include "windowsystem.h"
 
-#include <QByteArrayList>
+#include <QString>
 
-#if VELMOR_LAYER_SHELL
+#if VELMOR_WAYLAND_PROBE
 #include <wayland-client.h>
 
 #include <cstring>
@@ -10,21 +10,19 @@
 
 WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask)
 {
-#if VELMOR_LAYER_SHELL
-    const bool labwcWithX11 = session.x11 && session.desktop.split(':').contains("labwc");
     const bool onWayland = session.userPlatform.isEmpty()
-                               ? session.wayland && !labwcWithX11
+                               ? session.wayland
                                : session.userPlatform.startsWith("wayland");
-    if (onWayland && session.wayland) {
+    // Without the layer shell's windows, only weston's answer changes anything, and only where
+    // the counter would otherwise take XWayland.
+    const bool decides = VELMOR_LAYER_SHELL || (session.x11 && session.userPlatform.isEmpty());
+    if (onWayland && session.wayland && decides) {
         const Compositor compositor = ask();
-        if (compositor.layerShell)
+        if (VELMOR_LAYER_SHELL && compositor.layerShell)
             return {session.userPlatform.isEmpty() ? QByteArray("wayland") : QByteArray(), true};
         if (compositor.weston && session.userPlatform.isEmpty())
             return {"wayland"};
     }
-#else
-    Q_UNUSED(ask);
-#endif
     if (!session.userPlatform.isEmpty())
         return {};
     if (session.x11)
@@ -35,7 +33,7 @@ WindowSystem chooseWindowSystem(const Session &session, const std::function<Comp
 Compositor askCompositor()
 {
     Compositor offered;
-#if VELMOR_LAYER_SHELL
+#if VELMOR_WAYLAND_PROBE
     // libwayland-client itself, since Qt's Wayland client exists only with the application.
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
@@ -59,4 +57,28 @@ Compositor askCompositor()
     wl_display_disconnect(display);
 #endif
     return offered;
+}
+
+namespace {
+
+std::function<void()> compositorGone;
+QtMessageHandler qtsHandler = nullptr;
+
+// Qt's Wayland platform ends the process itself (_exit) as soon as it finds its connection
+// broken, with no signal before: its warning that it is about to is the one moment left.
+void watchForBrokenConnection(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"The Wayland connection") && compositorGone)
+        compositorGone();
+    qtsHandler(type, context, message);
+}
+
+} // namespace
+
+void whenCompositorGone(std::function<void()> gone)
+{
+    compositorGone = std::move(gone);
+    if (!qtsHandler)
+        qtsHandler = qInstallMessageHandler(watchForBrokenConnection);
 }

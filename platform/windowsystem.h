@@ -19,17 +19,13 @@ struct Session
     QByteArray userPlatform; // QT_QPA_PLATFORM as the user set it
     bool x11 = false;        // DISPLAY is set
     bool wayland = false;    // WAYLAND_DISPLAY is set
-    QByteArray desktop;      // XDG_CURRENT_DESKTOP
 };
 
 // The user's QT_QPA_PLATFORM wins; on Wayland (theirs or the counter's choice) the windows are
 // layer surfaces where the compositor offers the layer shell. Else XWayland where there is an X
 // display, else a plain Wayland window. weston gets a plain Wayland window, X display or not: its
 // window manager gives an X11 utility window (as the strip and the About window are) no keyboard,
-// as it gives a tooltip none. labwc gets XWayland where it has it, layer shell or not:
-// it takes the keyboard from a layer surface that asks for it on demand, so that after a dialog
-// the keys would not come back to the strip without the mouse, and it places an X11 window where
-// asked. The compositor is asked only where that decides, and only in a build with LayerShellQt.
+// as it gives a tooltip none. The compositor is asked only where its answer decides.
 struct Compositor
 {
     bool layerShell = false; // zwlr_layer_shell_v1
@@ -38,5 +34,9 @@ struct Compositor
 WindowSystem chooseWindowSystem(const Session &session, const std::function<Compositor()> &ask);
 
 // What the compositor of WAYLAND_DISPLAY offers, from its registry: one round trip on a
-// connection of its own, before Qt connects.
+// connection of its own, before Qt connects. Nothing in a build without libwayland-client.
 Compositor askCompositor();
+
+// Calls `gone` when the connection to the Wayland compositor breaks (the session ended, the
+// compositor crashed), on the thread that runs the application, just before Qt ends the process.
+void whenCompositorGone(std::function<void()> gone);

@@ -16,7 +16,8 @@ private slots:
 void TestWindowSystem::chooseWindowSystem_data()
 {
     // The session's facts, the compositor's offer, and the platform chosen ("+layer": layer
-    // surfaces) with the layer shell's windows built, and without.
+    // surfaces) with the layer shell's windows built, and without (where the compositor is still
+    // asked).
     QTest::addColumn<QStringList>("row");
     QTest::newRow("layer shell where offered, over XWayland")
         << QStringList{"DISPLAY", "layer", "wayland+layer", "xcb"};
@@ -24,10 +25,7 @@ void TestWindowSystem::chooseWindowSystem_data()
         << QStringList{"DISPLAY", "", "xcb", "xcb"};
     QTest::newRow("a plain Wayland window without either")
         << QStringList{"", "", "wayland", "wayland"};
-    QTest::newRow("labwc keeps XWayland") << QStringList{"DISPLAY labwc", "layer", "xcb", "xcb"};
-    QTest::newRow("labwc without XWayland")
-        << QStringList{"labwc", "layer", "wayland+layer", "wayland"};
-    QTest::newRow("weston gets Wayland") << QStringList{"DISPLAY", "weston", "wayland", "xcb"};
+    QTest::newRow("weston gets Wayland") << QStringList{"DISPLAY", "weston", "wayland", "wayland"};
     QTest::newRow("the user's platform wins") << QStringList{"DISPLAY xcb", "layer", "", ""};
     QTest::newRow("the user's Wayland, on layer shell")
         << QStringList{"wayland", "layer", "+layer", ""};
@@ -44,8 +42,7 @@ void TestWindowSystem::chooseWindowSystem()
     const WindowSystem chosen = ::chooseWindowSystem(
         {.userPlatform = user("xcb") + user("wayland"),
          .x11 = facts.contains(u"DISPLAY"),
-         .wayland = true,
-         .desktop = facts.contains(u"labwc") ? "labwc:wlroots" : ""},
+         .wayland = true},
         [&] { return Compositor{.layerShell = offer == u"layer", .weston = offer == u"weston"}; });
     QCOMPARE(QString::fromLatin1(chosen.platform) + (chosen.layerShell ? "+layer" : ""),
              row[VELMOR_LAYER_SHELL ? 2 : 3]);

@@ -7,12 +7,12 @@
 # no window manager every place is exact, a second start in the same directory shows the first
 # counter and ends, and the session has no bus, where the counter starts none (dbus-launch
 # would). Under a window manager (xfwm4, openbox, one with a title bar taller than the
-# counter's place allows for, icewm, metacity), the frame starts on the screen and the banner
-# as near its place as that allows; the About window goes directly under the main window's
-# frame; a minimised counter shows in the taskbar until restored; the prompt cannot be
-# minimised, maximised or resized; a second start brings the counter to the front also right
-# after the user typed in another program; and a close through the window manager while the
-# prompt is open ends the program.
+# counter's place allows for, icewm, metacity, fluxbox), the frame starts on the screen and the
+# banner as near its place as that allows, the window its own size; the About window goes
+# directly under the main window's frame; a minimised counter shows in the taskbar until
+# restored; the prompt cannot be minimised, maximised or resized; a second start brings the
+# counter to the front also right after the user typed in another program; and a close through
+# the window manager while the prompt is open ends the program.
 # usage: run_under_xvfb.sh PROGRAM [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
@@ -103,6 +103,10 @@ if [ -n "$wm" ]; then
         || fail "the window is at $X,$Y ($(place "$window")) with a frame of $(margins "$window"), not at $want_x,$want_y"
     x=$X y=$((Y + menu))
 fi
+# The window keeps its own size, the one it asks for as its smallest and largest.
+own=$(xprop -id "$window" WM_NORMAL_HINTS | sed -n 's/.*program specified maximum size: \([0-9]*\) by \([0-9]*\)/\1x\2/p')
+read -r _ _ WIDTH HEIGHT <<<"$(place "$window")"
+[ "${WIDTH}x$HEIGHT" = "$own" ] || fail "the window is ${WIDTH}x$HEIGHT, not its own size $own"
 
 # The figures appear on the first tick, about a second after start, in their slots over the
 # banner.
