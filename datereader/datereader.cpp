@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 
 // The steps of reading, in order; each takes what the one before it leaves:
 //  1. typed forms    the text as typed, then the plain forms of what input methods type (text.h)
@@ -409,77 +410,98 @@ private:
                 || (first.size() == 1 && QStringView(u"/-.").contains(first.front())));
         if (!named && !marked && !alike && !parted)
             return std::nullopt;
-        // The orders of the locale's forms that could have written the text with a year of so
-        // many figures: parted as it is, with as long a year; or parted as it is; or any with as
-        // long a year. A year of two figures where the locale writes none says nothing of its
-        // place.
-        const auto own = [&](int width) {
-            if (named)
-                return m_terms.namedOrders;
-            QSet<Order> orders = formsOf(width);
-            if (orders.isEmpty())
-                orders = formsOf(2) + formsOf(4);
-            if (!orders.isEmpty())
-                return orders;
-            for (auto it = m_terms.numericForms.begin(); it != m_terms.numericForms.end(); ++it) {
-                if (it.key().endsWith(u'|' + QString::number(width)))
-                    orders.unite(it.value());
-            }
-            return orders;
-        };
+        // The ways of taking the items as a year, a month and a day that make a day.
         struct Way
         {
             QDate day;
             Order order;
-            int width; // of the year
+            int width;     // of the year: 2, or 4 for one written in full
+            bool credible; // in an order the locale writes, or the year in full in a common one
         };
-        QList<Way> found;
-        QSet<QDate> possible; // in any order
-        QSet<Order> making;   // the orders that make a day of the text
+        QSet<Order> written = named ? m_terms.namedOrders : QSet<Order>();
+        for (const QSet<Order> &orders : m_terms.numericForms)
+            written.unite(named ? QSet<Order>() : orders);
+        QList<Way> ways;
         QString roles = QStringLiteral("Mdy");
         do {
-            const std::optional<QDate> day = dayIn(items, roles, era);
-            if (!day)
-                continue;
-            possible.insert(*day);
-            making.insert(roles);
-            // Any of the three common orders where the year is written in full; a year of two
-            // figures only in an order of the locale's own ("10-8-9" is no ninth of August 2010).
-            const int width = items[roles.indexOf(u'y')].token->digits > 2 || era ? 4 : 2;
-            const bool common = roles == u"yMd" || roles == u"dMy" || roles == u"Mdy";
-            if (own(width).contains(roles) || marked || (common && width == 4))
-                found.append({*day, roles, width});
+            if (const std::optional<QDate> day = dayIn(items, roles, era)) {
+                const int width = items[roles.indexOf(u'y')].token->digits > 2 || era ? 4 : 2;
+                const bool common = roles == u"yMd" || roles == u"dMy" || roles == u"Mdy";
+                ways.append({*day, roles, width,
+                             written.contains(roles) || marked || (common && width == 4)});
+            }
         } while (std::next_permutation(roles.begin(), roles.end()));
+        const auto oneDay = [](const QList<Way> &some) {
+            return !some.isEmpty() && std::all_of(some.begin(), some.end(), [&](const Way &way) {
+                return way.day == some[0].day;
+            });
+        };
+        if (ways.isEmpty() || oneDay(ways)) {
+            const bool credible =
+                std::any_of(ways.begin(), ways.end(), [](const Way &way) { return way.credible; });
+            return credible ? std::optional(ways[0].day)
+                            : std::nullopt; // "30/3/3" is no 3 March 2030
+        }
         // Figures parted otherwise than Qt's and the C library's forms part them, which more than
         // one order reads as a day, wait for ICU's forms to have their say ("1977-05-03" is the
         // fifth of March in Kyrgyz, which ICU alone writes so).
-        if (!named && !marked && !parted && !m_allSources && possible.size() > 1)
+        if (!named && !marked && !parted && !m_allSources)
             return std::nullopt;
-        if (found.isEmpty())
-            return std::nullopt;
-        if (std::all_of(found.begin(), found.end(),
-                        [&](const Way &way) { return way.day == found[0].day; }))
-            return found[0].day;
-        // Where the ways differ, the locale decides where all its forms that could have written the
-        // text write it in one order, and none of its forms with the year in the same place puts
-        // the day and the month the other way round (Qt's Georgian "dd.MM.yy" beside the C
-        // library's "%m/%d/%Y": "11/02/1987" is none).
-        std::optional<QDate> chosen;
-        for (const Way &way : found) {
-            if ((own(way.width) & making) != QSet<Order>{way.order})
-                continue;
-            for (const QSet<Order> &orders : m_terms.numericForms) {
-                for (const Order &other : orders) {
-                    if (!named && other != way.order && making.contains(other)
-                        && other.indexOf(u'y') == way.order.indexOf(u'y'))
-                        return std::nullopt;
-                }
+        // Where the ways differ, the locale decides in two steps. The year's place, where the ways
+        // differ on it, by its forms that could have written the text: those parted as it is with
+        // as long a year, or parted as it is, or with as long a year ("24.12.26" is Qt's Austrian
+        // "dd.MM.yy", not the C library's "%Y-%m-%d"; no form of zh_HK says where the year of
+        // "10-02-14" is). Then day and month, by all its forms with the year in that place, which
+        // must agree (Qt's Georgian "dd.MM.yy" beside the C library's "%m/%d/%Y": "11/02/1987" is
+        // none).
+        const auto yearPlace = [](const Order &order) { return order.indexOf(u'y'); };
+        const auto agreed = [&](const QSet<Order> &forms,
+                                const auto &same) -> std::optional<Order> {
+            std::optional<Order> order;
+            for (const Order &form : forms) {
+                const bool makesADay = std::any_of(
+                    ways.begin(), ways.end(), [&](const Way &way) { return way.order == form; });
+                if (makesADay && order && !same(*order, form))
+                    return std::nullopt;
+                order = makesADay ? form : order;
             }
-            if (chosen && *chosen != way.day)
+            return order;
+        };
+        if (!std::all_of(ways.begin(), ways.end(), [&](const Way &way) {
+                return yearPlace(way.order) == yearPlace(ways[0].order);
+            })) {
+            QSet<Order> couldHave;
+            for (const Way &way : ways) {
+                QSet<Order> forms = formsOf(way.width);
+                if (forms.isEmpty())
+                    forms = formsOf(2) + formsOf(4);
+                for (auto it = m_terms.numericForms.begin();
+                     forms.isEmpty() && it != m_terms.numericForms.end(); ++it) {
+                    if (it.key().endsWith(u'|' + QString::number(way.width)))
+                        forms.unite(it.value());
+                }
+                couldHave.unite(named ? m_terms.namedOrders : forms);
+            }
+            const auto place = agreed(couldHave, [&](const Order &a, const Order &b) {
+                return yearPlace(a) == yearPlace(b);
+            });
+            if (!place)
                 return std::nullopt;
-            chosen = way.day;
+            ways.removeIf(
+                [&](const Way &way) { return yearPlace(way.order) != yearPlace(*place); });
         }
-        return chosen;
+        QSet<Order> sharingThePlace;
+        for (const Order &order : written) {
+            if (yearPlace(order) == yearPlace(ways[0].order))
+                sharingThePlace.insert(order);
+        }
+        ways.removeIf([](const Way &way) { return !way.credible; });
+        if (sharingThePlace.isEmpty())
+            return oneDay(ways) ? std::optional(ways[0].day) : std::nullopt;
+        const auto order = agreed(sharingThePlace, std::equal_to<Order>());
+        const auto way = std::find_if(ways.begin(), ways.end(),
+                                      [&](const Way &way) { return way.order == order; });
+        return order && way != ways.end() ? std::optional(way->day) : std::nullopt;
     }
 
     // The day if the items are the year, month and day in the order of `roles` ("dMy").

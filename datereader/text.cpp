@@ -168,8 +168,8 @@ QString looseKey(QStringView word)
     for (const QChar c : decomposed) {
         if ((c.isMark() && accented) || c == QChar(0x200C) || c == QChar(0x200D)
             || c == QChar(0x0640))
-            continue; // accents, the joiners people type or leave out ("یک‌شنبه"), the Arabic
-                      // stretch
+            continue; // accents, the joiners people type or leave out ("یک‌شنبه"), the
+                      // Arabic stretch
         const QChar::Script script = c.script();
         accented = c.isLetter()
                    && (script == QChar::Script_Latin || script == QChar::Script_Greek

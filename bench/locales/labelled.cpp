@@ -439,7 +439,8 @@ private:
             const QString numeric =
                 fromIcu(generator->getBestPattern(icu::UnicodeString("yMd", -1, US_INV), status));
             const int year = day.year();
-            write(kNonDates, withNumbers(numeric, year, 13 + k, 1 + k, digitsOf(in)), std::nullopt);
+            write(kNonDates, withNumbers(numeric, year, 13 + k, 32 + k, digitsOf(in)),
+                  std::nullopt);
             write(kNonDates, withNumbers(numeric, year, 1 + k, 32 + k, digitsOf(in)), std::nullopt);
             write(kNonDates, withNumbers(numeric, year, 4, 31, digitsOf(in)), std::nullopt);
             write(kNonDates, m_locale.dayName(1 + k), std::nullopt);
