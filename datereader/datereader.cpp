@@ -442,10 +442,11 @@ private:
             return credible ? std::optional(ways[0].day)
                             : std::nullopt; // "30/3/3" is no 3 March 2030
         }
-        // Figures parted otherwise than Qt's and the C library's forms part them, which more than
-        // one order reads as a day, wait for ICU's forms to have their say ("1977-05-03" is the
-        // fifth of March in Kyrgyz, which ICU alone writes so).
-        if (!named && !marked && !parted && !m_allSources)
+        // Which of several days the locale means is for all its sources to say, ICU's forms with
+        // them, which a reading that needs no choice does without ("1977-05-03" is the fifth of
+        // March in Kyrgyz, and "2/11/1987" the eleventh of February in Maltese, as ICU alone
+        // writes them).
+        if (!m_allSources)
             return std::nullopt;
         // Where the ways differ, the locale decides in two steps. The year's place, where the ways
         // differ on it, by its forms that could have written the text: those parted as it is with

@@ -96,7 +96,8 @@ private slots:
         rows("en_US.UTF-8", {"12/11/2026"}, QDate(2026, 12, 11));
         rows("en_GB.UTF-8", {"12/11/2026"}, QDate(2026, 11, 12));
         rows("bem_ZM.UTF-8", {"05/04/1977"}, kNone); // Qt's day first, the C library's month first
-        rows("brx_IN.UTF-8", {"7/4/13"}, QDate(2013, 7, 4)); // where Qt's year comes first
+        rows("brx_IN.UTF-8", {"7/4/13"}, kNone); // the C library's month first, ICU's day first
+        rows("brx_IN.UTF-8", {"7/14/13"}, QDate(2013, 7, 14)); // never a year of one figure
         rows("or_IN.UTF-8", {"୧୦-୮-୯"}, kNone); // the C library's year of one figure
         rows("en_US.UTF-8", {"1/1/76"}, QDate(1976, 1, 1));
         rows("en_US.UTF-8", {"12/31/75"}, QDate(2075, 12, 31));

@@ -13,10 +13,11 @@
 //    (other separators, no leading zeros, ASCII or native digits, the month in English, ...).
 // Prints the shares read back, the wrong dates, and every listed locale that does not read all
 // of its forms; with -v, every form not read back. With --typed-only, only the typed forms.
-// --system reads instead what the C library writes (no rule of the reader's made those texts):
-// strftime's %x, %c, "%A %e %B %Y", "%d %b %Y" and the locale's date_fmt, of a spread of days,
-// in every UTF-8 locale installed (Debian's locales-all) whose language Qt knows, and prints
-// what it read as meant, wrong and refused, by the script of the locale's language.
+// --languages prints the code of each language Qt knows. --system reads instead what the C library
+// writes (no rule of the reader's made those texts): strftime's %x, %c, "%A %e %B %Y", "%d %b %Y"
+// and the locale's date_fmt, of a spread of days, in every UTF-8 locale installed (Debian's
+// locales-all) whose language Qt knows, and prints what it read as meant, wrong and refused, by the
+// script of the locale's language.
 // --labelled [DRAW] writes the labelled set of bench/locales/labelled.h instead (draw 41 unless
 // given), and --read FILE reads one with the program's reader.
 
@@ -371,6 +372,15 @@ int main(int argc, char **argv)
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--read")); at > 0)
         return readLabelledSet(arguments.value(at + 1), out) ? 0 : 1;
     verbose = arguments.contains(QStringLiteral("-v"));
+    if (arguments.contains(QStringLiteral("--languages"))) { // the languages Qt knows, by code
+        QSet<QString> codes;
+        for (const QLocale &locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            codes.insert(QLocale::languageToCode(locale.language()));
+        for (const QString &code : std::as_const(codes))
+            out << code << '\n';
+        return 0;
+    }
     if (arguments.contains(QStringLiteral("--system"))) {
         measureSystemForms();
         return 0;
