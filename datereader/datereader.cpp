@@ -418,7 +418,16 @@ private:
             int width;     // of the year: 2, or 4 for one written in full
             bool credible; // in an order the locale writes, or the year in full in a common one
         };
-        QSet<Order> written = named ? m_terms.namedOrders : QSet<Order>();
+        // A month named in English, where the locale names it otherwise, is read in English's
+        // orders too ("21 Jan 20" under ja_JP may be day first).
+        const bool english = std::any_of(items.begin(), items.end(), [&](const Item &item) {
+            return item.token->kind == Token::Word
+                   && m_terms.englishMonths.contains(item.token->loose);
+        });
+        const QSet<Order> namedOrders =
+            m_terms.namedOrders
+            + (english ? QSet<Order>{QStringLiteral("dMy"), QStringLiteral("Mdy")} : QSet<Order>());
+        QSet<Order> written = named ? namedOrders : QSet<Order>();
         for (const QSet<Order> &orders : m_terms.numericForms)
             written.unite(named ? QSet<Order>() : orders);
         QList<Way> ways;
@@ -481,7 +490,7 @@ private:
                     if (it.key().endsWith(u'|' + QString::number(way.width)))
                         forms.unite(it.value());
                 }
-                couldHave.unite(named ? m_terms.namedOrders : forms);
+                couldHave.unite(named ? namedOrders : forms);
             }
             const auto place = agreed(couldHave, [&](const Order &a, const Order &b) {
                 return yearPlace(a) == yearPlace(b);

@@ -673,9 +673,10 @@ CalendarTerms icuCalendarTerms(const QLocale &locale, const char *calendar)
     days->setLenient(false); // a day that does not exist in the calendar is none
     terms.eraWritten = days->getMaximum(UCAL_ERA) > 1;
     const int current = days->get(UCAL_ERA, status);
-    terms.dayOf = [days, current](std::optional<int> era, const Token &year, int month,
-                                  int day) -> std::optional<QDate> {
-        if (year.digits < 3 && !era)
+    terms.dayOf = [days, current, eraWritten = terms.eraWritten](std::optional<int> era,
+                                                                 const Token &year, int month,
+                                                                 int day) -> std::optional<QDate> {
+        if ((year.digits < 3 || eraWritten) && !era)
             return std::nullopt;
         const std::unique_ptr<icu::Calendar> in(days->clone());
         in->clear();
@@ -696,19 +697,22 @@ CalendarTerms icuCalendarTerms(const QLocale &locale, const char *calendar)
 std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms &gregorian,
                                             QDate today)
 {
-    const QByteArray eras = nl_langinfo_l(ERA, system);
-    if (eras.isEmpty() || eras.contains(';'))
-        return std::nullopt; // none, or many (Japan's, which ICU's calendar has)
-    struct tm now = {};
-    now.tm_year = today.year() - 1900;
-    now.tm_mon = 5;
-    now.tm_mday = 15;
-    char year[32] = {}, name[64] = {};
-    if (!strftime_l(year, sizeof year, "%Ey", &now, system)
-        || !strftime_l(name, sizeof name, "%EC", &now, system))
+    if (!*nl_langinfo_l(ERA, system))
         return std::nullopt;
-    const int offset = std::atoi(year) - today.year();
-    if (offset == 0)
+    // This year in the era, and its name; and the name sixty years ago, which is another where
+    // the eras change with the reign (Japan's, which ICU's calendar has).
+    const auto said = [&](const char *format, int yearsAgo) {
+        struct tm then = {};
+        then.tm_year = today.year() - yearsAgo - 1900;
+        then.tm_mon = 5;
+        then.tm_mday = 15;
+        char written[64] = {};
+        return strftime_l(written, sizeof written, format, &then, system) ? QByteArray(written)
+                                                                          : QByteArray();
+    };
+    const QByteArray name = said("%EC", 0);
+    const int offset = said("%Ey", 0).toInt() - today.year();
+    if (name.isEmpty() || name != said("%EC", 60) || offset == 0)
         return std::nullopt;
     CalendarTerms terms;
     terms.words = gregorian.words;
@@ -775,6 +779,13 @@ LocaleTerms makeTerms(const QLocale &locale, const QByteArray &system, Sources s
     // otherwise (Basaa's "may" is November).
     CalendarTerms english;
     addMonthsAndWeekdays(english.words, QLocale::c());
+    for (int n = 1; n <= 12; ++n) {
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            const Token name = tokenize(QLocale::c().monthName(n, format)).value(0);
+            if (!gregorian.words.knows(name))
+                gregorian.englishMonths.insert(name.loose);
+        }
+    }
     gregorian.words.add(english.words, true);
     // "AM" and "PM" too, which every locale reads (in Nheengatu "pm" is also July).
     gregorian.words.add(QLocale::c().amText(), {Role::Meridiem});

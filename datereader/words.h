@@ -83,7 +83,8 @@ struct CalendarTerms
     // What the locale's forms write right against a month's name: "ב" before it, "འི" after it.
     QStringList monthBeginnings, monthEndings;
     QHash<int, QList<std::pair<QString, QString>>> ordinals; // folded prefix and suffix of 1 to 31
-    bool eraWritten = false; // Japan's: a year is read only with its era
+    bool eraWritten = false;     // Japan's: a year is read only with its era
+    QSet<QString> englishMonths; // the English names the locale's sources do not have
     // The day that an era (where one is written), a year as written, a month and a day name in
     // this calendar, in the Gregorian calendar; none where there is no such day.
     std::function<std::optional<QDate>(std::optional<int> era, const Token &year, int month,

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include <unicode/datefmt.h>
+#include <unicode/dtptngen.h>
 #include <unicode/numsys.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
@@ -276,6 +277,14 @@ bool orderDisputed(const QString &pattern, const QLocale &locale, const QString 
         icu::UnicodeString written;
         if (const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format.get()))
             own << orderAndMarks(fromIcu(simple->toPattern(written)));
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(icuLocale(locale), status));
+    for (const char *skeleton : {"yMd", "yMMdd"}) {
+        if (U_SUCCESS(status))
+            own << orderAndMarks(fromIcu(
+                generator->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status)));
     }
     bool parted = false; // as one of the locale's own forms parts its figures
     for (const auto &[ownOrder, ownMarks] : own) {
