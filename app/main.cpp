@@ -48,12 +48,12 @@ void choosePlatform()
 }
 
 // Why another start in this directory will not find this counter, said once on standard error.
-QString whyAlone(OneCounterPerFile::Alone why)
+QString whyAlone(OneCounterPerFile::Claim why)
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     QString said;
     switch (why) {
-    case OneCounterPerFile::Alone::NoRuntimeDirectory:
+    case OneCounterPerFile::Claim::NoRuntimeDirectory:
         said = runtime.isEmpty()
                    ? QCoreApplication::translate("CommandLine",
                                                  "XDG_RUNTIME_DIR is not set, so a second start in "
@@ -63,28 +63,31 @@ QString whyAlone(OneCounterPerFile::Alone why)
                                                  "directory will not find this counter")
                          .arg(runtime);
         break;
-    case OneCounterPerFile::Alone::NoPrivateDirectory:
+    case OneCounterPerFile::Claim::NoPrivateDirectory:
         said = QCoreApplication::translate("CommandLine",
                                            "%1 is not a directory of yours alone, so a second "
                                            "start in this directory will not find this counter")
                    .arg(runtime);
         break;
-    case OneCounterPerFile::Alone::NoLock:
+    case OneCounterPerFile::Claim::NoLock:
         said = QCoreApplication::translate("CommandLine",
                                            "%1 takes no lock, so a second start in this directory "
                                            "will not find this counter")
                    .arg(runtime);
         break;
-    case OneCounterPerFile::Alone::NoSocket:
+    case OneCounterPerFile::Claim::NoSocket:
         said = QCoreApplication::translate("CommandLine",
                                            "no socket can be made in %1, so a second start in this "
                                            "directory will not find this counter")
                    .arg(runtime);
         break;
-    case OneCounterPerFile::Alone::Unanswered:
+    case OneCounterPerFile::Claim::Unanswered:
         said = QCoreApplication::translate("CommandLine",
                                            "the counter already running in this directory does not "
                                            "answer; this one runs beside it");
+        break;
+    case OneCounterPerFile::Claim::Counter:
+    case OneCounterPerFile::Claim::HandedOver:
         break;
     }
     return said;
@@ -123,18 +126,14 @@ int main(int argc, char *argv[])
                      QSize(size, size));
     QApplication::setWindowIcon(icon);
     OneCounterPerFile counter;
-    switch (counter.claim(QDir::currentPath(), startupId)) {
-    case OneCounterPerFile::Claim::HandedOver:
+    const OneCounterPerFile::Claim claimed = counter.claim(QDir::currentPath(), startupId);
+    if (claimed == OneCounterPerFile::Claim::HandedOver)
         return 0; // the counter of this directory's trip date file shows itself instead
-    case OneCounterPerFile::Claim::Alone:
-        complain(whyAlone(counter.aloneBecause()));
-        break;
-    case OneCounterPerFile::Claim::Counter:
-        // A counter that closes lets a start in the same moment become the counter.
+    if (OneCounterPerFile::alone(claimed))
+        complain(whyAlone(claimed));
+    else // a counter that closes lets a start in the same moment become the counter
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &counter,
                          &OneCounterPerFile::release);
-        break;
-    }
 
     // The compositor gone with the session: the counter ends as on Close, answering other starts
     // no more, before Qt ends it where it stands.

@@ -62,8 +62,10 @@ enum class Answer
 Answer askRunningCounter(const QByteArray &path, const QByteArray &token, QDeadlineTimer deadline)
 {
     const std::optional<sockaddr_un> address = addressOf(path);
-    const int fd = address ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1;
-    if (fd < 0)
+    const Descriptor socket(
+        address ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1);
+    const int fd = socket.get();
+    if (!socket)
         return Answer::NotThere;
     Answer answer = Answer::NotThere;
     if (::connect(fd, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0) {
@@ -82,7 +84,6 @@ Answer askRunningCounter(const QByteArray &path, const QByteArray &token, QDeadl
                  : ::recv(fd, &shown, 1, 0) == 1 ? Answer::Shown
                                                  : Answer::NotThere;
     }
-    ::close(fd);
     return answer;
 }
 
@@ -127,32 +128,23 @@ OneCounterPerFile::OneCounterPerFile(QObject *parent, int idleMsecs, int shownAg
 {
 }
 
-OneCounterPerFile::~OneCounterPerFile()
-{
-    release();
-    if (m_runtime >= 0)
-        ::close(m_runtime);
-}
+OneCounterPerFile::~OneCounterPerFile() { release(); }
 
-int OneCounterPerFile::openRuntimeDirectory()
+OneCounterPerFile::RuntimeDirectory OneCounterPerFile::openRuntimeDirectory()
 {
     const QByteArray path = qgetenv("XDG_RUNTIME_DIR");
     // Not a link (O_NOFOLLOW), and looked at as it was opened: another user who made it first
     // (Qt's fallback, /tmp/runtime-USER, is open to that) could answer for the counter.
-    const int fd = path.isEmpty()
-                       ? -1
-                       : ::open(path.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        m_alone = path.isEmpty() || errno == ENOENT ? Alone::NoRuntimeDirectory
-                                                    : Alone::NoPrivateDirectory;
-        return -1;
-    }
+    Descriptor fd(path.isEmpty()
+                      ? -1
+                      : ::open(path.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd)
+        return path.isEmpty() || errno == ENOENT ? Claim::NoRuntimeDirectory
+                                                 : Claim::NoPrivateDirectory;
     struct stat status = {};
-    if (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() || (status.st_mode & 077) != 0) {
-        ::close(fd);
-        m_alone = Alone::NoPrivateDirectory;
-        return -1;
-    }
+    if (::fstat(fd.get(), &status) != 0 || status.st_uid != ::geteuid()
+        || (status.st_mode & 077) != 0)
+        return Claim::NoPrivateDirectory;
     return fd;
 }
 
@@ -163,35 +155,31 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(const QString &directory,
     return claim(openRuntimeDirectory(), directory, activationToken, answerMsecs);
 }
 
-OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &directory,
+OneCounterPerFile::Claim OneCounterPerFile::claim(RuntimeDirectory runtime,
+                                                  const QString &directory,
                                                   const QByteArray &activationToken,
                                                   int answerMsecs)
 {
-    m_runtime = runtime;
-    if (m_runtime < 0)
-        return Claim::Alone;
+    if (const Claim *none = std::get_if<Claim>(&runtime))
+        return *none;
+    m_runtime = std::move(std::get<Descriptor>(runtime));
     m_name = socketName(directory);
     // The socket is bound and reached through /proc's name for the directory as opened.
-    m_lock = ::openat(m_runtime, m_name + ".lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (m_lock < 0 || !addressOf(reachable(m_name))
-        || ::faccessat(AT_FDCWD, reachable({}).constData(), F_OK, 0) != 0) {
-        m_alone = m_lock < 0 ? Alone::NoLock : Alone::NoSocket;
-        return Claim::Alone;
-    }
+    m_lock = Descriptor(::openat(m_runtime.get(), m_name + ".lock",
+                                 O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!m_lock)
+        return Claim::NoLock;
+    if (!addressOf(reachable(m_name))
+        || ::faccessat(AT_FDCWD, reachable({}).constData(), F_OK, 0) != 0)
+        return Claim::NoSocket;
     const QByteArray token = activationToken.split('\n').constFirst().left(kLongestToken);
     // The counter that holds the lock may be starting, a moment from listening, or closing, a
     // moment from letting go.
     for (const QDeadlineTimer deadline(answerMsecs);;) {
-        if (lock()) {
-            if (listen())
-                return Claim::Counter;
-            m_alone = Alone::NoSocket;
-            return Claim::Alone;
-        }
-        if (errno != EWOULDBLOCK) {
-            m_alone = Alone::NoLock;
-            return Claim::Alone;
-        }
+        if (lock())
+            return listen() ? Claim::Counter : Claim::NoSocket;
+        if (errno != EWOULDBLOCK)
+            return Claim::NoLock;
         // Silent only once the deadline has passed: the answer is waited for until then.
         if (askRunningCounter(reachable(m_name), token, deadline) == Answer::Shown)
             return Claim::HandedOver;
@@ -201,32 +189,30 @@ OneCounterPerFile::Claim OneCounterPerFile::claim(int runtime, const QString &di
     }
     // A counter that holds the lock and does not answer is hung: once more, in case it has
     // just let go, and else this run goes on beside it.
-    if (lock() && listen())
-        return Claim::Counter;
-    m_alone = Alone::Unanswered;
-    return Claim::Alone;
+    return lock() && listen() ? Claim::Counter : Claim::Unanswered;
 }
 
 QByteArray OneCounterPerFile::reachable(const QByteArray &name) const
 {
-    return "/proc/self/fd/" + QByteArray::number(m_runtime) + '/' + name;
+    return reachedThrough(m_runtime.get(), name);
 }
 
-bool OneCounterPerFile::lock() { return m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) == 0; }
+bool OneCounterPerFile::lock() { return m_lock && ::flock(m_lock.get(), LOCK_EX | LOCK_NB) == 0; }
 
 // Listens at the socket, which this counter may now own: one left there is a killed counter's.
 bool OneCounterPerFile::listen()
 {
-    (void)::unlinkat(m_runtime, m_name.constData(), 0);
+    (void)::unlinkat(m_runtime.get(), m_name.constData(), 0);
     const std::optional<sockaddr_un> address = addressOf(reachable(m_name));
-    m_socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_socket < 0 || !address
-        || ::bind(m_socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0
-        || ::listen(m_socket, kMostAsking) != 0) {
+    m_socket = Descriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!m_socket || !address
+        || ::bind(m_socket.get(), reinterpret_cast<const sockaddr *>(&*address), sizeof *address)
+               != 0
+        || ::listen(m_socket.get(), kMostAsking) != 0) {
         release();
         return false;
     }
-    auto *notifier = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    auto *notifier = new QSocketNotifier(m_socket.get(), QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &OneCounterPerFile::answer);
     return true;
 }
@@ -237,14 +223,10 @@ void OneCounterPerFile::release()
         notifier->setEnabled(false);
         notifier->deleteLater(); // it may be the one calling
     }
-    if (m_socket >= 0) {
-        (void)::unlinkat(m_runtime, m_name.constData(), 0);
-        ::close(m_socket); // a start still waiting in the queue finds it closed
-    }
-    m_socket = -1;
-    if (m_lock >= 0)
-        ::close(m_lock); // and the lock with it; the file stays, for the next counter to lock
-    m_lock = -1;
+    if (m_socket)
+        (void)::unlinkat(m_runtime.get(), m_name.constData(), 0);
+    m_socket = {}; // closed: a start still waiting in the queue finds it so
+    m_lock = {};   // and the lock with it; the file stays, for the next counter to lock
 }
 
 bool OneCounterPerFile::firstTime(const QByteArray &what)
@@ -252,20 +234,17 @@ bool OneCounterPerFile::firstTime(const QByteArray &what)
     if (m_told.contains(what))
         return false;
     m_told.append(what);
-    if (m_runtime < 0 || m_name.isEmpty())
+    if (!m_runtime || m_name.isEmpty())
         return true;
-    const int told = ::openat(m_runtime, m_name + '.' + what,
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (told < 0)
-        return errno != EEXIST;
-    ::close(told);
-    return true;
+    const Descriptor told(::openat(m_runtime.get(), m_name + '.' + what,
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return told || errno != EEXIST;
 }
 
 void OneCounterPerFile::answer()
 {
     int fd;
-    while ((fd = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+    while ((fd = ::accept4(m_socket.get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
         const QList<QSocketNotifier *> asking =
             findChildren<QSocketNotifier *>(QStringLiteral("request"), Qt::FindDirectChildrenOnly);
         if (asking.size() >= kMostAsking)

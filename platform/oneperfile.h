@@ -1,7 +1,11 @@
 #pragma once
 
+#include "safefile/descriptor.h"
+
 #include <QByteArray>
 #include <QObject>
+
+#include <variant>
 
 // One counter for each trip date file: a start in a directory where the same user's counter
 // already runs on the same display asks that one to show itself, and goes. The counters find
@@ -18,20 +22,22 @@ class OneCounterPerFile : public QObject
     Q_OBJECT
 
 public:
+    // What a claim came to: this run is the directory's counter, and answers later starts; or the
+    // counter runs, has shown itself, and this run ends; or this run goes on without the rule,
+    // for the reason named.
     enum class Claim
     {
-        Counter,    // this run is the directory's counter, and answers later starts
-        HandedOver, // the directory's counter runs, has shown itself, and this run ends
-        Alone,      // this run goes on without the rule; aloneBecause() says why
-    };
-    enum class Alone
-    {
+        Counter,
+        HandedOver,
         NoRuntimeDirectory, // XDG_RUNTIME_DIR is not set, or names nothing
         NoPrivateDirectory, // it is not a directory of the user's alone
         NoLock,             // the runtime directory takes no lock
         NoSocket,           // it takes the lock but no socket (read-only, or out of inodes)
         Unanswered,         // the counter that holds the lock does not answer
     };
+    static bool alone(Claim claim) { return claim != Claim::Counter && claim != Claim::HandedOver; }
+    // The runtime directory as opened, or why there is none of the user's alone.
+    using RuntimeDirectory = std::variant<Descriptor, Claim>;
 
     // How long a start waits for the counter that holds the lock to answer: it may itself be
     // starting still, on a loaded machine.
@@ -46,17 +52,15 @@ public:
                                int shownAgainMsecs = kShownAgainMsecs);
     ~OneCounterPerFile() override;
 
-    // Opens the runtime directory that XDG_RUNTIME_DIR names, for claim(); -1 where there is
-    // none of the user's alone, and aloneBecause() says why.
-    int openRuntimeDirectory();
+    // Opens the runtime directory that XDG_RUNTIME_DIR names, for claim().
+    static RuntimeDirectory openRuntimeDirectory();
     // Claims `directory` for this run, in the runtime directory opened as `runtime` (which this
-    // object keeps and closes), or in the one XDG_RUNTIME_DIR names. `activationToken` goes to
-    // the counter that runs there, which shows itself with it.
+    // object keeps), or in the one XDG_RUNTIME_DIR names. `activationToken` goes to the counter
+    // that runs there, which shows itself with it.
     Claim claim(const QString &directory, const QByteArray &activationToken = {},
                 int answerMsecs = kAnswerMsecs);
-    Claim claim(int runtime, const QString &directory, const QByteArray &activationToken = {},
-                int answerMsecs = kAnswerMsecs);
-    Alone aloneBecause() const { return m_alone; }
+    Claim claim(RuntimeDirectory runtime, const QString &directory,
+                const QByteArray &activationToken = {}, int answerMsecs = kAnswerMsecs);
 
     // True the first time it is asked about `what` for this directory in the user's session (the
     // runtime directory lasts as long as the user is logged in), or in this run where the counter
@@ -82,11 +86,10 @@ private:
 
     int m_idleMsecs;
     int m_shownAgainMsecs;
-    int m_runtime = -1; // the runtime directory, as opened
-    QByteArray m_name;  // of the socket in it; the lock's is this and ".lock"
-    int m_lock = -1;
-    int m_socket = -1;        // listening
+    Descriptor m_runtime; // the runtime directory, as opened
+    QByteArray m_name;    // of the socket in it; the lock's is this and ".lock"
+    Descriptor m_lock;
+    Descriptor m_socket;      // listening
     qint64 m_lastShown = -1;  // when a start last brought the window forward (monotonic msecs)
     QList<QByteArray> m_told; // what firstTime() said yes to, where there is no runtime directory
-    Alone m_alone = Alone::NoRuntimeDirectory;
 };

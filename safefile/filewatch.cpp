@@ -8,13 +8,6 @@ namespace {
 // within it, and the figures still follow within the second.
 constexpr int kSettlingMsecs = 250;
 
-// The name through which the watcher reaches what a descriptor holds open: the very directory
-// or file the file layer opened, whatever the path names by the time the watcher looks.
-QString reachedThrough(const Descriptor &fd)
-{
-    return QStringLiteral("/proc/self/fd/%1").arg(fd.get());
-}
-
 } // namespace
 
 FileWatch::FileWatch(QString path, QObject *parent, const SystemCalls &calls)
@@ -57,7 +50,7 @@ void FileWatch::renew()
     }
     const WatchPoints points = openToWatch(m_path, m_calls);
     for (const Descriptor &directory : points.directories)
-        m_watcher.addPath(reachedThrough(directory));
+        m_watcher.addPath(QString::fromLatin1(reachedThrough(directory.get())));
     if (points.file.get() >= 0)
-        m_watcher.addPath(reachedThrough(points.file));
+        m_watcher.addPath(QString::fromLatin1(reachedThrough(points.file.get())));
 }

@@ -22,6 +22,11 @@ Descriptor::~Descriptor()
         ::close(m_fd);
 }
 
+QByteArray reachedThrough(int fd, const QByteArray &name)
+{
+    return "/proc/self/fd/" + QByteArray::number(fd) + (name.isEmpty() ? QByteArray() : '/' + name);
+}
+
 const SystemCalls &SystemCalls::real()
 {
     static const SystemCalls calls{
@@ -64,8 +69,6 @@ constexpr int kMostTries = 100; // at a name of its own for the new copy
 
 FileProblem failed(int error) { return {.error = error}; }
 FileProblem refused(Refusal refusal) { return {.refusal = refusal}; }
-
-QByteArray procPath(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
 
 // Where a file really is: the directory that holds it, kept open so that every later step
 // works on that very directory, and the file's name there (which may not exist yet).
@@ -333,7 +336,7 @@ FileProblem keepWhatTheFileCarries(int copy, const OldFile &old, const struct st
 {
     if (calls.fchown(copy, status.st_uid, status.st_gid) != 0)
         (void)!calls.fchown(copy, uid_t(-1), status.st_gid);
-    const QByteArray from = procPath(old.fd.get()), to = procPath(copy);
+    const QByteArray from = reachedThrough(old.fd.get()), to = reachedThrough(copy);
     if (!old.readable) {
         if (const FileProblem problem = copyAttributesThrough(from, copy, calls))
             return problem;
@@ -362,7 +365,7 @@ QByteArray copyName(const QByteArray &name)
 QString realPath(int directory, const SystemCalls &calls)
 {
     char path[PATH_MAX];
-    const ssize_t size = calls.readlinkat(AT_FDCWD, procPath(directory), path, sizeof path);
+    const ssize_t size = calls.readlinkat(AT_FDCWD, reachedThrough(directory), path, sizeof path);
     return size > 0 && size < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, size))
                                                    : QString();
 }
@@ -428,7 +431,8 @@ FileProblem replaceFile(const QString &path, QByteArrayView bytes, const SystemC
             return problem;
         for (int tries = 0; copy.isEmpty() && tries < kMostTries; ++tries) {
             copy = copyName(location.name);
-            if (calls.linkat(AT_FDCWD, procPath(fd.get()), directory, copy, AT_SYMLINK_FOLLOW) == 0)
+            if (calls.linkat(AT_FDCWD, reachedThrough(fd.get()), directory, copy, AT_SYMLINK_FOLLOW)
+                == 0)
                 break;
             const int error = errno;
             copy.clear();

@@ -19,6 +19,7 @@
 // files; a crash or a kill at any moment; a file system that fails a write, fills up or lacks
 // what a save would like to use (unnamed files, /proc, modes).
 
+#include "safefile/descriptor.h"
 #include "safefile/systemcalls.h"
 
 #include <QByteArray>
@@ -56,25 +57,6 @@ struct FileProblem
     explicit operator bool() const { return error != 0 || refusal != Refusal::None; }
     // Nothing stands at the path yet: no problem for a save, which makes the file.
     bool missing() const { return refusal == Refusal::None && error == ENOENT; }
-};
-
-// A file descriptor that closes itself.
-class Descriptor
-{
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(Descriptor &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Descriptor &operator=(Descriptor other) noexcept
-    {
-        std::swap(m_fd, other.m_fd);
-        return *this;
-    }
-    ~Descriptor();
-    int get() const { return m_fd; }
-
-private:
-    int m_fd = -1;
 };
 
 // A file's bytes, or why they could not be read.

@@ -17,11 +17,9 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(OneCounterPerFile::Claim)
-Q_DECLARE_METATYPE(OneCounterPerFile::Alone)
 
 namespace {
 using Claim = OneCounterPerFile::Claim;
-using Alone = OneCounterPerFile::Alone;
 
 int connectTo(const QString &path)
 {
@@ -59,14 +57,12 @@ class TestOneCounterPerFile : public QObject
     }
 
     // Another start, beside this thread, where a counter answers it.
-    Claim start(int answerMsecs, Alone *why = nullptr)
+    Claim start(int answerMsecs)
     {
-        Claim made = Claim::Alone;
+        Claim made = Claim::Unanswered;
         QThread *thread = QThread::create([&] {
             OneCounterPerFile second;
             made = second.claim(m_directory.path(), "the start's token", answerMsecs);
-            if (why)
-                *why = second.aloneBecause();
         });
         thread->start();
         // The counter answers in this thread's event loop, meanwhile.
@@ -96,9 +92,9 @@ private slots:
         QTest::newRow("one that answers: it shows itself once for two starts together, and they go") << "answering" << Claim::HandedOver;
         QTest::newRow("one that has let go as it closes: this start is the counter") << "closing" << Claim::Counter;
         QTest::newRow("one that was killed: its lock is taken over") << "killed" << Claim::Counter;
-        QTest::newRow("one that takes the request and never answers: beside it") << "silent" << Claim::Alone;
+        QTest::newRow("one that takes the request and never answers: beside it") << "silent" << Claim::Unanswered;
         QTest::newRow("one that connections held open and silent keep busy: still found") << "held" << Claim::HandedOver;
-        QTest::newRow("none, and no room for the socket once locked: said as such") << "no socket" << Claim::Alone;
+        QTest::newRow("none, and no room for the socket once locked: said as such") << "no socket" << Claim::NoSocket;
         // clang-format on
     }
 
@@ -142,17 +138,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(first.findChildren<QTimer *>(QStringLiteral("idle")).size(),
                                   held.size(), kPatience);
 
-        Alone why{};
         // The silent one's answer is not waited for: a start that had waited gives up so too.
-        QCOMPARE(start(running == u"silent" ? 0 : kPatience, &why), claim);
+        QCOMPARE(start(running == u"silent" ? 0 : kPatience), claim);
         if (running == u"answering")
             QCOMPARE(start(kPatience), Claim::HandedOver);
         ::close(lock);
         if (silent >= 0)
             ::close(silent);
         (void)::rmdir(QFile::encodeName(socket));
-        if (claim == Claim::Alone)
-            QCOMPARE(why, running == u"silent" ? Alone::Unanswered : Alone::NoSocket);
         QCOMPARE(asked.count(), claim == Claim::HandedOver ? 1 : 0);
         if (claim == Claim::HandedOver)
             QCOMPARE(asked.first().first().toByteArray(), QByteArray("the start's token"));
@@ -177,7 +170,7 @@ private slots:
         first.release();
         QCOMPARE(again.claim(m_directory.path()), Claim::Counter);
         qputenv("XDG_RUNTIME_DIR", "");
-        QCOMPARE(alone.claim(m_directory.path()), Claim::Alone);
+        QCOMPARE(alone.claim(m_directory.path()), Claim::NoRuntimeDirectory);
         QCOMPARE(
             (QList<bool>{first.firstTime("told-2030-12-24"), again.firstTime("told-2030-12-24"),
                          again.firstTime("told-2031-01-01"), alone.firstTime("told-2030-12-24"),
@@ -193,22 +186,19 @@ private slots:
     {
         QTest::addColumn<QString>("runtime");
         QTest::addColumn<Claim>("claim");
-        QTest::addColumn<Alone>("why");
-        QTest::newRow("the user's, closed to others") << "private" << Claim::Counter << Alone{};
-        QTest::newRow("not set") << "unset" << Claim::Alone << Alone::NoRuntimeDirectory;
-        QTest::newRow("not there") << "missing" << Claim::Alone << Alone::NoRuntimeDirectory;
-        QTest::newRow("open to others") << "open" << Claim::Alone << Alone::NoPrivateDirectory;
-        QTest::newRow("a link to the user's")
-            << "link" << Claim::Alone << Alone::NoPrivateDirectory;
-        QTest::newRow("another user's") << "foreign" << Claim::Alone << Alone::NoPrivateDirectory;
-        QTest::newRow("swapped for another once opened") << "swapped" << Claim::Counter << Alone{};
+        QTest::newRow("the user's, closed to others") << "private" << Claim::Counter;
+        QTest::newRow("not set") << "unset" << Claim::NoRuntimeDirectory;
+        QTest::newRow("not there") << "missing" << Claim::NoRuntimeDirectory;
+        QTest::newRow("open to others") << "open" << Claim::NoPrivateDirectory;
+        QTest::newRow("a link to the user's") << "link" << Claim::NoPrivateDirectory;
+        QTest::newRow("another user's") << "foreign" << Claim::NoPrivateDirectory;
+        QTest::newRow("swapped for another once opened") << "swapped" << Claim::Counter;
     }
 
     void runtimeDirectory_theUsersAlone()
     {
         QFETCH(QString, runtime);
         QFETCH(Claim, claim);
-        QFETCH(Alone, why);
         const QByteArray path = QFile::encodeName(m_runtime.path());
         QByteArray directory = path;
         if (runtime == u"unset")
@@ -225,11 +215,11 @@ private slots:
             directory = ::geteuid() == 0 && ::chown(path, 65534, 65534) == 0 ? path : "/root";
         qputenv("XDG_RUNTIME_DIR", directory);
         OneCounterPerFile counter;
-        const int opened = counter.openRuntimeDirectory();
+        OneCounterPerFile::RuntimeDirectory opened = OneCounterPerFile::openRuntimeDirectory();
         const QByteArray moved = path + ".moved";
         if (runtime == u"swapped") // another's in its place, holding what the counter would make
             QVERIFY(::rename(path, moved) == 0 && ::mkdir(path, 0700) == 0);
-        const Claim made = counter.claim(opened, m_directory.path());
+        const Claim made = counter.claim(std::move(opened), m_directory.path());
         const QString ownPlace = QFile::decodeName(runtime == u"swapped" ? moved : path);
         const QStringList names = madeNames(ownPlace);
         for (const QString &name : names)
@@ -243,10 +233,8 @@ private slots:
         (void)::unlink(path + ".link");
         (void)::chown(path, ::geteuid(), ::getegid());
         QCOMPARE(made, claim);
-        if (claim == Claim::Alone)
-            QCOMPARE(counter.aloneBecause(), why);
-        QCOMPARE(names.size(), claim == Claim::Alone ? 0 : 2); // the lock and the socket
-        QCOMPARE(left.size(), names.size() / 2);               // the lock stays, the socket goes
+        QCOMPARE(names.size(), OneCounterPerFile::alone(claim) ? 0 : 2); // the lock and the socket
+        QCOMPARE(left.size(), names.size() / 2); // the lock stays, the socket goes
         if (runtime == u"swapped")
             QCOMPARE(others, names); // the other's files untouched
     }
