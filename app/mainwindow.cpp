@@ -125,7 +125,14 @@ void MainWindow::buildMenu()
         menuBar()->setFocus(Qt::MenuBarFocusReason);
         menuBar()->setActiveAction(menuBar()->actions().constFirst());
     });
-    connect(menuBar(), &QMenuBar::triggered, m_banner, qOverload<>(&QWidget::setFocus));
+    // The menu bar tells this before the entry acts. Left with its entry active, it would tell a
+    // screen reader that entry has the focus once the entry's dialog is done, after the countdown
+    // has it again, where the window manager gives the window back the keyboard first (xfwm4,
+    // metacity): the screen reader would stay on the menu while the keys go to the countdown.
+    connect(menuBar(), &QMenuBar::triggered, this, [this] {
+        menuBar()->setActiveAction(nullptr);
+        m_banner->setFocus();
+    });
     menuBar()->installEventFilter(this);
 }
 
