@@ -108,15 +108,20 @@ void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, s
 
 void MainWindow::buildMenu()
 {
-    const auto addEntry = [this](const QString &name, const QString &caption, auto *receiver,
-                                 auto handler) {
+    // Each entry with what it does, which a screen reader tells after its name.
+    const auto addEntry = [this](const QString &name, const QString &caption,
+                                 const QString &purpose, auto *receiver, auto handler) {
         QAction *action = menuBar()->addAction(caption);
         action->setObjectName(name);
+        action->setStatusTip(purpose);
         connect(action, &QAction::triggered, receiver, handler);
     };
-    addEntry(QStringLiteral("Exit"), tr("Close"), qApp, &QCoreApplication::quit);
-    addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), this, &MainWindow::askTripDate);
-    addEntry(QStringLiteral("web"), tr("About"), this, &MainWindow::showAbout);
+    addEntry(QStringLiteral("Exit"), tr("Close"), tr("ends the counter"), qApp,
+             &QCoreApplication::quit);
+    addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), tr("asks for the trip date"), this,
+             &MainWindow::askTripDate);
+    addEntry(QStringLiteral("web"), tr("About"), tr("shows who made the counter"), this,
+             &MainWindow::showAbout);
     // F10 goes to the menu, as Alt does and as it does in the desktops' own programs; once the
     // menu has done its work, or was left with Escape, the keyboard goes back to the countdown,
     // where a screen reader finds it (Qt's menu bar would keep it, the window having nothing else
