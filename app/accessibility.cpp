@@ -1,7 +1,6 @@
 #include "accessibility.h"
 
 #include "app/banner.h"
-#include "app/mainwindow.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -11,26 +10,24 @@
 
 namespace {
 
-// A widget whose text of one kind a function of its own gives: the window's description, the
-// banner's name, a figure's name.
-template <typename Widget, QAccessible::Text kKind>
-class AccessibleText final : public QAccessibleWidget
+// A widget whose name a function of its own gives: the banner's, a figure's.
+template <typename Widget> class AccessibleName final : public QAccessibleWidget
 {
 public:
-    AccessibleText(Widget *widget, QAccessible::Role role, QString (Widget::*text)() const)
-        : QAccessibleWidget(widget, role), m_text(text)
+    AccessibleName(Widget *widget, QAccessible::Role role, QString (Widget::*name)() const)
+        : QAccessibleWidget(widget, role), m_name(name)
     {
     }
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == kKind)
-            return (static_cast<const Widget *>(widget())->*m_text)();
+        if (kind == QAccessible::Name)
+            return (static_cast<const Widget *>(widget())->*m_name)();
         return QAccessibleWidget::text(kind);
     }
 
 private:
-    QString (Widget::*m_text)() const;
+    QString (Widget::*m_name)() const;
 };
 
 // Qt's own interface for an entry of a menu bar is private to Qt and gives its name alone, and a
@@ -117,15 +114,12 @@ QAccessibleInterface *accessibleInterface(const QString &className, QObject *obj
     }
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("MainWindow"))
-        return new AccessibleText<MainWindow, QAccessible::Description>(
-            static_cast<MainWindow *>(object), QAccessible::Window, &MainWindow::summary);
     if (className == QLatin1String("Banner"))
-        return new AccessibleText<Banner, QAccessible::Name>(
-            static_cast<Banner *>(object), QAccessible::Grouping, &Banner::summary);
+        return new AccessibleName<Banner>(static_cast<Banner *>(object), QAccessible::Grouping,
+                                          &Banner::summary);
     if (className == QLatin1String("FigureLabel"))
-        return new AccessibleText<FigureLabel, QAccessible::Name>(
-            static_cast<FigureLabel *>(object), QAccessible::StaticText, &FigureLabel::spoken);
+        return new AccessibleName<FigureLabel>(static_cast<FigureLabel *>(object),
+                                               QAccessible::StaticText, &FigureLabel::spoken);
     return nullptr;
 }
 

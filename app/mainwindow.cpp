@@ -41,8 +41,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                               | Qt::WindowCloseButtonHint),
       m_services(services)
 {
-    // Before the title, whose change Qt tells a screen reader of, making the window's
-    // accessible interface for good.
+    // Before the window's parts, whose accessible interfaces are made as they first change.
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
@@ -63,10 +62,6 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setObjectName(QStringLiteral("Image1"));
     m_banner->setFixedSize((QSizeF(Layout::kClientSize) * m_zoom).toSize());
     m_banner->setSummary([this] { return summary(); });
-    // Which file this counter counts from, where counters of several directories run.
-    m_banner->setAccessibleDescription(
-        tr("Trip date file: %1")
-            .arg(QDir::toNativeSeparators(QFileInfo(m_services.tripDateFile).absoluteFilePath())));
     setCentralWidget(m_banner);
     m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), Unit::Days, tr("Days left"));
     m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), Unit::Hours, tr("Hours left"));
@@ -251,10 +246,9 @@ void MainWindow::askTripDate()
     bringToFront(this, {}); // the keyboard back, after the prompt
     if (!entered)
         return; // cancelled
+    // Once saved, the countdown the keyboard's focus is back on tells the new date.
     if (const std::optional<TripDateFailure> failure = m_store->save(*entered))
         report(*failure);
-    else
-        announce(summary());
 }
 
 void MainWindow::showAbout()
@@ -283,10 +277,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 bool MainWindow::event(QEvent *event)
 {
     // The tooltip is made when asked, as the countdown stands at that moment, with the file it
-    // counts from.
+    // counts from (where counters of several directories run), which a screen reader is not
+    // told each time the focus comes back.
     if (event->type() == QEvent::ToolTip) {
+        const QString path =
+            QDir::toNativeSeparators(QFileInfo(m_services.tripDateFile).absoluteFilePath());
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
-                           summary() + u'\n' + m_banner->accessibleDescription(), this);
+                           summary() + u'\n' + tr("Trip date file: %1").arg(path), this);
         return true;
     }
     return QMainWindow::event(event);
@@ -295,13 +292,6 @@ bool MainWindow::event(QEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    // The countdown as it stands when the window becomes active, which a screen reader says
-    // then: one that keeps what it was told of the window (as Qt 6.8's bridge lets it) hears
-    // that it changed. A tick tells nothing, so as not to talk every second.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
     // The counter has no taskbar button, but a minimised one needs a way back: where the
     // window manager offers to minimise it anyway, it shows in the taskbar until restored.
     if (event->type() != QEvent::WindowStateChange)

@@ -62,7 +62,7 @@ public:
     void showInFront(const QByteArray &startupId);
 
     // The countdown as it stands now, in one sentence with the trip date in full: the window's
-    // tooltip, and what a screen reader says of the window and of the countdown.
+    // tooltip, and what a screen reader says of the countdown.
     QString summary() const;
 
 protected:

@@ -114,13 +114,9 @@ private slots:
         // only of the one it is on.)
         QVERIFY(!announced.contains(QAccessible::Alert)
                 && !announced.contains(QAccessible::DescriptionChanged));
-        // The window's description and its tooltip are the whole countdown, with the trip date in
-        // full.
+        // The tooltip is the whole countdown, with the trip date in full, and the file.
         const QString whole = "0 days, 1 hour, 44 minutes and 30 seconds until the trip on "
                               "Tuesday, December 13, 2005.";
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Description),
-            whole);
         QHelpEvent hover(QEvent::ToolTip, QPoint(250, 20), m_window->mapToGlobal(QPoint(250, 20)));
         QCoreApplication::sendEvent(label("lblHours"), &hover);
         QCOMPARE(QToolTip::text(), whole + "\nTrip date file: " + m_path);
