@@ -120,6 +120,8 @@ QAccessibleInterface *accessibleInterface(const QString &className, QObject *obj
     if (className == QLatin1String("FigureLabel"))
         return new AccessibleName<FigureLabel>(static_cast<FigureLabel *>(object),
                                                QAccessible::StaticText, &FigureLabel::spoken);
+    if (className == QLatin1String("AccessibleAlert"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -132,4 +134,20 @@ void installAccessibleInterfaces()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+AccessibleAlert::AccessibleAlert(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void AccessibleAlert::tell(const QString &message, const QString &details)
+{
+    setAccessibleName(message);
+    setAccessibleDescription(details);
+    // Shown, the alert is told; hidden and shown again, once more.
+    hide();
+    show();
 }

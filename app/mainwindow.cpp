@@ -204,8 +204,9 @@ void MainWindow::showCountdown(const QDateTime &now)
         if (m_services.firstTime && !m_services.firstTime(told))
             return;
         const QString today = tr("Your trip starts today.");
-        m_services.notifier.notify(today, writtenInFull(m_tripDate->day, QLocale()));
-        announce(today);
+        const QString date = writtenInFull(m_tripDate->day, QLocale());
+        m_services.notifier.notify(today, date);
+        announce(today, date);
     }
 }
 
@@ -225,16 +226,18 @@ QString MainWindow::summary() const
     return tr("%1, %2, %3 and %4 until the trip on %5.").arg(days, hours, minutes, seconds, date);
 }
 
-// Said by a screen reader when it is free, where the platform has a way to (Qt 6.8 on); nothing
-// of the kind is said every second.
-void MainWindow::announce(const QString &message)
+// Said by a screen reader whatever has the keyboard, as the window's announcement (Qt 6.8 on) or
+// its alert; nothing of the kind is said every second.
+void MainWindow::announce(const QString &message, const QString &details)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, message);
+    QAccessibleAnnouncementEvent event(this, message + u' ' + details);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    Q_UNUSED(message);
+    if (!m_alert)
+        m_alert = new AccessibleAlert(this);
+    m_alert->tell(message, details);
 #endif
 }
 

@@ -1,4 +1,5 @@
 #include "about/aboutwindow.h"
+#include "app/accessibility.h"
 #include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
@@ -357,9 +358,13 @@ private slots:
                      MainWindow::inWords(left, MainWindow::Unit::Days));
             QCOMPARE(m_window->summary().endsWith(u"has begun."), left < 0);
         }
-        QCOMPARE(m_notifier.notices,
-                 told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"}
-                      : QStringList());
+        const QString today = "Your trip starts today.|Tuesday, December 13, 2005";
+        QCOMPARE(m_notifier.notices, told ? QStringList{today} : QStringList());
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // where the window tells it as an alert
+        const auto *alert = m_window->findChild<AccessibleAlert *>();
+        QCOMPARE(alert ? alert->accessibleName() + u'|' + alert->accessibleDescription() : "",
+                 told ? today : "");
+#endif
         QCOMPARE(asked, told || again ? QByteArrayList{"told-2005-12-13"} : QByteArrayList());
     }
 
