@@ -43,8 +43,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                               | Qt::WindowCloseButtonHint),
       m_services(services)
 {
-    // Before the title, whose change Qt tells a screen reader of, making the window's
-    // accessible interface for good.
+    // Before the window's parts, whose accessible interfaces are made as they first change.
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
@@ -65,10 +64,6 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_banner->setObjectName(QStringLiteral("Image1"));
     m_banner->setFixedSize((QSizeF(Layout::kClientSize) * m_zoom).toSize());
     m_banner->setSummary([this] { return summary(); });
-    // Which file this counter counts from, where counters of several directories run.
-    m_banner->setAccessibleDescription(
-        tr("Trip date file: %1")
-            .arg(QDir::toNativeSeparators(QFileInfo(m_services.tripDateFile).absoluteFilePath())));
     setCentralWidget(m_banner);
     m_daysLabel = addFigureLabel(QStringLiteral("lblDays"), Unit::Days, tr("Days left"));
     m_hoursLabel = addFigureLabel(QStringLiteral("lblHours"), Unit::Hours, tr("Hours left"));
@@ -110,15 +105,20 @@ void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, s
 
 void MainWindow::buildMenu()
 {
-    const auto addEntry = [this](const QString &name, const QString &caption, auto *receiver,
-                                 auto handler) {
+    // Each entry with what it does, which a screen reader tells after its name.
+    const auto addEntry = [this](const QString &name, const QString &caption,
+                                 const QString &purpose, auto *receiver, auto handler) {
         QAction *action = menuBar()->addAction(caption);
         action->setObjectName(name);
+        action->setStatusTip(purpose);
         connect(action, &QAction::triggered, receiver, handler);
     };
-    addEntry(QStringLiteral("Exit"), tr("Close"), qApp, &QCoreApplication::quit);
-    addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), this, &MainWindow::askTripDate);
-    addEntry(QStringLiteral("web"), tr("About"), this, &MainWindow::showAbout);
+    addEntry(QStringLiteral("Exit"), tr("Close"), tr("ends the counter"), qApp,
+             &QCoreApplication::quit);
+    addEntry(QStringLiteral("SetupDate"), tr("Setup Date"), tr("asks for the trip date"), this,
+             &MainWindow::askTripDate);
+    addEntry(QStringLiteral("web"), tr("About"), tr("shows who made the counter"), this,
+             &MainWindow::showAbout);
     // F10 goes to the menu, as Alt does and as it does in the desktops' own programs; once the
     // menu has done its work, or was left with Escape, the keyboard goes back to the countdown,
     // where a screen reader finds it (Qt's menu bar would keep it, the window having nothing else
@@ -127,7 +127,14 @@ void MainWindow::buildMenu()
         menuBar()->setFocus(Qt::MenuBarFocusReason);
         menuBar()->setActiveAction(menuBar()->actions().constFirst());
     });
-    connect(menuBar(), &QMenuBar::triggered, m_banner, qOverload<>(&QWidget::setFocus));
+    // The menu bar tells this before the entry acts. Left with its entry active, it would tell a
+    // screen reader that entry has the focus once the entry's dialog is done, after the countdown
+    // has it again, where the window manager gives the window back the keyboard first (xfwm4,
+    // metacity): the screen reader would stay on the menu while the keys go to the countdown.
+    connect(menuBar(), &QMenuBar::triggered, this, [this] {
+        menuBar()->setActiveAction(nullptr);
+        m_banner->setFocus();
+    });
     menuBar()->installEventFilter(this);
 }
 
@@ -139,6 +146,10 @@ FigureLabel *MainWindow::addFigureLabel(const QString &name, Unit unit, const QS
     label->setGeometry(Layout::scaled(Layout::figure(int(unit)), m_zoom));
     label->setPalette(purpleOnWhite(label->palette()));
     label->setAccessibleDescription(what);
+    // A name of its own, which the figure in words stands for when a screen reader asks
+    // (app/accessibility.h): a label named by its text would tell one of each new text, every
+    // second, and wake it and the counter for nothing.
+    label->setAccessibleName(what);
     return label;
 }
 
@@ -203,8 +214,9 @@ void MainWindow::showCountdown(const QDateTime &now)
         if (m_services.firstTime && !m_services.firstTime(told))
             return;
         const QString today = tr("Your trip starts today.");
-        m_services.notifier.notify(today, writtenInFull(m_tripDate->day, QLocale()));
-        announce(today);
+        const QString date = writtenInFull(m_tripDate->day, QLocale());
+        m_services.notifier.notify(today, date);
+        announce(today, date);
     }
 }
 
@@ -224,16 +236,18 @@ QString MainWindow::summary() const
     return tr("%1, %2, %3 and %4 until the trip on %5.").arg(days, hours, minutes, seconds, date);
 }
 
-// Said by a screen reader when it is free, where the platform has a way to (Qt 6.8 on); nothing
-// of the kind is said every second.
-void MainWindow::announce(const QString &message)
+// Said by a screen reader whatever has the keyboard, as the window's announcement (Qt 6.8 on) or
+// its alert; nothing of the kind is said every second.
+void MainWindow::announce(const QString &message, const QString &details)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, message);
+    QAccessibleAnnouncementEvent event(this, message + u' ' + details);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    Q_UNUSED(message);
+    if (!m_alert)
+        m_alert = new AccessibleAlert(this);
+    m_alert->tell(message, details);
 #endif
 }
 
@@ -245,10 +259,9 @@ void MainWindow::askTripDate()
     bringToFront(this, {}); // the keyboard back, after the prompt
     if (!entered)
         return; // cancelled
+    // Once saved, the countdown the keyboard's focus is back on tells the new date.
     if (const std::optional<TripDateFailure> failure = m_store->save(*entered))
         report(*failure);
-    else
-        announce(summary());
 }
 
 void MainWindow::showAbout()
@@ -277,10 +290,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 bool MainWindow::event(QEvent *event)
 {
     // The tooltip is made when asked, as the countdown stands at that moment, with the file it
-    // counts from.
+    // counts from (where counters of several directories run), which a screen reader is not
+    // told each time the focus comes back.
     if (event->type() == QEvent::ToolTip) {
+        const QString path =
+            QDir::toNativeSeparators(QFileInfo(m_services.tripDateFile).absoluteFilePath());
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
-                           summary() + u'\n' + m_banner->accessibleDescription(), this);
+                           summary() + u'\n' + tr("Trip date file: %1").arg(path), this);
         return true;
     }
     return QMainWindow::event(event);
@@ -289,13 +305,6 @@ bool MainWindow::event(QEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    // The countdown as it stands when the window becomes active, which a screen reader says
-    // then: one that keeps what it was told of the window (as Qt 6.8's bridge lets it) hears
-    // that it changed. A tick tells nothing, so as not to talk every second.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
     // The counter has no taskbar button, but a minimised one needs a way back: where the
     // window manager offers to minimise it anyway, it shows in the taskbar until restored.
     if (event->type() != QEvent::WindowStateChange)

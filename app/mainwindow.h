@@ -19,6 +19,7 @@
 #include <optional>
 
 class AboutWindow;
+class AccessibleAlert;
 class Banner;
 class FigureLabel;
 class SecondTicker;
@@ -62,7 +63,7 @@ public:
     void showInFront(const QByteArray &startupId);
 
     // The countdown as it stands now, in one sentence with the trip date in full: the window's
-    // tooltip, and what a screen reader says of the window and of the countdown.
+    // tooltip, and what a screen reader says of the countdown.
     QString summary() const;
 
 protected:
@@ -81,7 +82,7 @@ private:
     void buildMenu();
     FigureLabel *addFigureLabel(const QString &name, Unit unit, const QString &what);
     void setTripDate(std::optional<TripDate> tripDate);
-    void announce(const QString &message);
+    void announce(const QString &message, const QString &details);
 
     Services m_services;
     TripDateStore *m_store = nullptr;
@@ -96,4 +97,7 @@ private:
     QFont m_figureFont;
     SecondTicker *m_ticker = nullptr;
     AboutWindow *m_about = nullptr; // made on the first "About", kept for the rest of the run
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    AccessibleAlert *m_alert = nullptr; // made as the trip day comes, where Qt has no announcements
+#endif
 };

@@ -4,6 +4,7 @@
 #include "platform/windowmanager.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -16,7 +17,13 @@
 
 void MessageBoxErrorReport::report(const QString &message)
 {
-    QMessageBox::warning(m_parent, programName(), message);
+    QMessageBox box(QMessageBox::Warning, programName(), message, QMessageBox::Ok, m_parent);
+    // The box of buttons hands the focus on to its first button, and so tells a screen reader it
+    // has the focus too: one started while the message is open would land on it, an unnamed
+    // panel, and never name OK.
+    if (auto *buttons = box.findChild<QDialogButtonBox *>())
+        buttons->setFocusProxy(nullptr);
+    box.exec();
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "about/aboutwindow.h"
+#include "app/accessibility.h"
 #include "app/banner.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
@@ -27,7 +28,6 @@
 #include <QToolTip>
 
 namespace {
-QList<QAccessible::Event> announced;
 
 // Every label and button of a window shows its text whole.
 void everyTextWhole(const QWidget &window)
@@ -97,33 +97,26 @@ private slots:
     }
 
     // Each tick shows the four figures of its one clock reading, towards the date of the
-    // moment. A screen reader hears the whole from the banner when it asks; a tick itself
-    // announces nothing.
+    // moment. A screen reader hears the whole from the banner when it asks (that a tick tells it
+    // nothing: tests/e2e/accessibility.py).
     void tick_showsTheFiguresOfOneReadingTowardsTheDateOfTheMoment()
     {
         makeWindow("\"12/13/2005\"\r\n");
         QCOMPARE(figures(), QStringList({"", "", "", ""})); // empty until the first tick
-        QAccessible::setActive(true);
-        QAccessible::installUpdateHandler(
-            [](QAccessibleEvent *event) { announced.append(event->type()); });
         tick();
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::setActive(false);
         QCOMPARE(figures(), QStringList({"0", "1", "44", "30"}));
-        // (Qt 6.8 tells of each label's new text as its new name, which a screen reader says
-        // only of the one it is on.)
-        QVERIFY(!announced.contains(QAccessible::Alert)
-                && !announced.contains(QAccessible::DescriptionChanged));
-        // The window's description and its tooltip are the whole countdown, with the trip date in
-        // full.
-        const QString whole = "0 days, 1 hour, 44 minutes and 30 seconds until the trip on "
+        // The tooltip is the whole countdown, with the trip date in full, and the file, as a
+        // screen reader hears it from the banner, where the keyboard's focus rests (the focus:
+        // tests/e2e/accessibility.py): as it stands when asked, between ticks too.
+        m_clock.time = m_clock.time.addSecs(1);
+        const QString whole = "0 days, 1 hour, 44 minutes and 29 seconds until the trip on "
                               "Tuesday, December 13, 2005.";
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Description),
-            whole);
         QHelpEvent hover(QEvent::ToolTip, QPoint(250, 20), m_window->mapToGlobal(QPoint(250, 20)));
         QCoreApplication::sendEvent(label("lblHours"), &hover);
         QCOMPARE(QToolTip::text(), whole + "\nTrip date file: " + m_path);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("lblHours")->parentWidget())
+                     ->text(QAccessible::Name),
+                 whole);
 
         // A date the store reads from a file that something else changed counts from the next
         // tick, as does one the user sets.
@@ -131,27 +124,8 @@ private slots:
         QCOMPARE((tick(), label("lblDays")->text()), QStringLiteral("9"));
         m_prompt.answers = {QStringLiteral("12/31/9999")};
         choose("SetupDate");
-        QCOMPARE((tick(), figures()), QStringList({"2919766", "1", "44", "30"}));
+        QCOMPARE((tick(), figures()), QStringList({"2919766", "1", "44", "29"}));
         QVERIFY(m_errors.messages.isEmpty());
-    }
-
-    // The keyboard's focus rests on the countdown, which a screen reader finds as the whole
-    // countdown, as it stands: at the start and after the menu (after the About window:
-    // tests/e2e/accessibility.py, seven times over).
-    void focus_restsOnTheCountdown()
-    {
-        makeWindow("\"12/13/2005\"\r\n");
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QWidget *countdown = m_window->centralWidget();
-        QCOMPARE(QApplication::focusWidget(), countdown);
-        QTest::keyClick(m_window.get(), Qt::Key_F10);
-        QCOMPARE(QApplication::focusWidget(), m_window->menuBar());
-        QTest::keyClick(m_window->menuBar(), Qt::Key_Escape);
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), countdown, kPatience);
-        m_clock.time = m_clock.time.addSecs(1);
-        QCOMPARE(QAccessible::queryAccessibleInterface(countdown)->text(QAccessible::Name),
-                 "0 days, 1 hour, 44 minutes and 29 seconds until the trip on Tuesday, December "
-                 "13, 2005.");
     }
 
     // A date that cannot be saved is told once, and the count goes on towards the date before;
@@ -355,15 +329,18 @@ private slots:
             QCOMPARE(days->geometry(), slot);
             QVERIFY(days->fontMetrics().boundingRect(days->text()).width() <= slot.width());
             const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(days);
-            QCOMPARE(spoken->role(), QAccessible::StaticText);
             QCOMPARE(spoken->rect(), QRect(days->mapToGlobal(QPoint()), slot.size()));
             QCOMPARE(spoken->text(QAccessible::Name),
                      MainWindow::inWords(left, MainWindow::Unit::Days));
             QCOMPARE(m_window->summary().endsWith(u"has begun."), left < 0);
         }
-        QCOMPARE(m_notifier.notices,
-                 told ? QStringList{"Your trip starts today.|Tuesday, December 13, 2005"}
-                      : QStringList());
+        const QString today = "Your trip starts today.|Tuesday, December 13, 2005";
+        QCOMPARE(m_notifier.notices, told ? QStringList{today} : QStringList());
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // where the window tells it as an alert
+        const auto *alert = m_window->findChild<AccessibleAlert *>();
+        QCOMPARE(alert ? alert->accessibleName() + u'|' + alert->accessibleDescription() : "",
+                 told ? today : "");
+#endif
         QCOMPARE(asked, told || again ? QByteArrayList{"told-2005-12-13"} : QByteArrayList());
     }
 

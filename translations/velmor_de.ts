@@ -218,6 +218,26 @@ gestartet wird, und im Datumsformat Ihres Gebietsschemas gelesen.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 und %4: Die Reise hat am %5 begonnen.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>beendet den Zähler</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>fragt nach dem Reisedatum</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>zeigt, wer den Zähler gemacht hat</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Menüleiste, %1 von %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -219,6 +219,26 @@ configuración regional.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 y %4: ha comenzado el viaje del %5.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>cierra el contador</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>pide la fecha del viaje</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>muestra quién hizo el contador</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Barra de menús, %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

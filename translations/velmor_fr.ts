@@ -219,6 +219,26 @@ régionaux.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 et %4&#xa0;: le voyage du %5 a commencé.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>ferme le compteur</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>demande la date du voyage</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>montre qui a créé le compteur</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Barre de menus, %1 sur %2&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -217,6 +217,26 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 ו-%4: הנסיעה ב%5 התחילה.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>סוגר את המונה</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>מבקש את תאריך הנסיעה</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>מציג מי יצר את המונה</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>סרגל התפריטים, %1 מתוך %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -214,6 +214,26 @@ format tanggal pada pengaturan wilayah Anda.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3, dan %4: perjalanan pada %5 telah dimulai.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>menutup penghitung</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>meminta tanggal perjalanan</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>menampilkan pembuat penghitung</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Bilah menu, %1 dari %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

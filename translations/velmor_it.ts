@@ -218,6 +218,26 @@ avvia il contatore e letta nel formato di data delle tue impostazioni locali.</t
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 e %4: il viaggio di %5 è iniziato.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>chiude il contatore</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>chiede la data del viaggio</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>mostra chi ha creato il contatore</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Barra dei menu, %1 di %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

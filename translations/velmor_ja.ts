@@ -213,6 +213,26 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1%2%3%4：%5の旅行が始まりました。</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>旅行の日付を尋ねます</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>プログラムの作者を表示します</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>メニューバー、%2 項目中 %1 番目：%3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -213,6 +213,26 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1 %2 %3 %4: %5 여행이 시작되었습니다.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>프로그램을 종료합니다</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>여행 날짜를 묻습니다</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>프로그램을 만든 사람을 보여 줍니다</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>메뉴 모음, %2개 중 %1번째: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

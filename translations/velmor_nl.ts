@@ -218,6 +218,26 @@ en gelezen in de datumnotatie van je landinstellingen.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 en %4: de reis is op %5 begonnen.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>sluit de teller af</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>vraagt om de reisdatum</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>toont wie de teller heeft gemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Menubalk, %1 van %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -222,6 +222,26 @@ z ustawieniami regionalnymi.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 i %4: podróż już się rozpoczęła. Data podróży: %5.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>zamyka program</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>pyta o datę podróży</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>pokazuje, kto stworzył program</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Pasek menu, %1 z %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

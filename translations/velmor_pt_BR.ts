@@ -218,6 +218,26 @@ no formato de data das suas configurações regionais.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 e %4: começou a viagem de %5.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>fecha o contador</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>pede a data da viagem</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>mostra quem fez o contador</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Barra de menus, %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

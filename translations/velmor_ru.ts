@@ -222,6 +222,26 @@ vacation.txt в каталоге, из которого запущен счёт�
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 и %4: поездка (%5) уже началась.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>закрывает счётчик</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>запрашивает дату поездки</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>показывает, кто создал счётчик</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Строка меню, %1 из %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

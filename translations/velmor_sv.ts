@@ -218,6 +218,26 @@ som dina språkinställningar använder.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 och %4: resan den %5 har börjat.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>avslutar räknaren</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>frågar efter resedatumet</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>visar vem som har gjort räknaren</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Menyrad, %1 av %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

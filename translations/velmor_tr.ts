@@ -214,6 +214,26 @@ ayarlarınızdaki tarih biçimine göre okunur.</translation>
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 ve %4: %5 tarihindeki seyahat başladı.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>sayacı kapatır</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>seyahat tarihini sorar</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>sayacı kimin yaptığını gösterir</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Menü çubuğu, %1/%2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

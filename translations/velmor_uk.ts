@@ -222,6 +222,26 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1, %2, %3 і %4: подорож (%5) уже почалася.</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>закриває лічильник</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>запитує дату подорожі</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>показує, хто створив лічильник</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>Рядок меню, %1 з %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -213,6 +213,26 @@ directory the counter is started from, and read as your locale writes dates.</so
         <source>%1, %2, %3 and %4: the trip on %5 has begun.</source>
         <translation>%1 %2 %3 %4：%5的旅行已经开始。</translation>
     </message>
+    <message>
+        <source>ends the counter</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>asks for the trip date</source>
+        <translation>询问旅行日期</translation>
+    </message>
+    <message>
+        <source>shows who made the counter</source>
+        <translation>显示程序的作者</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarEntry</name>
+    <message>
+        <source>Menu bar, %1 of %2: %3</source>
+        <extracomment>What a screen reader says of an entry of the menu bar after its name: which of how many it is, and what it does (%3: &quot;ends the counter&quot;, ...).</extracomment>
+        <translation>菜单栏，第 %1 项，共 %2 项：%3</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
