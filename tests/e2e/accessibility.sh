@@ -19,7 +19,7 @@ session_bus
 at_exit "kill $!"
 ${wm/#xfwm4/xfwm4 --compositor=off} >"$work/wm.log" 2>&1 &
 at_exit "kill $!"
-wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "$wm did not take the screen"
+wait_until window_manager_runs || fail "$wm did not take the screen"
 /usr/bin/python3 "$here/notifications.py" >"$work/notifications" 2>>"$log" &
 at_exit "kill $!"
 wait_until grep -q ready "$work/notifications" || fail "the notification service did not start"

@@ -60,6 +60,7 @@ purple_text_centred() { # name x y width height middle-x middle-y
 # window manager's frame twice.
 place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
                                   /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'; }
+viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 margins() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , | grep . || echo 0 0 0 0; }
 
 if [ -n "$wm" ]; then
@@ -75,7 +76,7 @@ if [ -n "$wm" ]; then
     *) "$wm" >"$work/wm.log" 2>&1 & ;;
     esac
     wm_pid=$!
-    wait_until eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || fail "$wm did not take the screen"
+    wait_until window_manager_runs || fail "$wm did not take the screen"
 fi
 unset QT_QPA_PLATFORM
 [ -n "$wm" ] || unset DBUS_SESSION_BUS_ADDRESS
@@ -83,8 +84,13 @@ unset QT_QPA_PLATFORM
 LANG=C.UTF-8 FAKETIME='@2030-12-20 10:00:00' LD_PRELOAD=$faketime_library VELMOR_STARTED=$work "$program" 2>>"$log" &
 pid=$!
 shown() { xdotool search --onlyvisible --name "$1" | head -n 1 | grep .; }
-wait_until shown '^Velmor Trip Counter$' || fail "the window did not map"
-window=$(shown '^Velmor Trip Counter$')
+# Sets a variable to the id of the first window shown with a name, once one shows: a search
+# fails when a window goes away while it looks (a menu, a tooltip), and is tried again.
+wait_for_window() { # variable name
+    local id name=$2
+    wait_until eval 'id=$(shown "$name")' && printf -v "$1" %s "$id"
+}
+wait_for_window window '^Velmor Trip Counter$' || fail "the window did not map"
 # Under a window manager, its frame.
 if [ -n "$wm" ]; then
     wait_until eval '[ "$(margins "$window")" != "0 0 0 0" ]' || fail "$wm gave the window no frame"
@@ -120,8 +126,7 @@ done
 # main window ends above it, else directly under its frame: white, with its three lines
 # purple and centred.
 xdotool mousemove --window "$window" 160 $((menu / 2)) click 1
-wait_until shown '^About Velmor Trip Counter$' || fail "About did not show its window"
-about=$(shown '^About Velmor Trip Counter$')
+wait_for_window about '^About Velmor Trip Counter$' || fail "About did not show its window"
 # Where the main window's frame ends, as it stands now.
 frame_end() { read -r _ y _ h <<<"$(place "$window")"; read -r _ _ _ b <<<"$(margins "$window")"; echo $((y + h + b)); }
 about_in_place() { about_top=$(frame_end); [ "$about_top" -gt 105 ] || about_top=105; [ "$(place "$about")" = "0 $about_top 312 118" ]; }
@@ -141,20 +146,21 @@ if [ -n "$wm" ]; then
     # icewm and mutter minimise no window that skips the taskbar: they keep it as it was.
     xdotool windowminimize "$window"
     if [ "$wm" != icewm ] && [ "$wm" != mutter ]; then
-        wait_until eval 'state "$window" | grep -q HIDDEN' || fail "$wm did not minimise the counter"
+        # Hidden at once, it is drawn on its way to the bottom of the screen before it goes.
+        wait_until eval 'state "$window" | grep -q HIDDEN && ! viewable "$window"' \
+            || fail "$wm did not minimise the counter: $(state "$window")"
         wait_until eval '! state "$window" | grep -q SKIP_TASKBAR' \
             || fail "a minimised counter has no way back: $(state "$window")"
         xdotool windowactivate "$window"
         wait_until eval 'state "$window" | grep -q SKIP_TASKBAR' \
             || fail "a restored counter stays in the taskbar: $(state "$window")"
         # Back where it was: openbox draws it on its way there from the bottom of the screen.
-        wait_until eval '[ "$(place "$window")" = "$X $Y $WIDTH $HEIGHT" ]' \
+        wait_until eval '[ "$(place "$window")" = "$X $Y $WIDTH $HEIGHT" ] && viewable "$window"' \
             || fail "the restored counter is at $(place "$window"), not $X $Y $WIDTH $HEIGHT"
     fi
     # The prompt (the second entry) asks for neither minimise nor maximise, and for one size.
     xdotool mousemove --window "$window" 80 $((menu / 2)) click 1
-    wait_until shown '^Zorvia Date$' || fail "no prompt"
-    prompt=$(shown '^Zorvia Date$')
+    wait_for_window prompt '^Zorvia Date$' || fail "no prompt"
     sizes=$(xprop -id "$prompt" WM_NORMAL_HINTS | sed -n 's/.*program specified m[a-z]* size: //p')
     [ "$(wc -l <<<"$sizes")" = 2 ] && [ "$(sort -u <<<"$sizes" | wc -l)" = 1 ] \
         || fail "the prompt can be resized: its smallest and largest sizes are $sizes"
@@ -171,8 +177,7 @@ if [ -n "$wm" ]; then
     NO_AT_BRIDGE=1 zenity --entry --title=Elsewhere >/dev/null 2>>"$work/other.log" &
     other=$!
     at_exit 'kill $other 2>/dev/null'
-    wait_until shown '^Elsewhere$' || fail "the other program did not show"
-    elsewhere=$(shown '^Elsewhere$')
+    wait_for_window elsewhere '^Elsewhere$' || fail "the other program did not show"
     # The user clicks into it, as window managers that keep a new window behind want.
     xdotool mousemove --window "$elsewhere" 20 20 click 1
     active() { xdotool getactivewindow 2>/dev/null; }

@@ -33,3 +33,8 @@ export DISPLAY=:$(cat "$work/display")
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# A window manager has taken the screen: it names its check window on the root window. Until
+# then xprop says there is "no such atom on any window", and a window mapped meanwhile may be one
+# the window manager, as it starts, never shows.
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id #'; }
