@@ -40,6 +40,10 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/h
        XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state TMPDIR=$work
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME"
 
+# A command that fails outside a check ends the test as set -e would, saying which it was.
+set -E
+trap 'echo "FAIL: \"$BASH_COMMAND\" ended with $? (line $LINENO of ${BASH_SOURCE[0]##*/})" >&2' ERR
+
 # Fails the test; what the programs under test said (into $log) goes with it.
 log=$work/program.log
 fail() {
@@ -49,7 +53,12 @@ fail() {
     done
     echo "--- the processes of this test, and the windows:" >&2
     ps -o pid,stat,etime,args --ppid $$ >&2 || true
-    xwininfo -root -children 2>/dev/null | sed -n '/children:/,$p' | head -n 20 >&2 || true
+    local window
+    for window in $(xdotool search --name . 2>/dev/null); do
+        xwininfo -id "$window" 2>/dev/null | awk -v id="$window" '/^xwininfo/ { sub(/.*id: [^ ]* /, ""); name = $0 }
+            /Map State/ { state = $3 } /geometry/ { place = $2 } END { print "   ", id, name, state, place }'
+        xprop -id "$window" WM_STATE _NET_WM_STATE 2>/dev/null | tr -s '\n\t' '  ' | sed 's/^/      /;s/$/\n/'
+    done >&2 || true
     exit 1
 }
 
