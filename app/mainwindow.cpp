@@ -57,7 +57,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     const int room = screen()->availableGeometry().width() - 2 * Layout::kClientTopLeft.x();
     m_zoom = std::min(1.0, qreal(room) / Layout::kClientSize.width());
     m_figureFont = QFont(QStringLiteral("Arial"));
-    m_figureFont.setPointSizeF(11.25 * m_zoom);
+    m_figureFont.setPointSizeF(Layout::kFigurePointSize * m_zoom);
     m_figureFont.setBold(true);
 
     m_banner = new Banner(m_zoom, this);
@@ -97,8 +97,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_store, &TripDateStore::changed, this,
             [this](const TripDate &tripDate) { setTripDate(tripDate); });
     // Told once the window is up, so that a message at the start has the window behind it.
-    connect(m_store, &TripDateStore::failed, this, &MainWindow::report, Qt::QueuedConnection);
-    m_store->load();
+    if (const TripDateResult loaded = m_store->load();
+        const auto *failure = std::get_if<TripDateFailure>(&loaded))
+        QMetaObject::invokeMethod(
+            this, [this, failure = *failure] { report(failure); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showInFront(const QByteArray &startupId) { bringToFront(this, startupId); }
@@ -260,7 +262,8 @@ void MainWindow::askTripDate()
     if (!entered)
         return; // cancelled
     // Once saved, the countdown the keyboard's focus is back on tells the new date.
-    if (const std::optional<TripDateFailure> failure = m_store->save(*entered))
+    if (const TripDateResult saved = m_store->save(*entered);
+        const auto *failure = std::get_if<TripDateFailure>(&saved))
         report(*failure);
 }
 

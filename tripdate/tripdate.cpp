@@ -20,20 +20,20 @@ TripDateResult loadTripDate(const QString &path, const DateContext &context)
 {
     const FileRead file = readSmallFile(path, kTripDateFileMaxSize);
     if (file.problem.missing())
-        return {};
+        return NoTripDate();
     if (file.problem)
-        return {.failure = TripDateFailure{.kind = Kind::CannotRead, .problem = file.problem}};
+        return TripDateFailure{.kind = Kind::CannotRead, .problem = file.problem};
     LastFieldScanner scanner;
     scanner.feed(decodeFileText(file.bytes, context.locale));
     scanner.finish();
     const std::optional<QString> &field = scanner.lastField();
     if (!field || field->isEmpty())
-        return {}; // no date at all: nothing to tell
+        return NoTripDate(); // no date at all: nothing to tell
     if (scanner.lastFieldTooLong())
-        return {.failure = TripDateFailure{.kind = Kind::TooLong}};
+        return TripDateFailure{.kind = Kind::TooLong};
     if (auto tripDate = TripDate::fromText(*field, context))
-        return {.tripDate = std::move(tripDate)};
-    return {.failure = TripDateFailure{.kind = Kind::NotADate, .text = *field}};
+        return *std::move(tripDate);
+    return TripDateFailure{.kind = Kind::NotADate, .text = *field};
 }
 
 TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
@@ -42,8 +42,8 @@ TripDateResult saveTripDate(const QString &path, const TripDate &tripDate)
     QStringEncoder encode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QByteArray record = encode(tripDateRecord(tripDate.text));
     if (encode.hasError())
-        return {.failure = TripDateFailure{.kind = Kind::NotUnicode}};
+        return TripDateFailure{.kind = Kind::NotUnicode};
     if (const FileProblem problem = replaceFile(path, record))
-        return {.failure = TripDateFailure{.kind = Kind::CannotWrite, .problem = problem}};
-    return {.tripDate = tripDate};
+        return TripDateFailure{.kind = Kind::CannotWrite, .problem = problem};
+    return tripDate;
 }

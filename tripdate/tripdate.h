@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 // The trip date: the text as the user typed it, and the day it names in their locale.
 struct TripDate
@@ -16,6 +17,8 @@ struct TripDate
 
     // No value when the text does not read as a date.
     static std::optional<TripDate> fromText(const QString &text, const DateContext &context);
+
+    bool operator==(const TripDate &) const = default;
 };
 
 // Why the trip date file gave no date, or took none: what the user is told, in words that
@@ -36,13 +39,13 @@ struct TripDateFailure
     QString text;
 };
 
-// What came of loading or saving the trip date: the date, or why there is none. Neither, when
-// there is nothing to tell: no file yet, or a file that holds no date at all.
-struct TripDateResult
+// No trip date, and nothing to tell of it: no file yet, or a file that holds no date at all.
+struct NoTripDate
 {
-    std::optional<TripDate> tripDate;
-    std::optional<TripDateFailure> failure;
 };
+
+// What came of loading or saving the trip date: the date, why there is none, or nothing to tell.
+using TripDateResult = std::variant<NoTripDate, TripDate, TripDateFailure>;
 
 // Reads the trip date file at `path`, which reading never changes. Only a regular file of at
 // most kTripDateFileMaxSize bytes is read, as safefile/ reads it. Its text is UTF-8, or else
@@ -50,5 +53,5 @@ struct TripDateResult
 TripDateResult loadTripDate(const QString &path, const DateContext &context);
 
 // Replaces the file at `path` with one record holding the date's text exactly as typed, as
-// safefile/ replaces a file. On failure the old file stays as it was.
+// safefile/ replaces a file: the date, or why it was not saved, the old file staying as it was.
 TripDateResult saveTripDate(const QString &path, const TripDate &tripDate);

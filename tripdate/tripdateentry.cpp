@@ -10,6 +10,11 @@ namespace {
 // A phrase, blanks that the dialog's word wrap turns into the end of the line, and the
 // example. A translation may end the line itself, and then needs no blanks: in a language
 // written from right to left they would stand before the phrase and push it out of sight.
+//
+// The blanks fill the rest of the first line of the dialog's width: as many as after the
+// phrases that ask for a date, a few more after the shorter one that asks for a year.
+constexpr int kBlanksAfterDatePhrase = 35, kBlanksAfterYearPhrase = 38;
+
 QString message(const char *text, int blanks, const QLocale &locale)
 {
     const QString translated = QCoreApplication::translate("TripDatePrompt", text);
@@ -51,21 +56,21 @@ QString TripDatePrompt::title()
 QString TripDatePrompt::firstMessage(const QLocale &locale)
 {
     return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Enter your Zorvia trip date:%1Example: %2"),
-                   35, locale);
+                   kBlanksAfterDatePhrase, locale);
 }
 
 QString TripDatePrompt::correctMessage(const QLocale &locale, const QString &why)
 {
     const QString asked =
         message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a correct date:%1Example: %2"),
-                35, locale);
+                kBlanksAfterDatePhrase, locale);
     return why.isEmpty() ? asked : asked + QStringLiteral("\n\n") + why;
 }
 
 QString TripDatePrompt::yearMessage(const QLocale &locale)
 {
     return message(QT_TRANSLATE_NOOP("TripDatePrompt", "Please enter a valid year:%1Example: %2"),
-                   38, locale);
+                   kBlanksAfterYearPhrase, locale);
 }
 
 std::optional<TripDate> askForTripDate(Prompt &prompt, const DateContext &context)

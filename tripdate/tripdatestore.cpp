@@ -8,33 +8,21 @@ TripDateStore::TripDateStore(QString path, std::function<DateContext()> context,
     connect(new FileWatch(m_path, this), &FileWatch::changed, this, &TripDateStore::follow);
 }
 
-void TripDateStore::load()
+TripDateResult TripDateStore::load() { return tell(loadTripDate(m_path, m_context())); }
+
+TripDateResult TripDateStore::save(const TripDate &tripDate)
 {
-    const TripDateResult loaded = loadTripDate(m_path, m_context());
-    if (loaded.failure)
-        emit failed(*loaded.failure);
-    if (loaded.tripDate)
-        tell(*loaded.tripDate);
+    return tell(saveTripDate(m_path, tripDate));
 }
 
-std::optional<TripDateFailure> TripDateStore::save(const TripDate &tripDate)
+TripDateResult TripDateStore::tell(TripDateResult result)
 {
-    const TripDateResult saved = saveTripDate(m_path, tripDate);
-    if (saved.tripDate)
-        tell(*saved.tripDate);
-    return saved.failure;
-}
-
-void TripDateStore::tell(const TripDate &tripDate)
-{
-    m_text = tripDate.text;
-    emit changed(tripDate);
+    if (const auto *tripDate = std::get_if<TripDate>(&result); tripDate && m_told != *tripDate) {
+        m_told = *tripDate;
+        emit changed(*tripDate);
+    }
+    return result;
 }
 
 // The watch also sees the store's own saves, which hold the date it has already.
-void TripDateStore::follow()
-{
-    const TripDateResult stored = loadTripDate(m_path, m_context());
-    if (stored.tripDate && stored.tripDate->text != m_text)
-        tell(*stored.tripDate);
-}
+void TripDateStore::follow() { tell(loadTripDate(m_path, m_context())); }
