@@ -72,10 +72,13 @@ void FigureLabel::showFigure(int figure)
     const QString number = QString::number(figure);
     QFont font = m_font;
     const int room = contentsRect().width();
+    // A figure wider than its slot (ten thousand days and more) is set smaller, a tenth at a
+    // time, down to a size still legible.
+    constexpr qreal kStep = 0.9, kSmallestPointSize = 4;
     for (int width = QFontMetrics(font).horizontalAdvance(number);
-         width > room && font.pointSizeF() > 4;
+         width > room && font.pointSizeF() > kSmallestPointSize;
          width = QFontMetrics(font).horizontalAdvance(number))
-        font.setPointSizeF(font.pointSizeF() * 0.9);
+        font.setPointSizeF(font.pointSizeF() * kStep);
     if (this->font() != font)
         setFont(font);
     setText(number);

@@ -20,7 +20,19 @@
 #include <cstdlib>
 #include <cstring>
 
+// The window manager is spoken to here by hand, over the X connection Qt opened: Qt says only
+// what every window needs, its own table of EWMH atoms is private, and KWindowSystem, the
+// library that says the rest, is built only for Qt 5 on Debian 12.
+
 namespace {
+
+// An event's type, without the bit that marks one another client sent (xcb_event.h's
+// XCB_EVENT_RESPONSE_TYPE, from a library the counter does not otherwise need).
+uint8_t eventType(const xcb_generic_event_t *event)
+{
+    constexpr uint8_t kSentByAnotherClient = 0x80;
+    return event->response_type & ~kSentByAnotherClient;
+}
 
 // The names the counter speaks to the window manager in. Each lookup of a name is a round trip
 // to the X server, and the window manager waits for the counter's window as it maps it: all of
@@ -215,7 +227,7 @@ protected:
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if (type != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY
+        if (type != "xcb_generic_event_t" || eventType(event) != XCB_PROPERTY_NOTIFY
             || !m_mapped.isValid())
             return false;
         const auto *property = static_cast<const xcb_property_notify_event_t *>(message);
@@ -272,14 +284,13 @@ public:
     CloseRequests(QWidget *window, std::function<void()> requested)
         : QObject(window), m_window(window), m_requested(std::move(requested))
     {
-        qApp->installNativeEventFilter(this);
+        qApp->installNativeEventFilter(this); // which its destructor removes
     }
-    ~CloseRequests() override { qApp->removeNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if (type != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE
+        if (type != "xcb_generic_event_t" || eventType(event) != XCB_CLIENT_MESSAGE
             || !QApplication::activeModalWidget())
             return false;
         const auto *client = static_cast<const xcb_client_message_event_t *>(message);

@@ -15,37 +15,36 @@ private slots:
 
 void TestWindowSystem::chooseWindowSystem_data()
 {
-    // The session's facts, the compositor's offer, and the platform chosen ("+layer": layer
-    // surfaces) with the layer shell's windows built, and without (where the compositor is still
-    // asked).
-    QTest::addColumn<QStringList>("row");
-    QTest::newRow("layer shell where offered, over XWayland")
-        << QStringList{"DISPLAY", "layer", "wayland+layer", "xcb"};
-    QTest::newRow("XWayland where none is offered (GNOME)")
-        << QStringList{"DISPLAY", "", "xcb", "xcb"};
-    QTest::newRow("a plain Wayland window without either")
-        << QStringList{"", "", "wayland", "wayland"};
-    QTest::newRow("weston gets Wayland") << QStringList{"DISPLAY", "weston", "wayland", "wayland"};
-    QTest::newRow("the user's platform wins") << QStringList{"DISPLAY xcb", "layer", "", ""};
-    QTest::newRow("the user's Wayland, on layer shell")
-        << QStringList{"wayland", "layer", "+layer", ""};
+    // The session, the compositor's offer, and the platform chosen ("+layer": layer surfaces)
+    // with the layer shell's windows built, and without (where the compositor is still asked).
+    QTest::addColumn<QByteArray>("userPlatform"); // QT_QPA_PLATFORM or -platform
+    QTest::addColumn<bool>("x11");                // XWayland: DISPLAY is set
+    QTest::addColumn<QString>("offer");           // "layer", "weston" or nothing
+    QTest::addColumn<QString>("withLayerShell");
+    QTest::addColumn<QString>("without");
+    // clang-format off
+    QTest::newRow("layer shell where offered, over XWayland") << QByteArray() << true << "layer" << "wayland+layer" << "xcb";
+    QTest::newRow("XWayland where none is offered (GNOME)") << QByteArray() << true << "" << "xcb" << "xcb";
+    QTest::newRow("a plain Wayland window without either") << QByteArray() << false << "" << "wayland" << "wayland";
+    QTest::newRow("weston gets Wayland") << QByteArray() << true << "weston" << "wayland" << "wayland";
+    QTest::newRow("the user's platform wins") << QByteArray("xcb") << true << "layer" << "" << "";
+    QTest::newRow("the user's Wayland, on layer shell") << QByteArray("wayland") << false << "layer" << "+layer" << "";
+    // clang-format on
 }
 
 void TestWindowSystem::chooseWindowSystem()
 {
-    QFETCH(QStringList, row);
-    const QStringList facts = row[0].split(u' ');
-    const QString offer = row[1];
-    const auto user = [&](const char *platform) {
-        return facts.contains(QLatin1String(platform)) ? QByteArray(platform) : QByteArray();
-    };
-    const WindowSystem chosen = ::chooseWindowSystem(
-        {.userPlatform = user("xcb") + user("wayland"),
-         .x11 = facts.contains(u"DISPLAY"),
-         .wayland = true},
-        [&] { return Compositor{.layerShell = offer == u"layer", .weston = offer == u"weston"}; });
+    QFETCH(QByteArray, userPlatform);
+    QFETCH(bool, x11);
+    QFETCH(QString, offer);
+    QFETCH(QString, withLayerShell);
+    QFETCH(QString, without);
+    const WindowSystem chosen =
+        ::chooseWindowSystem({.userPlatform = userPlatform, .x11 = x11, .wayland = true}, [&] {
+            return Compositor{.layerShell = offer == u"layer", .weston = offer == u"weston"};
+        });
     QCOMPARE(QString::fromLatin1(chosen.platform) + (chosen.layerShell ? "+layer" : ""),
-             row[VELMOR_LAYER_SHELL ? 2 : 3]);
+             VELMOR_LAYER_SHELL ? withLayerShell : without);
 }
 
 QTEST_APPLESS_MAIN(TestWindowSystem)
