@@ -20,8 +20,9 @@ WindowSystem chooseWindowSystem(const Session &session, const std::function<Comp
         const Compositor compositor = ask();
         if (VELMOR_LAYER_SHELL && compositor.layerShell)
             return {session.userPlatform.isEmpty() ? QByteArray("wayland") : QByteArray(), true};
+        // Qt takes XWayland after all where its Wayland platform is not installed.
         if (compositor.weston && session.userPlatform.isEmpty())
-            return {"wayland"};
+            return {"wayland;xcb"};
     }
     if (!session.userPlatform.isEmpty())
         return {};

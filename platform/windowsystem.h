@@ -25,7 +25,8 @@ struct Session
 // layer surfaces where the compositor offers the layer shell. Else XWayland where there is an X
 // display, else a plain Wayland window. weston gets a plain Wayland window, X display or not: its
 // window manager gives an X11 utility window (as the strip and the About window are) no keyboard,
-// as it gives a tooltip none. The compositor is asked only where its answer decides.
+// as it gives a tooltip none; XWayland all the same where Qt's Wayland platform is not installed.
+// The compositor is asked only where its answer decides.
 struct Compositor
 {
     bool layerShell = false; // zwlr_layer_shell_v1

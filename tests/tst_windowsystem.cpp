@@ -26,7 +26,7 @@ void TestWindowSystem::chooseWindowSystem_data()
     QTest::newRow("layer shell where offered, over XWayland") << QByteArray() << true << "layer" << "wayland+layer" << "xcb";
     QTest::newRow("XWayland where none is offered (GNOME)") << QByteArray() << true << "" << "xcb" << "xcb";
     QTest::newRow("a plain Wayland window without either") << QByteArray() << false << "" << "wayland" << "wayland";
-    QTest::newRow("weston gets Wayland") << QByteArray() << true << "weston" << "wayland" << "wayland";
+    QTest::newRow("weston gets Wayland, else XWayland") << QByteArray() << true << "weston" << "wayland;xcb" << "wayland;xcb";
     QTest::newRow("the user's platform wins") << QByteArray("xcb") << true << "layer" << "" << "";
     QTest::newRow("the user's Wayland, on layer shell") << QByteArray("wayland") << false << "layer" << "+layer" << "";
     // clang-format on
