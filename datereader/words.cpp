@@ -364,95 +364,40 @@ QString fromStrftime(const char *format, locale_t system, int depth = 0)
         const bool era = c[1] == 'E';
         if (c[1] == 'E' || c[1] == 'O')
             ++c;
-        switch (*++c) {
-        case '\0':
+        const char conversion = *++c;
+        if (conversion == '\0')
             return pattern;
-        case 'a':
-            pattern += u"EEE";
-            break;
-        case 'A':
-            pattern += u"EEEE";
-            break;
-        case 'b':
-        case 'h':
-            pattern += u"MMM";
-            break;
-        case 'B':
-            pattern += u"MMMM";
-            break;
-        case 'd':
-            pattern += u"dd";
-            break;
-        case 'e':
-            pattern += u"d";
-            break;
-        case 'm':
-            pattern += u"MM";
-            break;
-        case 'y':
-            pattern += era ? u"y" : u"yy";
-            break;
-        case 'Y':
-            pattern += u"y";
-            break;
-        case 'C':
-            pattern += era ? u"G" : u"";
-            break;
-        case 'H':
-        case 'k':
-            pattern += u"H";
-            break;
-        case 'I':
-        case 'l':
-            pattern += u"h";
-            break;
-        case 'M':
-            pattern += u"mm";
-            break;
-        case 'S':
-            pattern += u"ss";
-            break;
-        case 'p':
-        case 'P':
-            pattern += u"a";
-            break;
-        case 'Z':
-        case 'z':
-            pattern += u"z";
-            break;
-        case 'x':
-            pattern += expanded(era ? ERA_D_FMT : D_FMT);
-            break;
-        case 'X':
-            pattern += expanded(T_FMT);
-            break;
-        case 'c':
-            pattern += expanded(era ? ERA_D_T_FMT : D_T_FMT);
-            break;
-        case 'r':
-            pattern += expanded(T_FMT_AMPM);
-            break;
-        case 'D':
-            pattern += u"MM/dd/yy";
-            break;
-        case 'F':
-            pattern += u"y-MM-dd";
-            break;
-        case 'T':
-            pattern += u"HH:mm:ss";
-            break;
-        case 'R':
-            pattern += u"HH:mm";
-            break;
-        case 'n':
-        case 't':
-            pattern += u' ';
-            break;
-        case '%':
-            pattern += u"'%'";
-            break;
-        default:
-            break; // numbers no date is read by: the day of the year, the week...
+        // The conversions that stand for other formats of the locale.
+        const std::optional<nl_item> standsFor = [&]() -> std::optional<nl_item> {
+            switch (conversion) {
+            case 'x':
+                return era ? ERA_D_FMT : D_FMT;
+            case 'X':
+                return T_FMT;
+            case 'c':
+                return era ? ERA_D_T_FMT : D_T_FMT;
+            case 'r':
+                return T_FMT_AMPM;
+            default:
+                return std::nullopt;
+            }
+        }();
+        if (standsFor) {
+            pattern += expanded(*standsFor);
+        } else if (era && (conversion == 'y' || conversion == 'C')) {
+            pattern += conversion == 'y' ? u"y" : u"G"; // the year in the era, the era's name
+        } else {
+            // The rest, each as one field or a few; numbers no date is read by (the day of the
+            // year, the week, ...) as nothing.
+            static const QHash<char, QStringView> kLetters = {
+                {'a', u"EEE"},      {'A', u"EEEE"},    {'b', u"MMM"},      {'h', u"MMM"},
+                {'B', u"MMMM"},     {'d', u"dd"},      {'e', u"d"},        {'m', u"MM"},
+                {'y', u"yy"},       {'Y', u"y"},       {'H', u"H"},        {'k', u"H"},
+                {'I', u"h"},        {'l', u"h"},       {'M', u"mm"},       {'S', u"ss"},
+                {'p', u"a"},        {'P', u"a"},       {'Z', u"z"},        {'z', u"z"},
+                {'D', u"MM/dd/yy"}, {'F', u"y-MM-dd"}, {'T', u"HH:mm:ss"}, {'R', u"HH:mm"},
+                {'n', u" "},        {'t', u" "},       {'%', u"'%'"}};
+            pattern += kLetters.value(conversion);
         }
     }
     return pattern;
