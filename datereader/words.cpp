@@ -768,25 +768,31 @@ std::shared_ptr<const LocaleTerms> termsOf(const QLocale &locale, const QByteArr
 
 QList<QLocale> localesNaming(const Token &word, const QLocale &user)
 {
-    // Which locales name which month by a word: one locale for each language and script.
+    // Which locales name which month by a word, as Qt or the C library has the locale's names
+    // (the C library keeps some that Qt's data has dropped: Xhosa's "Kwi" is March).
     static const QHash<QString, QList<std::pair<QLocale, int>>> index = [] {
         QHash<QString, QList<std::pair<QLocale, int>>> made;
         QSet<QString> seen;
         for (const QLocale &locale : QLocale::matchingLocales(
                  QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-            Words names;
+            const auto name = [&](const QString &written, int month) {
+                for (const Token &token : tokenize(written)) {
+                    const QString key = token.loose + u' ' + locale.name();
+                    if (token.kind == Token::Word && !seen.contains(key)) {
+                        seen.insert(key);
+                        made[token.loose].append({locale, month});
+                    }
+                }
+            };
+            const SystemLocale system(systemLocaleName(locale));
             for (int n = 1; n <= 12; ++n) {
                 for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                    for (const QString &name :
-                         {locale.monthName(n, format), locale.standaloneMonthName(n, format)}) {
-                        for (const Token &token : tokenize(name)) {
-                            const QString key = token.loose + u' ' + locale.name();
-                            if (token.kind == Token::Word && !seen.contains(key)) {
-                                seen.insert(key);
-                                made[token.loose].append({locale, n});
-                            }
-                        }
-                    }
+                    name(locale.monthName(n, format), n);
+                    name(locale.standaloneMonthName(n, format), n);
+                }
+                for (const nl_item item : {MON_1, ABMON_1, ALTMON_1, _NL_ABALTMON_1}) {
+                    if (system.handle)
+                        name(QString::fromUtf8(nl_langinfo_l(item + n - 1, system.handle)), n);
                 }
             }
         }

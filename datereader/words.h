@@ -115,8 +115,9 @@ std::shared_ptr<const LocaleTerms> termsOf(const QLocale &locale, const QByteArr
                                            Sources sources, QDate today);
 
 // The locales of other languages (and of the user's language elsewhere) whose month names, as Qt
-// has them, hold the word, where all that hold it name the same month, and it says enough: a word
-// of three letters or fewer that one language other than the user's alone has says too little.
+// or the C library has them, hold the word, where all that hold it name the same month, and it says
+// enough: a word of three letters or fewer that one language other than the user's alone has says
+// too little.
 QList<QLocale> localesNaming(const Token &word, const QLocale &user);
 
 // The calendars besides the Gregorian that the locale's people write years in, as CLDR has them:
