@@ -84,8 +84,9 @@ bool setsDirection(char32_t c)
 
 bool inWord(char32_t c)
 {
-    // The joiners that shape Persian and Indic words belong to them: "سه‌شنبه".
-    return QChar::isLetter(c) || QChar::isMark(c) || c == 0x200C || c == 0x200D;
+    // The joiners that shape Persian and Indic words belong to them: "سه‌شنبه"; so does the
+    // separator before a Mongolian word's last vowel: "ᠰᠠᠷ᠎ᠠ".
+    return QChar::isLetter(c) || QChar::isMark(c) || c == 0x200C || c == 0x200D || c == 0x180E;
 }
 
 bool isApostrophe(char32_t c) { return c == u'\'' || c == 0x2019 || c == 0x02BC; }
@@ -167,9 +168,9 @@ QString looseKey(QStringView word)
     bool accented = false; // the letter before is one whose accents are set aside
     for (const QChar c : decomposed) {
         if ((c.isMark() && accented) || c == QChar(0x200C) || c == QChar(0x200D)
-            || c == QChar(0x0640))
+            || c == QChar(0x0640) || (c >= QChar(0x180B) && c <= QChar(0x180F)))
             continue; // accents, the joiners people type or leave out ("یک‌شنبه"), the
-                      // Arabic stretch
+                      // Arabic stretch, Mongolian's vowel separator and variation selectors
         const QChar::Script script = c.script();
         accented = c.isLetter()
                    && (script == QChar::Script_Latin || script == QChar::Script_Greek
