@@ -262,19 +262,24 @@ void learn(CalendarTerms &terms, QStringView text, bool own)
         if (firstTime < 0 && isTimeField(letter))
             firstTime = i;
     }
-    // The order of a form in figures counts for figures parted by marks alone: where words say
-    // which number is which ("%Y年%m月%d日"), the form is another.
+    // The order of a form in figures counts for figures parted by marks (those that set the
+    // direction of text aside, as a reading sets them aside), and by words that only join them
+    // (Old Prussian's "dd.MM 'st'. y"); where a word right after a number says which number it
+    // is ("%Y年%m月%d日"), the form is another.
     QStringList marks;
     bool parted = true; // the year, month and day one after another, with marks between them
     for (qsizetype i = 1; i < pattern.fields.size(); ++i) {
-        const bool between = QStringView(u"yMLd").contains(pattern.fields[i - 1].letter)
-                             && QStringView(u"yMLd").contains(pattern.fields[i].letter);
-        const QString literal = QString(pattern.literals[i]).remove(u' ');
-        if (between)
-            marks << literal;
-        parted = parted && (!between || std::none_of(literal.begin(), literal.end(), [](QChar c) {
-                     return c.isLetter();
-                 }));
+        if (!QStringView(u"yMLd").contains(pattern.fields[i - 1].letter)
+            || !QStringView(u"yMLd").contains(pattern.fields[i].letter))
+            continue;
+        QString between;
+        for (const Token &token : tokenize(pattern.literals[i])) {
+            if (token.kind == Token::Mark)
+                between += token.text;
+            else
+                parted = parted && token.kind == Token::Word && token.begin > 0;
+        }
+        marks << between;
     }
     if (own && order.size() == 3 && named)
         terms.namedOrders.insert(order);

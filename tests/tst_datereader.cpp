@@ -99,6 +99,7 @@ private slots:
         rows("brx_IN.UTF-8", {"7/4/13"}, kNone); // the C library's month first, ICU's day first
         rows("brx_IN.UTF-8", {"7/14/13"}, QDate(2013, 7, 14)); // never a year of one figure
         rows("or_IN.UTF-8", {"୧୦-୮-୯"}, kNone); // the C library's year of one figure
+        rows("ar_EG.UTF-8", {"١٠‏/٥‏/٢٦"}, QDate(2026, 5, 10)); // parted as "d‏/M‏/y" is, the marks of direction aside
         rows("en_US.UTF-8", {"1/1/76"}, QDate(1976, 1, 1));
         rows("en_US.UTF-8", {"12/31/75"}, QDate(2075, 12, 31));
         rows("fo_FO.UTF-8", {"21/12-2044"}, QDate(2044, 12, 21)); // parted as the locale's form parts it
