@@ -457,13 +457,16 @@ private:
         // writes them).
         if (!m_allSources)
             return std::nullopt;
-        // Where the ways differ, the locale decides in two steps. The year's place, where the ways
-        // differ on it, by its forms that could have written the text: those parted as it is with
-        // as long a year, or parted as it is, or with as long a year ("24.12.26" is Qt's Austrian
-        // "dd.MM.yy", not the C library's "%Y-%m-%d"; no form of zh_HK says where the year of
-        // "10-02-14" is). Then day and month, by all its forms with the year in that place, which
-        // must agree (Qt's Georgian "dd.MM.yy" beside the C library's "%m/%d/%Y": "11/02/1987" is
-        // none).
+        // Where the ways differ, the locale decides in two steps. First the year's place. A year
+        // of two figures goes where the locale's forms in figures with such a year write it, or
+        // where it has none, where all its forms in figures do, and they must agree ("24.12.26" is
+        // Qt's Austrian "dd.MM.yy", though the C library's writes "%Y-%m-%d"; Central Kurdish
+        // writes "y-MM-dd" and "d/M/y", and Hong Kong "d/M/y" and "y年M月d日", so "27-1-05" and
+        // "10-02-14" are no day). A year in full, where the ways differ on its place, goes where
+        // the forms that could have written the text put it: those parted as it is with as long
+        // a year, or parted as it is, or with as long a year. Then day and month, by all its
+        // forms with the year in that place, which must agree (Qt's Georgian "dd.MM.yy" beside
+        // the C library's "%m/%d/%Y": "11/02/1987" is none).
         const auto yearPlace = [](const Order &order) { return order.indexOf(u'y'); };
         const auto agreed = [&](const QSet<Order> &forms,
                                 const auto &same) -> std::optional<Order> {
@@ -477,9 +480,27 @@ private:
             }
             return order;
         };
-        if (!std::all_of(ways.begin(), ways.end(), [&](const Way &way) {
-                return yearPlace(way.order) == yearPlace(ways[0].order);
+        const auto keepYearAt = [&](qsizetype place) {
+            ways.removeIf([&](const Way &way) { return yearPlace(way.order) != place; });
+        };
+        if (!named && std::all_of(ways.begin(), ways.end(), [](const Way &way) {
+                return way.width == 2;
             })) {
+            QSet<Order> forms;
+            for (auto it = m_terms.numericForms.begin(); it != m_terms.numericForms.end(); ++it) {
+                if (it.key().endsWith(u"|2"))
+                    forms.unite(it.value());
+            }
+            if (forms.isEmpty())
+                forms = m_terms.figureOrders;
+            if (forms.isEmpty() || std::any_of(forms.begin(), forms.end(), [&](const Order &form) {
+                    return yearPlace(form) != yearPlace(*forms.begin());
+                }))
+                return std::nullopt;
+            keepYearAt(yearPlace(*forms.begin()));
+        } else if (!std::all_of(ways.begin(), ways.end(), [&](const Way &way) {
+                       return yearPlace(way.order) == yearPlace(ways[0].order);
+                   })) {
             QSet<Order> couldHave;
             for (const Way &way : ways) {
                 QSet<Order> forms = formsOf(way.width);
@@ -497,9 +518,10 @@ private:
             });
             if (!place)
                 return std::nullopt;
-            ways.removeIf(
-                [&](const Way &way) { return yearPlace(way.order) != yearPlace(*place); });
+            keepYearAt(yearPlace(*place));
         }
+        if (ways.isEmpty())
+            return std::nullopt;
         QSet<Order> sharingThePlace;
         for (const Order &order : written) {
             if (yearPlace(order) == yearPlace(ways[0].order))

@@ -39,20 +39,21 @@ struct DateReading
     }
 };
 
-// Reads a calendar date from text as people and programs write it in the user's locale, and
-// returns it in the Gregorian calendar: "12/24/2026", "24.12.2026", "Dec 24, 2026", "jeudi 24
-// décembre 2026 à 18h00", "2026年12月24日(木) 午後6時", "Thu Dec 24 18:00:00 UTC 2026",
-// "24/12/2569" in Thai or Lao. What stands beside the day is taken away and the day kept: a time
-// of day in any form the locale's sources write (and words no source knows beside it), a time
-// zone, a weekday (which must fit the day), an ordinal's ending, the words that join the parts.
-// Words are months, weekdays and eras where the locale's sources (or English, where those know
-// the word as nothing else) name them so, or where every language that names a word names the
-// same month and more than one unrelated language does, or the word is long enough to say which.
-// Figures are read in the only order of year, month and day that makes a day, or where several
-// do, in the one order the locale's own forms all write; a year has two figures or four (or the
-// era's). No day lies more than a century from today in a calendar besides the Gregorian, nor
-// in the Gregorian one where the locale's people count years in another calendar too. Anything
-// else is no date: ambiguous, partial, contradictory or impossible text.
+// Reads a calendar date from text as people and programs write it in the user's locale, and returns
+// it in the Gregorian calendar: "12/24/2026", "24.12.2026", "Dec 24, 2026", "jeudi 24 décembre 2026
+// à 18h00", "2026年12月24日(木) 午後6時", "Thu Dec 24 18:00:00 UTC 2026", "24/12/2569" in Thai or
+// Lao. What stands beside the day is taken away and the day kept: a time of day in any form the
+// locale's sources write (and words no source knows beside it), a time zone, a weekday (which must
+// fit the day), an ordinal's ending, the words that join the parts. Words are months, weekdays and
+// eras where the locale's sources (or English, where those know the word as nothing else) name them
+// so, or where every language that names a word names the same month and more than one unrelated
+// language does, or the word is long enough to say which. Figures are read in the only order of
+// year, month and day that makes a day, or where several do, in the one order the locale's own
+// forms all write; a year has two figures or four (or the era's), and one of two figures stands
+// where the locale's forms in figures all put it. No day lies more than a century from today in a
+// calendar besides the Gregorian, nor in the Gregorian one where the locale's people count years in
+// another calendar too. Anything else is no date: ambiguous, partial, contradictory or impossible
+// text.
 DateReading readDate(QStringView text, const DateContext &context);
 
 // The locale's numeric dates, as Qt's short format writes them. A locale whose short dates

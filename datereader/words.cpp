@@ -281,8 +281,8 @@ void learn(CalendarTerms &terms, QStringView text, bool own)
         }
         marks << between;
     }
-    if (own && order.size() == 3 && named)
-        terms.namedOrders.insert(order);
+    if (own && order.size() == 3)
+        (named ? terms.namedOrders : terms.figureOrders).insert(order);
     const auto year = std::find_if(pattern.fields.begin(), pattern.fields.end(),
                                    [](const Field &field) { return field.letter == u'y'; });
     if (own && order.size() == 3 && !named && parted && marks.size() == 2)
@@ -669,6 +669,7 @@ std::optional<CalendarTerms> systemEraTerms(locale_t system, const CalendarTerms
     terms.words.add(QString::fromUtf8(name), {Role::Era, 0});
     terms.numericForms = gregorian.numericForms;
     terms.namedOrders = gregorian.namedOrders;
+    terms.figureOrders = gregorian.figureOrders;
     terms.dayOf = [offset](std::optional<int> era, const Token &year, int month, int day) {
         const QDate date =
             year.digits >= 3 || era ? QDate(year.value - offset, month, day) : QDate();

@@ -77,9 +77,10 @@ struct CalendarTerms
 {
     Words words;
     // The orders of the locale's own forms with the month in figures, by what parts their fields
-    // and how many figures their year has (formKey), and with the month named.
+    // and how many figures their year has (formKey); of all those, with words between the
+    // figures too ("%Y年%m月%d日"); and of those with the month named.
     QHash<QString, QSet<Order>> numericForms;
-    QSet<Order> namedOrders;
+    QSet<Order> figureOrders, namedOrders;
     // What the locale's forms write right against a month's name: "ב" before it, "འི" after it.
     QStringList monthBeginnings, monthEndings;
     QHash<int, QList<std::pair<QString, QString>>> ordinals; // folded prefix and suffix of 1 to 31

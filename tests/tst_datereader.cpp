@@ -99,6 +99,10 @@ private slots:
         rows("brx_IN.UTF-8", {"7/4/13"}, kNone); // the C library's month first, ICU's day first
         rows("brx_IN.UTF-8", {"7/14/13"}, QDate(2013, 7, 14)); // never a year of one figure
         rows("or_IN.UTF-8", {"୧୦-୮-୯"}, kNone); // the C library's year of one figure
+        rows("de_AT.UTF-8", {"24.12.26", "24-12-26"}, dec24); // Qt's "dd.MM.yy" beside the C library's "%Y-%m-%d"
+        rows("ckb_IR.UTF-8", {"٢٧-١-٠٥", "٢٧/١/٥"}, kNone); // "y-MM-dd" and "d/M/y": the year at either end
+        rows("zh_HK.UTF-8", {"10-02-14"}, kNone); // "d/M/y" and "%Y年%m月%d日"
+        rows("fr_FR.UTF-8", {"16-03-06"}, QDate(2006, 3, 16)); // every form day first
         rows("ar_EG.UTF-8", {"١٠‏/٥‏/٢٦"}, QDate(2026, 5, 10)); // parted as "d‏/M‏/y" is, the marks of direction aside
         rows("en_US.UTF-8", {"1/1/76"}, QDate(1976, 1, 1));
         rows("en_US.UTF-8", {"12/31/75"}, QDate(2075, 12, 31));
