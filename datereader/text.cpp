@@ -163,7 +163,10 @@ QString wordKey(QStringView word)
 
 QString looseKey(QStringView word)
 {
-    const QString decomposed = wordKey(word).normalized(QString::NormalizationForm_D);
+    // Folded again once decomposed: Turkish "İ" has no simple folding of its own, but its "I"
+    // has ("EKİM" is "ekim").
+    const QString decomposed =
+        wordKey(word).normalized(QString::NormalizationForm_D).toCaseFolded();
     QString folded;
     bool accented = false; // the letter before is one whose accents are set aside
     for (const QChar c : decomposed) {

@@ -71,6 +71,7 @@ private slots:
         rows("pt_PT.UTF-8", {"quinta-feira, 24 de dezembro de 2026"}, dec24);
         rows("zh_CN.UTF-8", {"2026年12月24日星期四下午3点25分"}, dec24);
         rows("el_GR.UTF-8", {"24 ΔΕΚΕΜΒΡΙΟΥ 2026"}, dec24);
+        rows("tr_TR.UTF-8", {"28 EKİM 2026", "28 ekim 2026"}, QDate(2026, 10, 28));
         // 4. Company taken away: a time of day in the forms languages write it, before the date,
         // after it or between the day and the year; a zone; a weekday that fits; an ordinal.
         rows("en_US.UTF-8", {"Thursday, December 24th, 2026 at 6:00:30 PM", "12/24/2026 18:00 UTC", "12/24/2026 6 pm",
