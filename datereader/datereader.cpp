@@ -667,7 +667,12 @@ DateReading readDate(QStringView text, const DateContext &context)
             const DateReading reading =
                 readInLocale(typed, tokens, *terms, context.locale, context.today,
                              sources == Sources::AllLibraries);
-            if (reading.outcome != DateReading::NotADate)
+            // A weekday that does not fit is for all the sources to say: ICU's words may know as
+            // one word what the others split into theirs (Lao's era "ຄ.ສ." is two weekdays'
+            // short names to the C library).
+            if (reading.outcome == DateReading::Read
+                || (reading.outcome == DateReading::WrongWeekday
+                    && sources == Sources::AllLibraries))
                 return reading;
         }
         // A month named in another language, read in that language's forms: a date saved under

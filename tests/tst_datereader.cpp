@@ -114,7 +114,7 @@ private slots:
         // C library's Lao Buddhist years), within a century of today; never a Gregorian year
         // centuries off, nor a day that does not exist in its calendar.
         rows("th_TH.UTF-8", {"24/12/2569", "24 ธ.ค. 2569", "24/12/2026", "วันพฤหัสบดีที่ 24 ธันวาคม พ.ศ. 2569"}, dec24);
-        rows("lo_LA.UTF-8", {"24/12/2569", "24 ທ.ວ. 2569"}, dec24);
+        rows("lo_LA.UTF-8", {"24/12/2569", "24 ທ.ວ. 2569", "24 ທ.ວ. ຄ.ສ. 2026"}, dec24);
         rows("fa_IR.UTF-8", {"۱۴۰۵/۱۰/۰۳", "1405/10/03"}, dec24);
         rows("ar_SA.UTF-8", {"١٥ رجب ١٤٤٨ هـ", "15/7/1448"}, dec24);
         rows("zh_TW.UTF-8", {"民國115年12月24日", "115/12/24"}, dec24);
