@@ -517,6 +517,10 @@ void addIcu(CalendarTerms &terms, const QLocale &locale, const char *calendar)
     const icu::Locale where = icuLocale(locale, calendar);
     UErrorCode status = U_ZERO_ERROR;
     const Symbols own(where, calendar, status), english(icu::Locale("en"), calendar, status);
+    // Where ICU has no data of the language, it answers with its default locale's, English's
+    // forms ("M/d/y") for Occitan or Walloon: those are no words or forms of this locale.
+    if (qstrcmp(own.getLocale(ULOC_VALID_LOCALE, status).getLanguage(), where.getLanguage()) != 0)
+        return;
     const bool gregorian = qstrcmp(calendar, "gregorian") == 0;
     for (const Symbols *symbols : {&own, &english}) {
         if (gregorian && symbols == &english)

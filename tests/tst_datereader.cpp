@@ -108,6 +108,7 @@ private slots:
         rows("en_US.UTF-8", {"1/1/76"}, QDate(1976, 1, 1));
         rows("en_US.UTF-8", {"12/31/75"}, QDate(2075, 12, 31));
         rows("fo_FO.UTF-8", {"21/12-2044"}, QDate(2044, 12, 21)); // parted as the locale's form parts it
+        rows("wa_BE.UTF-8", {"11/02/1987"}, QDate(1987, 2, 11)); // the C library's "%d/%m/%Y"; ICU has no Walloon
         rows("en_US.UTF-8", {"20261224"}, dec24);
         rows("en_US.UTF-8", {"20121212" /* or 20 December 1212 */}, kNone);
         // 7. Calendars: the years a locale's people count in, as its sources have them (the
