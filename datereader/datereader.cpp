@@ -403,6 +403,15 @@ private:
         const auto formsOf = [&](int width) {
             return m_terms.numericForms.value(formKey(first, second, width));
         };
+        // The locale's forms in figures whose year has that many figures, however parted.
+        const auto formsWithYearOf = [&](int width) {
+            QSet<Order> forms;
+            for (auto it = m_terms.numericForms.begin(); it != m_terms.numericForms.end(); ++it) {
+                if (it.key().endsWith(u'|' + QString::number(width)))
+                    forms.unite(it.value());
+            }
+            return forms;
+        };
         const bool parted = !formsOf(2).isEmpty() || !formsOf(4).isEmpty();
         const bool alike =
             first == second
@@ -486,11 +495,7 @@ private:
         if (!named && std::all_of(ways.begin(), ways.end(), [](const Way &way) {
                 return way.width == 2;
             })) {
-            QSet<Order> forms;
-            for (auto it = m_terms.numericForms.begin(); it != m_terms.numericForms.end(); ++it) {
-                if (it.key().endsWith(u"|2"))
-                    forms.unite(it.value());
-            }
+            QSet<Order> forms = formsWithYearOf(2);
             if (forms.isEmpty())
                 forms = m_terms.figureOrders;
             if (forms.isEmpty() || std::any_of(forms.begin(), forms.end(), [&](const Order &form) {
@@ -506,11 +511,8 @@ private:
                 QSet<Order> forms = formsOf(way.width);
                 if (forms.isEmpty())
                     forms = formsOf(2) + formsOf(4);
-                for (auto it = m_terms.numericForms.begin();
-                     forms.isEmpty() && it != m_terms.numericForms.end(); ++it) {
-                    if (it.key().endsWith(u'|' + QString::number(way.width)))
-                        forms.unite(it.value());
-                }
+                if (forms.isEmpty())
+                    forms = formsWithYearOf(way.width);
                 couldHave.unite(named ? namedOrders : forms);
             }
             const auto place = agreed(couldHave, [&](const Order &a, const Order &b) {

@@ -438,14 +438,23 @@ void addQt(CalendarTerms &terms, const QLocale &locale)
     }
 }
 
+// Each of the C library's names of the months of the locale, in full and cut short, as a date
+// writes them and as they stand alone, with the month (1 to 12).
+template <typename Name> void forEachSystemMonthName(locale_t system, const Name &name)
+{
+    for (int n = 0; n < 12; ++n) {
+        for (const nl_item item : {MON_1, ABMON_1, ALTMON_1, _NL_ABALTMON_1})
+            name(QString::fromUtf8(nl_langinfo_l(item + n, system)), n + 1);
+    }
+}
+
 // The C library's words and forms of the locale: what the user's desktop and terminal write.
 void addSystem(CalendarTerms &terms, locale_t system)
 {
     const auto said = [&](nl_item item) { return QString::fromUtf8(nl_langinfo_l(item, system)); };
-    for (int n = 0; n < 12; ++n) {
-        for (const nl_item item : {MON_1, ABMON_1, ALTMON_1, _NL_ABALTMON_1})
-            terms.words.add(said(item + n), {Role::Month, n + 1});
-    }
+    forEachSystemMonthName(system, [&](const QString &name, int month) {
+        terms.words.add(name, {Role::Month, month});
+    });
     for (int n = 0; n < 7; ++n) { // from Sunday
         for (const nl_item item : {DAY_1, ABDAY_1})
             terms.words.add(said(item + n), {Role::Weekday, n == 0 ? 7 : n});
@@ -794,17 +803,14 @@ QList<QLocale> localesNaming(const Token &word, const QLocale &user)
                     }
                 }
             };
-            const SystemLocale system(systemLocaleName(locale));
             for (int n = 1; n <= 12; ++n) {
                 for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
                     name(locale.monthName(n, format), n);
                     name(locale.standaloneMonthName(n, format), n);
                 }
-                for (const nl_item item : {MON_1, ABMON_1, ALTMON_1, _NL_ABALTMON_1}) {
-                    if (system.handle)
-                        name(QString::fromUtf8(nl_langinfo_l(item + n - 1, system.handle)), n);
-                }
             }
+            if (const SystemLocale system(systemLocaleName(locale)); system.handle)
+                forEachSystemMonthName(system.handle, name);
         }
         return made;
     }();
